@@ -1,0 +1,288 @@
+#pragma once
+// Every control of the window as one table of data: name, index, kind, design
+// caption, position and size in twips, and for date fields the permitted range.
+// The control model and the drawn window are both built from this table, and
+// code finds controls by name and index, never by caption.
+//
+// Positions are twips from the window's client area, or from the panel named
+// in `parent` for the controls laid on the employment-period panel. A line is
+// given by its left end, its top and its length (height 0).
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace tarvolin {
+
+enum class ControlKind { DateField, Panel, Button, Check, Option, Label, TextBox, Line, Image, PictureBox };
+
+struct YearMonthDay {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+struct DateRange {
+    YearMonthDay first;
+    YearMonthDay last;
+};
+
+struct ControlSpec {
+    std::string_view name;
+    std::int16_t index = -1; // -1 for a single control
+    ControlKind kind = ControlKind::Label;
+    std::string_view caption;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::string_view parent; // "" for the window itself
+    DateRange range{};       // date fields only
+};
+
+inline constexpr int windowWidthTwips = 11100;
+inline constexpr int windowHeightTwips = 9405;
+inline constexpr std::string_view designCaption = "Berechnung der Jubiläumszuwendung";
+
+namespace detail {
+
+inline constexpr DateRange inputRange{{1930, 1, 1}, {2040, 12, 31}};
+inline constexpr DateRange resultRange{{1940, 1, 1}, {2050, 12, 31}};
+inline constexpr DateRange anniversaryRange{{1930, 1, 1}, {2060, 12, 31}};
+
+inline constexpr std::string_view notReached = "(wird nicht erreicht)";
+
+inline constexpr std::array<std::string_view, 14> fixedTexts{
+    "Geburtstag am . . . . . . . . . . . . . . . . . . . . .",
+    "Tag, ab dem Dienstbezüge zustehen",
+    "Anrechenbare Zeiten   v o r   dem Tag, ab dem Dienstbezüge zustehen:",
+    "Summe der anrechenbaren Vorzeiten :",
+    "Der Beginn des Jubiläumsdienstalters:",
+    notReached,
+    notReached,
+    notReached,
+    "T",
+    "M",
+    "J",
+    "+ Beschäftigungszeit vom",
+    "= anrechenbare Beschäftigungszeiten insgesamt",
+    "Erreichen der Regelaltersgrenze",
+};
+// Left, top, width, height of Text(0) to Text(13); 11 and 12 lie on the panel.
+inline constexpr std::array<std::array<int, 4>, 14> fixedTextPlaces{{
+    {120, 780, 3660, 255},
+    {90, 1170, 3690, 255},
+    {90, 1530, 8040, 255},
+    {3960, 6090, 4950, 255},
+    {3960, 6930, 4950, 255},
+    {7455, 7860, 1560, 255},
+    {7455, 8370, 1560, 255},
+    {7455, 8875, 1560, 255},
+    {9270, 1500, 240, 255},
+    {9870, 1500, 240, 255},
+    {10500, 1500, 240, 255},
+    {240, 0, 2460, 255},
+    {240, 360, 4950, 255},
+    {3960, 7320, 4950, 255},
+}};
+
+inline constexpr std::array<std::string_view, 7> tierCaptions{
+    "bis zu                   1 Jahr           ein Monat zum Monatsschluss",
+    "von mehr als        1 Jahr           6 Wochen zum Schluss des Kalendervierteljahres",
+    "von mindestens    5 Jahren      3 Monate zum Schluss des Kalendervierteljahres",
+    "von mindestens    8 Jahren      4 Monate zum Schluss des Kalendervierteljahres",
+    "von mindestens  10 Jahren      5 Monate zum Schluss des Kalendervierteljahres",
+    "von mindestens  12 Jahren      6 Monate zum Schluss des Kalendervierteljahres",
+    "von mindestens  15 Jahren und 40. Lj. vollendet und Tarifgebiet West = nur kündbar bei wichtigem Grund "
+    "(übergeleitete unkündbare BAT-Angestellte bleiben unkündbar).",
+};
+
+constexpr int rowTop(int k) { return 1830 + 300 * (k - 1); }
+
+template <std::size_t Capacity>
+struct TableBuilder {
+    std::array<ControlSpec, Capacity> specs{};
+    std::size_t count = 0;
+
+    constexpr void add(ControlSpec s) { specs[count++] = s; }
+    constexpr void single(std::string_view name, ControlKind kind, std::string_view caption, int left, int top,
+                          int width, int height, std::string_view parent = {})
+    {
+        add({name, -1, kind, caption, left, top, width, height, parent, {}});
+    }
+    constexpr void element(std::string_view name, int index, ControlKind kind, std::string_view caption, int left,
+                           int top, int width, int height, std::string_view parent = {}, DateRange range = {})
+    {
+        add({name, static_cast<std::int16_t>(index), kind, caption, left, top, width, height, parent, range});
+    }
+};
+
+// The date fields in index order: where each stands and which range it accepts.
+template <std::size_t C>
+constexpr void addDateFields(TableBuilder<C>& b)
+{
+    using K = ControlKind;
+    b.element("Datum", 0, K::DateField, "", 3870, 720, 1890, 345, {}, inputRange);
+    b.element("Datum", 1, K::DateField, "", 3870, 1080, 1890, 330, {}, inputRange);
+    for (int k = 1; k <= 14; ++k) {
+        b.element("Datum", 2 * k, K::DateField, "", 300, rowTop(k), 1200, 315, {}, inputRange);
+        b.element("Datum", 2 * k + 1, K::DateField, "", 1755, rowTop(k), 1200, 315, {}, inputRange);
+    }
+    b.element("Datum", 30, K::DateField, "", 1680, 6120, 1200, 315, {}, inputRange);
+    b.element("Datum", 31, K::DateField, "", 7440, 1110, 1530, 330, {}, inputRange);
+    b.element("Datum", 32, K::DateField, "", 9045, 6870, 1890, 420, {}, resultRange);
+    b.element("Datum", 33, K::DateField, "", 9045, 7785, 1890, 420, {}, anniversaryRange);
+    b.element("Datum", 34, K::DateField, "", 9045, 8220, 1890, 420, {}, anniversaryRange);
+    b.element("Datum", 35, K::DateField, "", 9045, 8670, 1890, 420, {}, anniversaryRange);
+    b.element("Datum", 36, K::DateField, "", 240, 6480, 1200, 315, {}, inputRange);
+    b.element("Datum", 37, K::DateField, "", 240, 6120, 1200, 315, {}, inputRange);
+    b.element("Datum", 38, K::DateField, "", 9045, 7320, 1890, 420, {}, resultRange);
+}
+
+template <std::size_t C>
+constexpr void addPeriodRows(TableBuilder<C>& b)
+{
+    using K = ControlKind;
+    for (int k = 1; k <= 13; ++k)
+        b.element("ab", k, K::Button, "", 120, rowTop(k), 180, 315);
+    for (int k = 2; k <= 14; ++k)
+        b.element("auf", k, K::Button, "", 2970, rowTop(k), 195, 315);
+    // Line1(0) is the dash between the quarter end and the pay-start copy.
+    b.element("Line1", 0, K::Line, "", 1455, 6277, 210, 0);
+    for (int k = 1; k <= 14; ++k)
+        b.element("Line1", k, K::Line, "", 1545, rowTop(k) + 157, 150, 0);
+    for (int k = 1; k <= 14; ++k)
+        b.element("Eingabe", k, K::TextBox, "", 3240, rowTop(k), 5025, 315);
+    for (int k = 1; k <= 14; ++k)
+        b.element("Zähler", k, K::Label, "60", 8355, rowTop(k) + 45, 300, 225);
+    for (int k = 1; k <= 14; ++k)
+        b.element("box", k, K::Check, "", 8730, rowTop(k) + 60, 180, 180);
+    // Tage, Monat, Jahr: rows 1-14 in the table, 15 and 17 on the panel, 16 the sum row.
+    constexpr std::array<std::string_view, 3> names{"Tage", "Monat", "Jahr"};
+    constexpr std::array<int, 3> rowLeft{9030, 9690, 10350};
+    constexpr std::array<int, 3> sumLeft{9030, 9690, 10335};
+    constexpr std::array<int, 3> panelLeft{5310, 5970, 6615};
+    for (int column = 0; column < 3; ++column) {
+        for (int k = 1; k <= 14; ++k)
+            b.element(names[column], k, K::Panel, "", rowLeft[column], rowTop(k), 555, 285);
+        b.element(names[column], 15, K::Panel, "", panelLeft[column], 10, 555, 285, "Aufkleber");
+        b.element(names[column], 16, K::Panel, "", sumLeft[column], 6075, 555, 285);
+        b.element(names[column], 17, K::Panel, "", panelLeft[column], 360, 555, 285, "Aufkleber");
+    }
+}
+
+template <std::size_t C>
+constexpr void fillControlTable(TableBuilder<C>& b)
+{
+    using K = ControlKind;
+    // Top button row.
+    b.single("Hilfetexte", K::Button, "Texte", 0, 15, 1905, 600);
+    b.single("SSCommand2", K::Button, "  § 622 BGB", 1920, 15, 2025, 600);
+    b.single("Hilfe", K::Button, "      Hilfe", 3960, 15, 1545, 600);
+    b.single("Drucken", K::Button, "       Drucken", 5520, 15, 1770, 600);
+    b.single("SSCommand1", K::Button, "Info", 7320, 15, 2025, 600);
+    b.single("Schließen", K::Button, "        Schließen", 9360, 15, 1740, 600);
+
+    for (int i = 0; i < 14; ++i) {
+        const auto& p = fixedTextPlaces[static_cast<std::size_t>(i)];
+        b.element("Text", i, K::Label, fixedTexts[static_cast<std::size_t>(i)], p[0], p[1], p[2], p[3],
+                  i == 11 || i == 12 ? "Aufkleber" : "");
+    }
+    addDateFields(b);
+
+    // End of the calculation: retirement age line and reference date line.
+    b.element("Opt", 0, K::Option, "", 5880, 840, 180, 180);
+    b.element("Opt", 1, K::Option, "", 5880, 1200, 180, 180);
+    b.single("Label4", K::Label, "Eintritt in den Ruhestand nach", 6120, 810, 2820, 255);
+    b.single("jünger", K::Button, "", 9000, 810, 150, 375);
+    b.single("Alter", K::Panel, "", 9150, 810, 495, 375);
+    b.single("Altern", K::Button, "", 9645, 810, 150, 375);
+    b.single("Label6", K::Label, "Jahren", 9120, 600, 720, 210);
+    b.single("Label16", K::Label, "und", 9870, 900, 330, 210);
+    b.single("weniger", K::Button, "", 10200, 810, 150, 375);
+    b.single("month", K::Panel, "", 10350, 810, 495, 375);
+    b.single("mehr", K::Button, "", 10845, 810, 150, 375);
+    b.single("Label15", K::Label, "Monaten", 10200, 600, 840, 210);
+    b.single("Label7", K::Label, "benötigt bis", 6120, 1170, 1260, 255);
+
+    // Period table.
+    b.single("Label1", K::Label, "*", 8730, 1500, 180, 255);
+    addPeriodRows(b);
+    b.single("Line2", K::Line, "", 9000, 6030, 1890, 0);
+    b.element("Label5", 1, K::Label, "- jähriges Dienstjubiläum", 4545, 7860, 2850, 255);
+    b.element("Label5", 2, K::Label, "- jähriges Dienstjubiläum", 4545, 8370, 2850, 255);
+    b.element("Label5", 3, K::Label, "- jähriges Dienstjubiläum", 4545, 8875, 2850, 255);
+    b.single("Label3", K::Label, "*", 8760, 6360, 150, 255);
+    b.single("Label2", K::Label, ") im öffentlichen Dienst = x", 8910, 6360, 2160, 255);
+
+    // Notice block.
+    b.single("Label10", K::Label, "spätestens zu kündigen am", 1320, 7080, 2340, 255);
+    b.single("Termin", K::Label, "", 1410, 7500, 1455, 270);
+    b.single("Label11", K::Label, "zum", 1080, 7800, 330, 255);
+    b.single("Ziel", K::Label, "", 1410, 8040, 1455, 270);
+    b.single("Label12", K::Label, "*) oder vorher, wenn an diesem Tag (z.B. Sonntag) nicht zugestellt werden kann.",
+             840, 8880, 2895, 495);
+
+    // Employment-period panel, laid over the results.
+    b.single("Aufkleber", K::Panel, "", 3720, 6360, 7350, 3255);
+    b.single("Label9", K::Label, "", 2760, 0, 1020, 255, "Aufkleber");
+    b.single("Label13", K::Label, "bis", 3780, 0, 390, 255, "Aufkleber");
+    b.single("Label14", K::Label, "", 4200, 0, 1080, 255, "Aufkleber");
+    b.single("Line4", K::Line, "", 240, 330, 6930, 0, "Aufkleber");
+    b.single("Label8", K::Label,
+             "Wenn für diese Berechnung der Beschäftigungszeit § 34 Abs. 3 TVöD / TV-L zutrifft, gelten folgende "
+             "Kündigungsfristen (abweichend von § 622 BGB):",
+             240, 840, 6975, 495, "Aufkleber");
+    for (int k = 0; k <= 6; ++k)
+        b.element("Kündigung", k, K::Label, tierCaptions[static_cast<std::size_t>(k)], 120, 1320 + 240 * k, 7080,
+                  k == 6 ? 495 : 240, "Aufkleber");
+
+    // Decoration.
+    b.single("Image1", K::Image, "", 0, 660, 11100, 1500);
+    b.single("Image2", K::Image, "", 0, 2040, 1875, 6000);
+    b.single("Image3", K::Image, "", 0, 6120, 3660, 3660);
+    b.single("Picture1", K::PictureBox, "", 60, 8040, 555, 1380);
+}
+
+template <std::size_t N>
+constexpr auto builtTable()
+{
+    TableBuilder<400> b;
+    fillControlTable(b);
+    std::array<ControlSpec, N> out{};
+    for (std::size_t i = 0; i < N; ++i)
+        out[i] = b.specs[i];
+    return out;
+}
+
+constexpr std::size_t countControls()
+{
+    TableBuilder<400> b;
+    fillControlTable(b);
+    return b.count;
+}
+
+} // namespace detail
+
+inline constexpr std::size_t controlCount = detail::countControls();
+inline constexpr auto controlTable = detail::builtTable<controlCount>();
+
+// Position of a control in the table; -1 when there is none of that name and index.
+constexpr int controlSlot(std::string_view name, int index = -1)
+{
+    for (std::size_t i = 0; i < controlTable.size(); ++i)
+        if (controlTable[i].name == name && controlTable[i].index == index)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// For accessors whose name is fixed in the code: a misspelt name does not compile.
+consteval int requiredSlot(std::string_view name, int index = -1)
+{
+    const int slot = controlSlot(name, index);
+    if (slot < 0)
+        throw "no such control";
+    return slot;
+}
+
+} // namespace tarvolin

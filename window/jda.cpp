@@ -1,0 +1,43 @@
+#include "window/jda.h"
+
+namespace tarvolin {
+
+JDA::JDA(Platform platform) : platform_{platform} {}
+
+void JDA::setFocus(Control& control)
+{
+    const int slot = slotOf(control);
+    if (slot == focusedSlot)
+        return;
+    Control* previous = focused();
+    focusedSlot = slot;
+    if (previous != nullptr) {
+        if (previous->spec->name == "Datum")
+            Datum_LostFocus(previous->spec->index);
+        else if (previous->spec->name == "Eingabe")
+            Eingabe_LostFocus(previous->spec->index);
+    }
+    // A handler of the losing control may have moved the focus on already.
+    if (focusedSlot == slot && control.spec->name == "Datum")
+        Datum_GotFocus(control.spec->index);
+}
+
+void JDA::setBox(int row, bool ticked)
+{
+    Control& b = box(row);
+    if (b.value == ticked)
+        return;
+    b.value = ticked;
+    box_Click(static_cast<std::int16_t>(row), ticked ? True : False);
+}
+
+void JDA::selectOpt(int index)
+{
+    Opt(0).value = index == 0;
+    Opt(1).value = index == 1;
+    Opt_Click(static_cast<std::int16_t>(index), True);
+}
+
+void JDA::notice(std::string_view text) { platform_.messages.show(text, programTitle, MessageButtons::Ok); }
+
+} // namespace tarvolin
