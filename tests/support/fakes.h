@@ -71,7 +71,9 @@ public:
 class RecordingHost final : public WindowHost {
 public:
     int unloads = 0;
+    std::vector<std::string> saved;
     void unload() override { ++unloads; }
+    void entriesSaved(std::string_view path) override { saved.emplace_back(path); }
 };
 
 // A window object wired to fakes, for tests.
