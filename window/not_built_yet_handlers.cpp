@@ -2,10 +2,7 @@
 #include "window/not_built_yet.h"
 namespace tarvolin {
 void JDA::Datum_KeyPress(std::int16_t, std::int16_t&) { notBuiltYet(__func__); }
-void JDA::Datum_GotFocus(std::int16_t) { notBuiltYet(__func__); }
-void JDA::Datum_LostFocus(std::int16_t) { notBuiltYet(__func__); }
 void JDA::Eingabe_KeyPress(std::int16_t, std::int16_t&) { notBuiltYet(__func__); }
-void JDA::Eingabe_LostFocus(std::int16_t) { notBuiltYet(__func__); }
 void JDA::box_Click(std::int16_t, std::int16_t) { notBuiltYet(__func__); }
 void JDA::ab_Click(std::int16_t) { notBuiltYet(__func__); }
 void JDA::auf_Click(std::int16_t) { notBuiltYet(__func__); }
