@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Tarvolin on Debian 12: installs what is missing, builds, and then
+#   run       starts the program (the window; without a display the scripted example)
+#   test      runs every test through CTest
+#   sanitize  builds the core and its tests with AddressSanitizer and UBSan and runs them
+# Safe to repeat: packages already there are not installed again, builds are incremental.
+set -euo pipefail
+cd "$(dirname "$0")"
+mode=${1:-run}
+
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2 xdg-utils)
+case "$mode" in
+    test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils appstream desktop-file-utils) ;;
+    sanitize) packages+=(libgtest-dev libgmock-dev libbenchmark-dev) ;;
+    run) ;;
+    *) echo "Aufruf: $0 run|test|sanitize" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installiere: ${missing[*]}"
+    $sudo apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+case "$mode" in
+run)
+    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTARVOLIN_TESTS=OFF -DTARVOLIN_BENCHMARKS=OFF >/dev/null
+    cmake --build build/release -j"$jobs" --target tarvolin
+    mkdir -p "${TARVOLIN_HOME:-$HOME/Tarvolin}"
+    cd "${TARVOLIN_HOME:-$HOME/Tarvolin}"
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; then
+        exec "$OLDPWD/build/release/tarvolin"
+    fi
+    echo "Kein Bildschirm gefunden (DISPLAY ist nicht gesetzt): statt des Fensters läuft das Beispiel im Skriptmodus."
+    exec "$OLDPWD/build/release/tarvolin" --script "$OLDPWD/docs/example.script"
+    ;;
+test)
+    cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build/test -j"$jobs"
+    ctest --test-dir build/test --output-on-failure -j"$jobs"
+    ;;
+sanitize)
+    cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVOLIN_WITH_QT=OFF -DTARVOLIN_SANITIZE=ON \
+        -DTARVOLIN_BENCHMARKS=OFF >/dev/null
+    cmake --build build/sanitize -j"$jobs"
+    ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+    ;;
+esac
