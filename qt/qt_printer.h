@@ -1,24 +1,39 @@
 #pragma once
-// QtPrinter: the letter's printer on the desktop. It records the letter's
-// operations while the core prints and draws them all at endDoc with QPainter,
-// as one job on the system's default printer, without a dialog. Where the
-// system has no printer at all, the same letter is written as a PDF file in the
-// working directory (Tarvolin-Brief-<dd-mm-yyyy>.pdf, never overwriting an
-// older one); endDoc then returns "" and lastPdfPath() names the file, so the
-// window can tell the user where the letter is.
+// QtPrinter: the letter's printer on the desktop. While the letter is printed
+// it only records the operations; endDoc draws them with QPainter as one job
+// on the system's default printer, without a dialog, in as many copies as
+// setCopies asked for.
 //
 // Geometry: twips become device pixels with the printer's resolution
 // (px = twips * resolution / 1440); x counts from the left of the printable
-// area; a line advances by the line height of the current font at the
-// printer's resolution; text past the page bottom continues on a new page.
+// area; each line end advances by the line height of the current font at the
+// printer's resolution; a line that would reach past the page bottom goes to
+// the top of a new page. A blank indent is drawn as blanks of the current font.
+//
+// No printer at all (no print system on the machine): the same letter is
+// written as a PDF file (A4) in the working directory, named
+// Tarvolin-Brief-<dd-mm-yyyy>.pdf with today's date, or -2, -3 ... added so
+// that an older letter is never overwritten. endDoc then returns "" (the
+// letter is not lost), lastPdfPath() names the file, and the PDF notice tells
+// the user where it is: by default a QMessageBox (title "Tarvolin"); the
+// window may route it through its own message box with setPdfNotice.
+//
+// A printer or file error makes endDoc return a German sentence saying what
+// failed; nothing is shown by QtPrinter itself in that case (the letter code
+// shows the sentence).
 
 #include "output/printer.h"
 
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+QT_BEGIN_NAMESPACE
+class QPrinter;
+QT_END_NAMESPACE
 
 namespace tarvolin {
 
@@ -37,29 +52,42 @@ public:
     void newLine() override;
     std::string endDoc() override;
 
-    // The PDF file the last letter was written to when there was no printer;
-    // empty when the last letter went to a printer (or failed).
+    // The PDF file the last letter was written to because there was no
+    // printer; empty when the last letter went to a printer or failed.
     QString lastPdfPath() const { return lastPdfPath_; }
 
-    // Where the PDF fallback writes; the working directory unless a test says
-    // otherwise.
+    // The German sentence that tells where a letter written as PDF is.
+    static QString pdfNoticeText(const QString& path);
+
+    // Receives pdfNoticeText(path) after a letter was written as PDF. An
+    // empty function shows nothing (the window then uses lastPdfPath itself).
+    using PdfNotice = std::function<void(const QString& sentence)>;
+    void setPdfNotice(PdfNotice notice) { pdfNotice_ = std::move(notice); }
+
+    // Where the PDF fallback writes: the working directory unless set.
     void setPdfFolder(const QString& folder) { pdfFolder_ = folder; }
-    // Forces the PDF fallback even where a printer exists (for tests).
+    // Writes the PDF even where a printer exists (tests, never the window).
     void setForcePdf(bool force) { forcePdf_ = force; }
 
-    // One recorded operation of the letter.
+private:
     struct Operation {
-        enum class Kind { FontName, FontSize, Bold, X, Text, EndLine } kind;
+        enum class Kind { FontName, FontSize, Bold, X, Text, LineEnd } kind;
         QString text;
         int number = 0;
     };
 
-private:
+    std::string printToDefaultPrinter();
+    std::string printToPdf();
+    // Draws the recorded letter; false when the device refused a page.
+    bool paint(QPrinter& device) const;
+    QString reservePdfPath(QString& failure) const;
+
     std::vector<Operation> operations_;
     int copies_ = 1;
     QString lastPdfPath_;
     QString pdfFolder_;
     bool forcePdf_ = false;
+    PdfNotice pdfNotice_;
 };
 
 } // namespace tarvolin

@@ -1,0 +1,221 @@
+#include "qt/qt_printer.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace tarvolin {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// One PDF file per day and letter, never overwriting: the second letter of a
+// day is ...-2.pdf.
+constexpr int maxPdfNumber = 999;
+
+// The PDF stands in for a sheet from an office printer: A4 with the margins
+// such a printer cannot print on. The letter's own columns reach 10500 twips
+// (18.5 cm) from the left of the printable area, so wider margins would push
+// the years column off the sheet.
+constexpr double pdfMarginMillimetres = 6.35;
+
+} // namespace
+
+QtPrinter::QtPrinter()
+    : pdfNotice_{[](const QString& sentence) {
+          QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Tarvolin"), sentence);
+      }}
+{
+}
+
+QtPrinter::~QtPrinter() = default;
+
+void QtPrinter::setCopies(int copies) { copies_ = copies < 1 ? 1 : copies; }
+
+void QtPrinter::setFontName(std::string_view name)
+{
+    operations_.push_back({Operation::Kind::FontName, fromUtf8(name), 0});
+}
+
+void QtPrinter::setFontSize(int points) { operations_.push_back({Operation::Kind::FontSize, {}, points}); }
+
+void QtPrinter::setBold(bool bold) { operations_.push_back({Operation::Kind::Bold, {}, bold ? 1 : 0}); }
+
+void QtPrinter::setX(int twips) { operations_.push_back({Operation::Kind::X, {}, twips}); }
+
+void QtPrinter::print(std::string_view text) { operations_.push_back({Operation::Kind::Text, fromUtf8(text), 0}); }
+
+void QtPrinter::printLine(std::string_view text)
+{
+    print(text);
+    newLine();
+}
+
+void QtPrinter::newLine() { operations_.push_back({Operation::Kind::LineEnd, {}, 0}); }
+
+std::string QtPrinter::endDoc()
+{
+    lastPdfPath_.clear();
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    std::string failure = (forcePdf_ || printer.isNull()) ? printToPdf() : printToDefaultPrinter();
+    // The next letter starts from nothing.
+    operations_.clear();
+    copies_ = 1;
+    if (failure.empty() && !lastPdfPath_.isEmpty() && pdfNotice_)
+        pdfNotice_(pdfNoticeText(lastPdfPath_));
+    return failure;
+}
+
+QString QtPrinter::pdfNoticeText(const QString& path)
+{
+    return QStringLiteral("Es ist kein Drucker eingerichtet. Der Brief wurde deshalb als PDF-Datei gespeichert: %1")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+std::string QtPrinter::printToDefaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinter printer{info, QPrinter::HighResolution};
+    printer.setDocName(QStringLiteral("Tarvolin-Brief"));
+    printer.setCopyCount(copies_);
+    const QString name = info.printerName();
+    if (!paint(printer))
+        return QStringLiteral("Der Brief konnte nicht gedruckt werden, weil der Drucker „%1“ den Auftrag nicht "
+                              "angenommen hat.")
+            .arg(name)
+            .toStdString();
+    if (printer.printerState() == QPrinter::Error)
+        return QStringLiteral("Der Brief konnte nicht gedruckt werden, weil der Drucker „%1“ einen Fehler gemeldet hat.")
+            .arg(name)
+            .toStdString();
+    return {};
+}
+
+std::string QtPrinter::printToPdf()
+{
+    QString failure;
+    const QString path = reservePdfPath(failure);
+    if (path.isEmpty())
+        return failure.toStdString();
+
+    bool painted = false;
+    {
+        QPrinter printer{QPrinter::HighResolution};
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setDocName(QStringLiteral("Tarvolin-Brief"));
+        printer.setCreator(QStringLiteral("Tarvolin"));
+        printer.setPageLayout(QPageLayout{QPageSize{QPageSize::A4}, QPageLayout::Portrait,
+                                          QMarginsF{pdfMarginMillimetres, pdfMarginMillimetres,
+                                                    pdfMarginMillimetres, pdfMarginMillimetres},
+                                          QPageLayout::Millimeter});
+        painted = paint(printer) && printer.printerState() != QPrinter::Error;
+    }
+    if (!painted || QFileInfo{path}.size() == 0) {
+        QFile::remove(path);
+        return QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil sich die Datei „%1“ "
+                              "nicht schreiben ließ.")
+            .arg(QDir::toNativeSeparators(path))
+            .toStdString();
+    }
+    lastPdfPath_ = path;
+    return {};
+}
+
+QString QtPrinter::reservePdfPath(QString& failure) const
+{
+    const QDir folder{pdfFolder_.isEmpty() ? QDir::currentPath() : pdfFolder_};
+    const QString stem = QStringLiteral("Tarvolin-Brief-") + QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
+    for (int number = 1; number <= maxPdfNumber; ++number) {
+        const QString name = number == 1 ? stem + QStringLiteral(".pdf")
+                                         : stem + QStringLiteral("-%1.pdf").arg(number);
+        const QString path = folder.absoluteFilePath(name);
+        // Creating the file exclusively reserves the name: an older letter
+        // of the same name is never touched.
+        QFile file{path};
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (!QFileInfo::exists(path)) {
+            failure = QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil sich im Ordner "
+                                     "„%1“ keine Datei anlegen ließ.")
+                          .arg(QDir::toNativeSeparators(folder.absolutePath()));
+            return {};
+        }
+    }
+    failure = QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil es im Ordner „%1“ "
+                             "schon %2 Briefe von heute gibt.")
+                  .arg(QDir::toNativeSeparators(folder.absolutePath()))
+                  .arg(maxPdfNumber);
+    return {};
+}
+
+bool QtPrinter::paint(QPrinter& device) const
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+
+    const double pixelsPerTwip = device.resolution() / 1440.0;
+    const double pageHeight = device.pageLayout().paintRectPixels(device.resolution()).height();
+
+    QFont font;
+    font.setPointSize(12);
+    double x = 0;
+    double y = 0;
+    auto metrics = [&] { return QFontMetricsF{font, &device}; };
+
+    for (const Operation& op : operations_) {
+        switch (op.kind) {
+        case Operation::Kind::FontName:
+            font.setFamily(op.text);
+            break;
+        case Operation::Kind::FontSize:
+            font.setPointSize(op.number);
+            break;
+        case Operation::Kind::Bold:
+            font.setBold(op.number != 0);
+            break;
+        case Operation::Kind::X:
+            x = op.number * pixelsPerTwip;
+            break;
+        case Operation::Kind::Text: {
+            if (op.text.isEmpty())
+                break;
+            const QFontMetricsF m = metrics();
+            // The printer's own page handling: a line that would not fit
+            // starts the next page at the top.
+            if (y > 0 && y + m.height() > pageHeight) {
+                if (!device.newPage())
+                    return false;
+                y = 0;
+            }
+            painter.setFont(font);
+            painter.drawText(QPointF{x, y + m.ascent()}, op.text);
+            x += m.horizontalAdvance(op.text);
+            break;
+        }
+        case Operation::Kind::LineEnd:
+            y += metrics().height();
+            x = 0;
+            break;
+        }
+    }
+    return painter.end();
+}
+
+} // namespace tarvolin
