@@ -1,0 +1,127 @@
+// The four help buttons and the address builder behind them.
+
+#include "help/links.h"
+
+#include "calc/date_text.h"
+#include "window/jda.h"
+
+#include <array>
+
+namespace tarvolin {
+
+namespace {
+
+struct BasePath {
+    int code;
+    std::string_view host;
+    std::string_view path;
+};
+
+// Codes missing here (and 0) have an empty base path.
+constexpr std::array<BasePath, 10> basePaths{{
+    {10, helpSiteHost, "/"},
+    {11, helpSiteHost, "/manual/"},
+    {30, helpSiteHost, "/Tarifvertrag/"},
+    {31, helpSiteHost, "/Tarifvertrag/TVoeD/"},
+    {32, helpSiteHost, "/Tarifvertrag/TVoeD/TVoeD-Text/"},
+    {33, helpSiteHost, "/Tarifvertrag/TVoeD/Bundes-Angestelltentarifvertrag/"},
+    {34, helpSiteHost, "/Tarifvertrag/TVoeD/Bundes-Angestelltentarifvertrag/bat2/"},
+    {35, helpSiteHost, "/Tarifvertrag/TV-Laender/"},
+    {57, helpSiteHost, "/Tarifvertrag/"},
+    {80, lawSiteHost, "/"},
+}};
+
+// What the 1st digit of a link code puts around base and page.
+struct Pattern {
+    bool www;
+    std::string_view ending;
+};
+
+constexpr std::array<Pattern, 10> patterns{{
+    {true, ""},
+    {true, ".htm"},
+    {true, ".html"},
+    {true, "/Index.htm"},
+    {true, "/Index.html"},
+    {false, ""},
+    {false, ".htm"},
+    {false, ".html"},
+    {false, "/Index.htm"},
+    {false, "/Index.html"},
+}};
+
+Pattern patternOf(std::string_view linkCode)
+{
+    if (linkCode.empty() || linkCode[0] < '0' || linkCode[0] > '9')
+        return patterns[5];
+    return patterns[static_cast<std::size_t>(linkCode[0] - '0')];
+}
+
+} // namespace
+
+std::string helpBasePath(std::string_view linkCode)
+{
+    const int code = linkCode.size() > 1 ? numericValue(linkCode.substr(1, 2)) : 0;
+    for (const BasePath& b : basePaths)
+        if (b.code == code)
+            return std::string{b.host}.append(b.path);
+    return {};
+}
+
+std::string helpAddress(std::string_view linkCode, std::string_view linkPage)
+{
+    const Pattern pattern = patternOf(linkCode);
+    std::string address = "http://";
+    if (pattern.www)
+        address += "www.";
+    return address.append(helpBasePath(linkCode)).append(linkPage).append(pattern.ending);
+}
+
+std::string browserFailureText(std::string_view address)
+{
+    return "Der Browser konnte nicht gestartet werden, um die Seite " + std::string{address} + " zu öffnen.";
+}
+
+void JDA::insinternet()
+{
+    linkPrefix = helpBasePath(linkCode);
+    linkPage = helpAddress(linkCode, linkPage);
+    if (!platform().shell.open(linkPage))
+        notice(browserFailureText(linkPage));
+    linkPage.clear();
+    linkPrefix.clear();
+}
+
+// The manual page of the question the window answers.
+void JDA::Hilfe_Click()
+{
+    linkCode = "111";
+    linkPage = Opt(0).value ? "20" : "20279";
+    insinternet();
+}
+
+// The agreement's text: § 23 (anniversary payments) or § 34 (notice).
+void JDA::Hilfetexte_Click()
+{
+    linkCode = "132";
+    linkPage = Opt(0).value ? "23-Besondere-Zahlungen" : "34-Kuendigung";
+    insinternet();
+}
+
+// The program's information page.
+void JDA::SSCommand1_Click()
+{
+    linkCode = "310";
+    linkPage = "Tarvolin";
+    insinternet();
+}
+
+// The manual page behind the caption "§ 622 BGB".
+void JDA::SSCommand2_Click()
+{
+    linkCode = "111";
+    linkPage = "20278";
+    insinternet();
+}
+
+} // namespace tarvolin
