@@ -2,6 +2,7 @@
 // Driving a window the way a user types a case: a date typed into a field and
 // confirmed with Enter.
 
+#include "calc/date_text.h"
 #include "tests/support/fakes.h"
 
 #include <string>
