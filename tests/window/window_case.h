@@ -1,0 +1,57 @@
+#pragma once
+// A window driven through its handlers, as the user drives it: a date typed
+// into a field and confirmed with Enter, a row filled, a case set up.
+
+#include "tests/support/fakes.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvolin::testing {
+
+inline void pressKey(JDA& w, int i, std::int16_t code)
+{
+    w.setFocus(w.Datum(i));
+    w.Datum_KeyPress(static_cast<std::int16_t>(i), code);
+}
+
+// The field shows `text` (typed, or "__/__/____" after deleting), then Enter.
+inline void typeAndEnter(JDA& w, int i, std::string_view text)
+{
+    w.setFocus(w.Datum(i));
+    w.Datum(i).text = std::string{text};
+    pressKey(w, i, 13);
+}
+
+inline void typeRow(JDA& w, int row, std::string_view from, std::string_view to)
+{
+    typeAndEnter(w, 2 * row, from);
+    typeAndEnter(w, 2 * row + 1, to);
+}
+
+// Born 10/03/1955, pay from 01/04/1990, every row ticked as after a blank
+// start; today (the fake clock) is 15/05/2008.
+inline void startCase(JDA& w)
+{
+    for (int k = 1; k <= 14; ++k)
+        w.box(k).value = true;
+    w.retireAgeYears = 67;
+    typeAndEnter(w, 0, "10/03/1955");
+    typeAndEnter(w, 1, "01/04/1990");
+}
+
+// "days/months/years" of a row, as its panels show it.
+inline std::string rowShown(JDA& w, int row)
+{
+    return w.Tage(row).text + "/" + w.Monat(row).text + "/" + w.Jahr(row).text;
+}
+
+inline std::string focusedName(JDA& w)
+{
+    const Control* c = w.focused();
+    if (c == nullptr)
+        return "";
+    return std::string{c->spec->name} + (c->spec->index >= 0 ? "(" + std::to_string(c->spec->index) + ")" : "");
+}
+
+} // namespace tarvolin::testing
