@@ -1,0 +1,264 @@
+#include "qt/control_widgets.h"
+
+#include "qt/arrow_button.h"
+#include "qt/date_edit.h"
+#include "qt/decoration.h"
+#include "qt/description_edit.h"
+#include "qt/pictures.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include <array>
+
+namespace tarvolin {
+
+namespace {
+
+QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QColor rgb(std::uint32_t colour) { return QColor{QRgb{colour}}; }
+
+bool isDateResult(const ControlSpec& spec) { return spec.index >= 32; }
+
+// Labels higher than one line of text wrap (Label8, Label12, Kündigung(6)).
+constexpr int wrappingHeightTwips = 400;
+
+struct Arrow {
+    std::string_view name;
+    ArrowDirection direction;
+};
+constexpr std::array arrows{Arrow{"ab", ArrowDirection::Down},       Arrow{"auf", ArrowDirection::Up},
+                            Arrow{"jünger", ArrowDirection::Left},   Arrow{"Altern", ArrowDirection::Right},
+                            Arrow{"weniger", ArrowDirection::Left},  Arrow{"mehr", ArrowDirection::Right}};
+
+QWidget* makeButton(const ControlSpec& spec, QWidget* parent)
+{
+    for (const Arrow& a : arrows)
+        if (a.name == spec.name) {
+            auto* b = new ArrowButton{parent, a.direction};
+            b->setFocusPolicy(Qt::TabFocus);
+            return b;
+        }
+    auto* b = new QPushButton{parent};
+    b->setIcon(buttonPicture(spec.name));
+    b->setIconSize(QSize{b->fontMetrics().height() + 6, b->fontMetrics().height() + 6});
+    // A mouse click leaves the focus where the typing goes on; Tab reaches the button.
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+QWidget* makeLabel(const ControlSpec& spec, QWidget* parent)
+{
+    QLabel* label = spec.name == "Label4" || spec.name == "Label7" ? new ClickableLabel{parent} : new QLabel{parent};
+    label->setTextFormat(Qt::PlainText);
+    if (spec.height >= wrappingHeightTwips) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    } else if (spec.name == "Zähler" || (spec.name == "Text" && spec.index >= 8 && spec.index <= 10)) {
+        label->setAlignment(Qt::AlignCenter);
+    } else {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    if (spec.name == "Kündigung")
+        label->setIndent(4);
+    return label;
+}
+
+QWidget* makePanel(const ControlSpec& spec, QWidget* parent)
+{
+    if (spec.name == "Aufkleber") {
+        auto* panel = new QFrame{parent};
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setAutoFillBackground(true);
+        return panel;
+    }
+    auto* panel = new QLabel{parent};
+    panel->setTextFormat(Qt::PlainText);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QWidget* makeLine(QWidget* parent)
+{
+    auto* line = new QFrame{parent};
+    line->setAutoFillBackground(true);
+    QPalette p = line->palette();
+    p.setColor(QPalette::Window, colours::ink.lighter(160));
+    line->setPalette(p);
+    return line;
+}
+
+void setShown(QWidget& w, bool visible)
+{
+    if (w.isHidden() == visible)
+        w.setVisible(visible);
+}
+
+void setBold(QWidget& w, bool bold)
+{
+    if (w.font().bold() == bold)
+        return;
+    QFont f = w.font();
+    f.setBold(bold);
+    w.setFont(f);
+}
+
+void setFill(QWidget& w, QPalette::ColorRole role, std::optional<QColor> colour)
+{
+    if (w.autoFillBackground() != colour.has_value() && role == QPalette::Window)
+        w.setAutoFillBackground(colour.has_value());
+    if (colour && w.palette().color(role) != *colour) {
+        QPalette p = w.palette();
+        p.setColor(role, *colour);
+        w.setPalette(p);
+    }
+}
+
+void drawLabel(const Control& c, QLabel& label)
+{
+    const QString text = fromUtf8(c.text);
+    if (label.text() != text)
+        label.setText(text);
+    setBold(label, c.fontBold);
+    // Labels show the window's ground unless the model colours them; the
+    // labels on the employment-period panel always take their colour.
+    const bool coloured = c.backColor != white || !c.spec->parent.empty();
+    setFill(label, QPalette::Window, coloured ? std::optional{rgb(c.backColor)} : std::nullopt);
+}
+
+} // namespace
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel{parent} { setCursor(Qt::PointingHandCursor); }
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
+        onClick();
+}
+
+QWidget* makeControlWidget(const ControlSpec& spec, QWidget* parent)
+{
+    switch (spec.kind) {
+    case ControlKind::DateField: {
+        auto* field = new DateEdit{parent, !isDateResult(spec)};
+        field->setAlignment(Qt::AlignCenter);
+        return field;
+    }
+    case ControlKind::TextBox:
+        return new DescriptionEdit{parent};
+    case ControlKind::Panel:
+        return makePanel(spec, parent);
+    case ControlKind::Button:
+        return makeButton(spec, parent);
+    case ControlKind::Check: {
+        auto* check = new QCheckBox{parent};
+        check->setFocusPolicy(Qt::TabFocus);
+        return check;
+    }
+    case ControlKind::Option: {
+        auto* option = new QRadioButton{parent};
+        // The model decides which option is selected, not the buttons among themselves.
+        option->setAutoExclusive(false);
+        option->setFocusPolicy(Qt::TabFocus);
+        return option;
+    }
+    case ControlKind::Label:
+        return makeLabel(spec, parent);
+    case ControlKind::Line:
+        return makeLine(parent);
+    case ControlKind::Image:
+    case ControlKind::PictureBox:
+        return makePicture(spec.name, parent);
+    }
+    return nullptr;
+}
+
+QRect controlGeometry(const ControlSpec& spec, const TwipScale& scale, const QWidget& widget)
+{
+    if (spec.kind == ControlKind::Line) {
+        // A line has no height in the table; it is drawn one pixel thick.
+        const QRect r = scale.rect(spec.left, spec.top, spec.width, 15);
+        return QRect{r.left(), r.top(), r.width(), std::max(1, r.height())};
+    }
+    QRect r = scale.rect(spec.left, spec.top, spec.width, spec.height);
+    if (spec.kind == ControlKind::Check || spec.kind == ControlKind::Option) {
+        const auto metric = spec.kind == ControlKind::Check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth;
+        const int side = std::max(r.width(), widget.style()->pixelMetric(metric, nullptr, &widget) + 2);
+        const QPoint centre = r.center();
+        r = QRect{centre.x() - side / 2, centre.y() - side / 2, side, side};
+    }
+    return r;
+}
+
+void drawControl(const Control& c, QWidget& w)
+{
+    setShown(w, c.visible);
+    switch (c.spec->kind) {
+    case ControlKind::DateField: {
+        auto& field = static_cast<DateEdit&>(w);
+        const QString text = fromUtf8(c.text);
+        if (field.displayText() != text) {
+            field.setText(text);
+            if (field.hasFocus())
+                field.placeCursorOnFirstBlank();
+        }
+        setBold(field, c.fontBold);
+        setFill(field, QPalette::Base, rgb(c.backColor));
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto& box = static_cast<DescriptionEdit&>(w);
+        const QString text = fromUtf8(c.text);
+        if (box.text() != text) {
+            box.setText(text);
+            if (box.hasFocus())
+                box.placeCursorAfterText();
+        }
+        setBold(box, c.fontBold);
+        setFill(box, QPalette::Base, rgb(c.backColor));
+        break;
+    }
+    case ControlKind::Panel:
+        if (auto* panel = qobject_cast<QLabel*>(&w)) {
+            const QString text = fromUtf8(c.text);
+            if (panel->text() != text)
+                panel->setText(text);
+            setBold(*panel, c.fontBold);
+        }
+        setFill(w, QPalette::Window, rgb(c.backColor));
+        break;
+    case ControlKind::Label:
+        drawLabel(c, static_cast<QLabel&>(w));
+        break;
+    case ControlKind::Button:
+        if (auto* button = qobject_cast<QPushButton*>(&w)) {
+            // The leading blanks of the captions made room for the picture,
+            // which the button now places itself.
+            const QString text = fromUtf8(c.text).trimmed();
+            if (button->text() != text)
+                button->setText(text);
+        }
+        break;
+    case ControlKind::Check:
+    case ControlKind::Option: {
+        auto& button = static_cast<QAbstractButton&>(w);
+        if (button.isChecked() != c.value)
+            button.setChecked(c.value);
+        break;
+    }
+    case ControlKind::Line:
+    case ControlKind::Image:
+    case ControlKind::PictureBox:
+        break;
+    }
+}
+
+} // namespace tarvolin

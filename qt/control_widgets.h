@@ -1,0 +1,34 @@
+#pragma once
+// The widget that draws each kind of control, made from the control's row
+// of the table, and drawControl, which makes a widget show what the model
+// holds for its control now. Neither knows the handlers: the window wires
+// the widgets to them.
+
+#include "qt/twips.h"
+#include "window/controls.h"
+
+#include <QLabel>
+
+#include <functional>
+
+namespace tarvolin {
+
+// A label that reacts to a click (Label4, Label7).
+class ClickableLabel final : public QLabel {
+public:
+    explicit ClickableLabel(QWidget* parent);
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The widget of one control, not yet placed.
+QWidget* makeControlWidget(const ControlSpec& spec, QWidget* parent);
+// Where the control stands, in the parent's pixels. Check boxes and option
+// buttons grow around their centre to at least the style's indicator size.
+QRect controlGeometry(const ControlSpec& spec, const TwipScale& scale, const QWidget& widget);
+// Text, visibility, colour, bold font, tick: whatever the model holds.
+void drawControl(const Control& control, QWidget& widget);
+
+} // namespace tarvolin

@@ -1,0 +1,246 @@
+#include "qt/main_window.h"
+
+#include "qt/accessible_names.h"
+#include "qt/calendar_popup.h"
+#include "qt/control_widgets.h"
+#include "qt/decoration.h"
+#include "qt/pictures.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QScreen>
+
+#include <algorithm>
+#include <exception>
+
+namespace tarvolin {
+
+namespace {
+
+constexpr const char* slotProperty = "controlSlot";
+
+bool movedByUser(Qt::FocusReason reason)
+{
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+           || reason == Qt::ShortcutFocusReason;
+}
+
+QString objectNameOf(const ControlSpec& spec)
+{
+    QString name = QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
+    if (spec.index >= 0)
+        name += QStringLiteral("(%1)").arg(spec.index);
+    return name;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell)
+    : messages_{this},
+      host_{*this},
+      jda_{Platform{messages_, clock, printer, shell, host_}},
+      scale_{static_cast<double>(logicalDpiY())}
+{
+    setObjectName(QStringLiteral("JDA"));
+    QFont font{QStringLiteral("Arial")};
+    font.setPointSize(8);
+    setFont(font);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, colours::windowBackground);
+    ground.setColor(QPalette::WindowText, colours::ink);
+    setPalette(ground);
+    setAutoFillBackground(true);
+    setFixedSize(scale_.px(windowWidthTwips), scale_.px(windowHeightTwips));
+    setWindowTitle(QString::fromStdString(jda_.formCaption));
+
+    widgets_.assign(controlTable.size(), nullptr);
+    for (int slot = 0; slot < static_cast<int>(controlTable.size()); ++slot)
+        makeWidget(slot);
+    // Stacked as the table lists them, so the employment-period panel lies
+    // over the anniversary results; the pictures lie under everything.
+    for (QWidget* w : widgets_)
+        w->raise();
+    addBadges();
+    for (std::size_t slot = widgets_.size(); slot-- > 0;)
+        if (controlTable[slot].kind == ControlKind::Image || controlTable[slot].kind == ControlKind::PictureBox)
+            widgets_[slot]->lower();
+    setTabOrder();
+    calendar_ = new CalendarPopup{this};
+    redraw();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::makeWidget(int slot)
+{
+    QWidget*& made = widgets_[static_cast<std::size_t>(slot)];
+    if (made != nullptr)
+        return made;
+    const ControlSpec& spec = controlTable[static_cast<std::size_t>(slot)];
+    // The panel's children stand relative to the panel.
+    QWidget* parent = spec.parent.empty() ? this : makeWidget(controlSlot(spec.parent));
+    QWidget* w = makeControlWidget(spec, parent);
+    w->setObjectName(objectNameOf(spec));
+    w->setProperty(slotProperty, slot);
+    w->setGeometry(controlGeometry(spec, scale_, *w));
+    w->setAccessibleName(tarvolin::accessibleName(spec));
+    if (w->focusPolicy() != Qt::NoFocus)
+        w->installEventFilter(this);
+    made = w;
+    wire(slot);
+    return w;
+}
+
+void MainWindow::addBadges()
+{
+    constexpr std::array<int, 3> years{25, 40, 50};
+    for (int k = 1; k <= 3; ++k) {
+        const ControlSpec& caption = *jda_.Label5(k).spec;
+        QWidget* badge = makeBadge(QString::number(years[static_cast<std::size_t>(k - 1)]), this);
+        badge->setObjectName(QStringLiteral("badge%1").arg(years[static_cast<std::size_t>(k - 1)]));
+        badge->setGeometry(scale_.rect(caption.left - 540, caption.top + 15, 450, caption.height - 30));
+        badges_.push_back(badge);
+    }
+}
+
+// Tab walks the window line by line, left to right: controls whose tops lie
+// within 150 twips of the first control of a line (a row's check box stands
+// 60 twips lower than its dates) belong to that line.
+void MainWindow::setTabOrder()
+{
+    struct Stop {
+        QWidget* widget;
+        int top;
+        int left;
+    };
+    std::vector<Stop> stops;
+    for (std::size_t slot = 0; slot < widgets_.size(); ++slot) {
+        QWidget* w = widgets_[slot];
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        const ControlSpec& spec = controlTable[slot];
+        const ControlSpec* parent = spec.parent.empty() ? nullptr : &controlTable[static_cast<std::size_t>(controlSlot(spec.parent))];
+        stops.push_back({w, spec.top + (parent ? parent->top : 0), spec.left + (parent ? parent->left : 0)});
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) { return a.top < b.top; });
+    for (std::size_t first = 0; first < stops.size();) {
+        std::size_t end = first;
+        while (end < stops.size() && stops[end].top - stops[first].top < 150)
+            ++end;
+        std::stable_sort(stops.begin() + static_cast<std::ptrdiff_t>(first), stops.begin() + static_cast<std::ptrdiff_t>(end),
+                         [](const Stop& a, const Stop& b) { return a.left < b.left; });
+        first = end;
+    }
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1].widget, stops[i].widget);
+}
+
+QWidget* MainWindow::widget(std::string_view name, int index) const
+{
+    const int slot = controlSlot(name, index);
+    return slot < 0 ? nullptr : widgets_[static_cast<std::size_t>(slot)];
+}
+
+void MainWindow::start()
+{
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().topLeft());
+    show();
+    handle([this] { jda_.Form_Load(); });
+}
+
+void MainWindow::handle(const std::function<void()>& step)
+{
+    if (busy_ || closed_)
+        return;
+    busy_ = true;
+    try {
+        step();
+    } catch (const std::exception& e) {
+        // A fault of the program itself; the window stays usable.
+        messages_.show(std::string{"Ein interner Fehler ist aufgetreten: "} + e.what(), programTitle,
+                       MessageButtons::Ok);
+    }
+    busy_ = false;
+    redraw();
+}
+
+void MainWindow::redraw()
+{
+    const bool wasBusy = busy_;
+    busy_ = true;
+    for (std::size_t slot = 0; slot < widgets_.size(); ++slot)
+        drawControl(jda_.at(static_cast<int>(slot)), *widgets_[slot]);
+    for (int k = 1; k <= 3; ++k)
+        badges_[static_cast<std::size_t>(k - 1)]->setVisible(jda_.Label5(k).visible);
+    const QString caption = QString::fromStdString(jda_.formCaption);
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+    applyFocus();
+    busy_ = wasBusy;
+}
+
+void MainWindow::applyFocus()
+{
+    if (closed_ || jda_.focusedSlot < 0)
+        return;
+    QWidget* w = widgets_[static_cast<std::size_t>(jda_.focusedSlot)];
+    if (w->focusPolicy() != Qt::NoFocus && focusWidget() != w)
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::focusModelOn(int slot)
+{
+    handle([this, slot] { jda_.setFocus(jda_.at(slot)); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && !busy_ && movedByUser(static_cast<QFocusEvent*>(event)->reason())) {
+        const int slot = watched->property(slotProperty).toInt();
+        if (slot != jda_.focusedSlot)
+            focusModelOn(slot);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::unloadModel()
+{
+    std::int16_t cancel = False;
+    jda_.Form_Unload(cancel);
+    return cancel == False;
+}
+
+bool MainWindow::unload()
+{
+    if (closed_)
+        return true;
+    if (!unloadModel())
+        return false;
+    closed_ = true;
+    close();
+    emit unloaded();
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    // The close box saves nothing; the model may still refuse to unload.
+    bool agreed = false;
+    if (!busy_)
+        handle([this, &agreed] { agreed = unloadModel(); });
+    if (!agreed) {
+        event->ignore();
+        return;
+    }
+    closed_ = true;
+    event->accept();
+    emit unloaded();
+}
+
+} // namespace tarvolin

@@ -1,0 +1,89 @@
+#pragma once
+// MainWindow: the window on the desktop. It draws the control model of the
+// JDA object it owns and turns the user's keys, clicks and focus moves into
+// the model's handler calls; after each call it draws every widget again from
+// the model. It decides nothing itself and keeps no state of its own that the
+// model does not hold (the widgets only mirror the model).
+//
+// The clock, printer and shell come from outside, so that tests can fix
+// today's date and keep the printer and the browser away.
+
+#include "qt/qt_message_box.h"
+#include "qt/twips.h"
+#include "window/jda.h"
+#include "window/window_host.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace tarvolin {
+
+class CalendarPopup;
+class DateEdit;
+
+class MainWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    MainWindow(Clock& clock, Printer& printer, Shell& shell);
+    ~MainWindow() override;
+
+    // Shows the window at the top left of the screen and runs the start-up.
+    void start();
+
+    JDA& jda() { return jda_; }
+    // The widget that draws a control; nullptr when there is none.
+    QWidget* widget(std::string_view name, int index = -1) const;
+    CalendarPopup& calendar() const { return *calendar_; }
+    // Brings every widget and the caption in line with the model.
+    void redraw();
+    // Unloads the window as Schließen does after saving: Form_Unload, then,
+    // unless cancelled, the window closes. False when it was cancelled.
+    bool unload();
+
+signals:
+    // The window was unloaded; the program ends.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class Host final : public WindowHost {
+    public:
+        explicit Host(MainWindow& window) : window_{window} {}
+        void unload() override { window_.unload(); }
+        void entriesSaved(std::string_view) override {}
+
+    private:
+        MainWindow& window_;
+    };
+
+    QWidget* makeWidget(int slot);
+    void addBadges();
+    void setTabOrder();
+    void wire(int slot);
+    void wireDateField(int slot, DateEdit& field);
+    void openCalendar(int slot, DateEdit& field);
+    // Runs one step of the model with the drawing quiet, then redraws.
+    void handle(const std::function<void()>& step);
+    void focusModelOn(int slot);
+    void applyFocus();
+    bool unloadModel();
+
+    QtMessageBox messages_;
+    Host host_;
+    JDA jda_;
+    TwipScale scale_;
+    std::vector<QWidget*> widgets_; // by slot of the control table
+    std::vector<QWidget*> badges_;  // in front of Label5(1..3)
+    CalendarPopup* calendar_ = nullptr;
+    bool busy_ = false;   // a handler or the drawing runs: widget events do not reach the model
+    bool closed_ = false; // the model agreed to unload
+};
+
+} // namespace tarvolin

@@ -1,0 +1,30 @@
+#pragma once
+// QtMessageBox: the program's message boxes as modal QMessageBox dialogs over
+// the window, without an icon. Yes/No questions have Yes as the default
+// button, so that Enter answers Yes. The buttons read "Ja", "Nein" and "OK"
+// whether or not the German Qt translation could be loaded.
+
+#include "window/message_box.h"
+
+#include <QString>
+
+QT_BEGIN_NAMESPACE
+class QWidget;
+QT_END_NAMESPACE
+
+namespace tarvolin {
+
+class QtMessageBox final : public MessageBox {
+public:
+    explicit QtMessageBox(QWidget* parent) : parent_{parent} {}
+
+    std::int16_t show(std::string_view text, std::string_view title, MessageButtons buttons) override;
+
+private:
+    QWidget* parent_;
+};
+
+// The object name the dialog carries, so that tests can tell it from others.
+inline const QString messageBoxObjectName = QStringLiteral("tarvolinMessageBox");
+
+} // namespace tarvolin

@@ -1,0 +1,60 @@
+// The program on the desktop: the application, the German texts, the
+// platform (system date, printer, browser) and the window.
+
+#include "qt/run_window.h"
+
+#include "qt/desktop_shell.h"
+#include "qt/german_translation.h"
+#include "qt/main_window.h"
+#include "qt/qt_printer.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace tarvolin {
+
+namespace {
+
+// Qt ends the process when no platform plugin can start (no DISPLAY, an X
+// server that cannot be reached). While the application starts, its
+// messages are held back; a fatal one becomes one German line and exit
+// status 1 instead of Qt's English explanation and an abort.
+void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type != QtFatalMsg)
+        return;
+    std::fputs("Tarvolin: Das Fenster kann nicht geöffnet werden, kein Bildschirm erreichbar "
+               "(DISPLAY prüfen); ohne Fenster läuft nur: tarvolin --script DATEI\n",
+               stderr);
+    std::_Exit(1);
+}
+
+} // namespace
+
+int runWindow(int argc, char** argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
+    QApplication application{argc, argv};
+    qInstallMessageHandler(previous);
+    QApplication::setApplicationName(QStringLiteral("Tarvolin"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    loadGermanTranslation(application);
+
+    SystemClock clock;
+    QtPrinter printer;
+    DesktopShell shell;
+    MainWindow window{clock, printer, shell};
+    printer.setPdfNotice([&window](const QString& sentence) {
+        const QByteArray text = sentence.toUtf8();
+        window.jda().notice(std::string_view{text.constData(), static_cast<std::size_t>(text.size())});
+    });
+    QObject::connect(&window, &MainWindow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    window.start();
+    return QApplication::exec();
+}
+
+} // namespace tarvolin
