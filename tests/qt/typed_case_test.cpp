@@ -1,0 +1,126 @@
+// The typical case typed into the real widgets ends in exactly the state the
+// scripted window reaches with the same case: the drawn window adds nothing
+// and loses nothing on the way from keys to handlers.
+
+#include "script/dump.h"
+#include "script/script_runner.h"
+#include "tests/qt/window_fixture.h"
+
+#include <QCheckBox>
+
+#include <sstream>
+
+using namespace tarvolin;
+using namespace tarvolin::testing;
+
+namespace {
+
+// The case in the scripted window's own words, run in a folder of its own.
+std::string scriptedDump(const std::string& script)
+{
+    QTemporaryDir folder;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    std::istringstream in{script};
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runScript(in, out, err);
+    QDir::setCurrent(previous);
+    if (status != 0)
+        return "script failed: " + err.str();
+    // The last dump of the output.
+    const std::string text = out.str();
+    const auto begin = text.rfind("dump\n");
+    return begin == std::string::npos ? "no dump in: " + text : text.substr(begin);
+}
+
+// The first line where two dumps differ, for a readable failure.
+QString firstDifference(const std::string& a, const std::string& b)
+{
+    std::istringstream left{a};
+    std::istringstream right{b};
+    std::string l;
+    std::string r;
+    for (int line = 1;; ++line) {
+        const bool moreLeft = static_cast<bool>(std::getline(left, l));
+        const bool moreRight = static_cast<bool>(std::getline(right, r));
+        if (!moreLeft && !moreRight)
+            return {};
+        if (l != r || moreLeft != moreRight)
+            return QStringLiteral("line %1: window \"%2\", script \"%3\"")
+                .arg(line)
+                .arg(QString::fromStdString(moreLeft ? l : "<end>"), QString::fromStdString(moreRight ? r : "<end>"));
+    }
+}
+
+} // namespace
+
+class TypedCaseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typedCaseMatchesScriptedWindow_data();
+    void typedCaseMatchesScriptedWindow();
+};
+
+void TypedCaseTest::typedCaseMatchesScriptedWindow_data()
+{
+    QTest::addColumn<bool>("retick");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("dates only") << false << QString{};
+    QTest::newRow("row 1 unticked and ticked again, with a description") << true << QStringLiteral("Ausbildung");
+}
+
+void TypedCaseTest::typedCaseMatchesScriptedWindow()
+{
+    QFETCH(bool, retick);
+    QFETCH(QString, description);
+
+    WindowFixture f;
+    QVERIFY(f.start());
+    QCOMPARE(f.focus(), f.widget("Datum", 0));
+    f.type(QStringLiteral("10031955"));
+    f.enter();
+    QCOMPARE(f.focus(), f.widget("Datum", 1));
+    f.type(QStringLiteral("01041990"));
+    f.enter();
+    QCOMPARE(f.focus(), f.widget("Datum", 2));
+    QVERIFY(f.widgetAs<QCheckBox>("box", 1).isChecked());
+    f.type(QStringLiteral("01091980"));
+    f.enter();
+    QCOMPARE(f.focus(), f.widget("Datum", 3));
+    f.type(QStringLiteral("31081983"));
+    f.enter();
+
+    std::string script = "today 15/05/2008\nstart\n"
+                         "type Datum(0) 10/03/1955\nenter Datum(0)\n"
+                         "type Datum(1) 01/04/1990\nenter Datum(1)\n"
+                         "type Datum(2) 01/09/1980\nenter Datum(2)\n"
+                         "type Datum(3) 31/08/1983\nenter Datum(3)\n";
+    if (retick) {
+        f.click(f.widget("box", 1));
+        QVERIFY(!f.widgetAs<QCheckBox>("box", 1).isChecked());
+        QCOMPARE(f.jda().Jahr(1).text, std::string{"0"});
+        f.click(f.widget("box", 1));
+        script += "click box(1)\nclick box(1)\n";
+    }
+    if (!description.isEmpty()) {
+        f.click(f.widget("Eingabe", 1));
+        QCOMPARE(f.focus(), f.widget("Eingabe", 1));
+        f.type(description);
+        f.enter();
+        script += "type Eingabe(1) " + description.toStdString() + "\nenter Eingabe(1)\n";
+    }
+    script += "dump\n";
+
+    QVERIFY(f.watchdog.unexpected().isEmpty());
+    QCOMPARE(f.jda().Datum(32).text, std::string{"01/04/1987"});
+    QCOMPARE(f.widgetAs<QLineEdit>("Datum", 32).displayText(), QStringLiteral("01/04/1987"));
+    QCOMPARE(f.widgetAs<QLabel>("Jahr", 1).text(), QStringLiteral("3"));
+    const std::string drawn = dumpWindow(f.jda());
+    const std::string scripted = scriptedDump(script);
+    QVERIFY2(drawn == scripted, qPrintable(firstDifference(drawn, scripted)));
+}
+
+QTEST_MAIN(TypedCaseTest)
+#include "typed_case_test.moc"

@@ -1,0 +1,120 @@
+#pragma once
+// What the window's tests share: the real window on a fixed date, with the
+// printer and the browser replaced by recording fakes, started in a
+// temporary working directory of its own (start-up writes jda.txt there);
+// typing into whatever widget has the focus, as a user's keyboard does; and
+// a watchdog that answers expected message boxes and fails on any other.
+
+#include "qt/main_window.h"
+#include "tests/support/fakes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <utility>
+
+namespace tarvolin::testing {
+
+// Every modal dialog that appears goes to the handler given for it in
+// advance; a dialog nobody expected is recorded and closed, so that the test
+// fails instead of hanging.
+class ModalWatchdog {
+public:
+    ModalWatchdog()
+    {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+
+    // The next modal dialog goes to `answer`.
+    void expect(std::function<void(QMessageBox&)> answer) { expected_ = std::move(answer); }
+    bool stillExpecting() const { return static_cast<bool>(expected_); }
+    const QStringList& unexpected() const { return unexpected_; }
+
+private:
+    void look()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible())
+            return;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box != nullptr && expected_) {
+            std::exchange(expected_, {})(*box);
+            return;
+        }
+        unexpected_ << modal->windowTitle() + QStringLiteral(": ") + (box ? box->text() : QString{});
+        modal->close();
+    }
+
+    QTimer timer_;
+    std::function<void(QMessageBox&)> expected_;
+    QStringList unexpected_;
+};
+
+// Clicks the button of a message box that carries this text.
+inline void clickButton(QMessageBox& box, const QString& text)
+{
+    for (QAbstractButton* b : box.buttons())
+        if (b->text() == text) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            return;
+        }
+    QFAIL(qPrintable(QStringLiteral("no button \"%1\"").arg(text)));
+}
+
+struct WindowFixture {
+    QTemporaryDir folder;
+    QString previousFolder = QDir::currentPath();
+    FixedClock clock;
+    RecordingPrinter printer;
+    RecordingShell shell;
+    std::unique_ptr<MainWindow> window;
+    ModalWatchdog watchdog;
+
+    WindowFixture()
+    {
+        QDir::setCurrent(folder.path());
+        window = std::make_unique<MainWindow>(clock, printer, shell);
+    }
+    ~WindowFixture()
+    {
+        window.reset();
+        QDir::setCurrent(previousFolder);
+    }
+
+    // Shows the window, runs the start-up and waits until the window has the
+    // keyboard.
+    bool start()
+    {
+        window->start();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    JDA& jda() { return window->jda(); }
+    QWidget* widget(std::string_view name, int index = -1) { return window->widget(name, index); }
+    template <class W>
+    W& widgetAs(std::string_view name, int index = -1)
+    {
+        return *static_cast<W*>(window->widget(name, index));
+    }
+
+    // Keys go where the keyboard focus is, as they would for a user.
+    static QWidget* focus() { return QApplication::focusWidget(); }
+    void type(const QString& keys) { QTest::keyClicks(focus(), keys); }
+    void enter() { QTest::keyClick(focus(), Qt::Key_Return); }
+    void tab() { QTest::keyClick(focus(), Qt::Key_Tab); }
+    // Clicks a widget where a user would: in its middle.
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+};
+
+} // namespace tarvolin::testing
