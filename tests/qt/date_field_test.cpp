@@ -1,0 +1,165 @@
+// The date fields as a user meets them: the mask takes digits only, Enter
+// reaches the model whether the date is complete or not, an unusable date is
+// emptied, typing lands on the first blank wherever the click fell, and the
+// bold highlight of the period dates follows the real keyboard focus.
+
+#include "tests/qt/window_fixture.h"
+
+using namespace tarvolin;
+using namespace tarvolin::testing;
+
+namespace {
+
+// Birthday and pay start typed, as every real case begins.
+bool startTypicalCase(WindowFixture& f)
+{
+    if (!f.start())
+        return false;
+    f.type(QStringLiteral("10031955"));
+    f.enter();
+    f.type(QStringLiteral("01041990"));
+    f.enter();
+    return f.jda().Datum(32).text == "01/04/1990";
+}
+
+void clearField(QWidget* field)
+{
+    QTest::keyClick(field, Qt::Key_Home);
+    QTest::keyClick(field, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+}
+
+} // namespace
+
+class DateFieldTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void maskAndEnter_data();
+    void maskAndEnter();
+    void typingLandsOnFirstBlank_data();
+    void typingLandsOnFirstBlank();
+    void boldFollowsFocus();
+    void tabMovesModelFocus();
+    void resultFieldsTakeNoTyping();
+};
+
+void DateFieldTest::maskAndEnter_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("afterEnter");
+    QTest::newRow("empty reference date: today comes back") << 31 << "" << "__/__/____" << "15/05/2008";
+    QTest::newRow("complete reference date stays") << 31 << "01062009" << "01/06/2009" << "01/06/2009";
+    QTest::newRow("partial to-date is emptied") << 5 << "1203" << "12/03/____" << "__/__/____";
+    QTest::newRow("impossible date is emptied") << 31 << "31022008" << "31/02/2008" << "__/__/____";
+    QTest::newRow("date before the permitted range is emptied") << 4 << "01011920" << "01/01/1920" << "__/__/____";
+    QTest::newRow("letters and signs do not land") << 31 << "a1b2-0.3x" << "12/03/____" << "__/__/____";
+}
+
+void DateFieldTest::maskAndEnter()
+{
+    QFETCH(int, index);
+    QFETCH(QString, keys);
+    QFETCH(QString, typed);
+    QFETCH(QString, afterEnter);
+
+    WindowFixture f;
+    QVERIFY(startTypicalCase(f));
+    const std::string periodsBefore = f.jda().Jahr(17).text + "/" + f.jda().Tage(2).text;
+    auto& field = f.widgetAs<QLineEdit>("Datum", index);
+    f.click(&field);
+    QCOMPARE(f.focus(), &field);
+    clearField(&field);
+    f.type(keys);
+    QCOMPARE(field.displayText(), typed);
+    QCOMPARE(QString::fromStdString(f.jda().Datum(index).text), typed);
+    f.enter();
+    QCOMPARE(field.displayText(), afterEnter);
+    QCOMPARE(QString::fromStdString(f.jda().Datum(index).text), afterEnter);
+    QCOMPARE(f.jda().lastIndex, index);
+    if (afterEnter == QLatin1String("__/__/____"))
+        QCOMPARE(f.jda().Jahr(17).text + "/" + f.jda().Tage(2).text, periodsBefore); // nothing recalculated
+    QVERIFY(f.watchdog.unexpected().isEmpty());
+}
+
+void DateFieldTest::typingLandsOnFirstBlank_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<double>("clickAt"); // share of the field's width
+    QTest::addColumn<QString>("after");
+    QTest::newRow("click in the right half of an empty field") << "" << 0.7 << "12/03/____";
+    QTest::newRow("click at the left edge of an empty field") << "" << 0.05 << "12/03/____";
+    QTest::newRow("click behind a half-typed date") << "01" << 0.8 << "01/12/03__";
+}
+
+void DateFieldTest::typingLandsOnFirstBlank()
+{
+    QFETCH(QString, before);
+    QFETCH(double, clickAt);
+    QFETCH(QString, after);
+
+    WindowFixture f;
+    QVERIFY(startTypicalCase(f));
+    auto& field = f.widgetAs<QLineEdit>("Datum", 6);
+    f.click(&field);
+    f.type(before);
+    // Away and back with a click at the given place.
+    f.click(f.widget("Datum", 7));
+    QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint{static_cast<int>(field.width() * clickAt), field.height() / 2});
+    QCOMPARE(f.focus(), &field);
+    f.type(QStringLiteral("1203"));
+    QCOMPARE(field.displayText(), after);
+}
+
+void DateFieldTest::boldFollowsFocus()
+{
+    WindowFixture f;
+    QVERIFY(startTypicalCase(f));
+    QWidget* d25 = f.widget("Datum", 25);
+    QWidget* d26 = f.widget("Datum", 26);
+    f.click(d25);
+    QVERIFY(d25->font().bold());
+    QVERIFY(f.jda().Datum(25).fontBold);
+    f.click(d26);
+    QVERIFY(!d25->font().bold());
+    QVERIFY(!d26->font().bold());
+    QCOMPARE(f.jda().focused(), &f.jda().Datum(26));
+}
+
+void DateFieldTest::tabMovesModelFocus()
+{
+    WindowFixture f;
+    QVERIFY(startTypicalCase(f));
+    QCOMPARE(f.focus(), f.widget("Datum", 2));
+    QVERIFY(f.widget("Datum", 2)->font().bold());
+    f.tab();
+    QCOMPARE(f.focus(), f.widget("Datum", 3));
+    QCOMPARE(f.jda().focused(), &f.jda().Datum(3));
+    QVERIFY(!f.widget("Datum", 2)->font().bold());
+    QVERIFY(f.widget("Datum", 3)->font().bold());
+    // Row 1 has no up button: its description comes next, then its tick.
+    f.tab();
+    QCOMPARE(f.focus(), f.widget("Eingabe", 1));
+    QCOMPARE(f.jda().focused(), &f.jda().Eingabe(1));
+    f.tab();
+    QCOMPARE(f.focus(), f.widget("box", 1));
+    QVERIFY(!f.jda().Datum(3).fontBold);
+}
+
+void DateFieldTest::resultFieldsTakeNoTyping()
+{
+    WindowFixture f;
+    QVERIFY(startTypicalCase(f));
+    auto& jdaBegin = f.widgetAs<QLineEdit>("Datum", 32);
+    f.click(&jdaBegin);
+    f.type(QStringLiteral("0202"));
+    f.enter();
+    QCOMPARE(jdaBegin.displayText(), QStringLiteral("01/04/1990"));
+    QCOMPARE(f.jda().Datum(32).text, std::string{"01/04/1990"});
+    QCOMPARE(f.jda().lastIndex, 32);
+}
+
+QTEST_MAIN(DateFieldTest)
+#include "date_field_test.moc"
