@@ -1,0 +1,122 @@
+// The drop-down calendar of a date field: it opens on the field's day (or
+// today), offers only the field's permitted days, titles the month in German,
+// starts the week on Sunday, and puts the picked day into the field as typed
+// text that Enter then confirms like any typed date.
+
+#include "qt/calendar_popup.h"
+#include "qt/date_edit.h"
+#include "tests/qt/window_fixture.h"
+
+#include <QCalendarWidget>
+#include <QTableView>
+#include <QToolButton>
+
+using namespace tarvolin;
+using namespace tarvolin::testing;
+
+class CalendarTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensOnFieldDayWithinRange_data();
+    void opensOnFieldDayWithinRange();
+    void pickedDayIsTypedIntoField();
+    void escapeLeavesFieldAlone();
+    void resultFieldsHaveNoCalendar();
+};
+
+void CalendarTest::opensOnFieldDayWithinRange_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<QString>("month");
+    QTest::newRow("empty birthday opens on today") << 0 << "" << QDate{2008, 5, 15} << "Mai";
+    QTest::newRow("typed birthday opens on it") << 0 << "10031955" << QDate{1955, 3, 10} << "März";
+    QTest::newRow("half-typed date opens on today") << 4 << "0109" << QDate{2008, 5, 15} << "Mai";
+}
+
+void CalendarTest::opensOnFieldDayWithinRange()
+{
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(QDate, shown);
+    QFETCH(QString, month);
+
+    WindowFixture f;
+    QVERIFY(f.start());
+    auto& field = f.widgetAs<DateEdit>("Datum", index);
+    f.click(&field);
+    f.type(text);
+    QTest::mouseClick(field.calendarButton(), Qt::LeftButton);
+    QCalendarWidget* calendar = f.window->calendar().calendar();
+    QTRY_VERIFY(calendar->isVisible());
+    QCOMPARE(calendar->selectedDate(), shown);
+    QCOMPARE(calendar->minimumDate(), QDate(1930, 1, 1));
+    QCOMPARE(calendar->maximumDate(), QDate(2040, 12, 31));
+    QCOMPARE(calendar->firstDayOfWeek(), Qt::Sunday);
+    auto* monthButton = calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
+    auto* yearButton = calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_yearbutton"));
+    QVERIFY(monthButton && yearButton);
+    QCOMPARE(monthButton->text(), month);
+    QCOMPARE(yearButton->text(), QString::number(shown.year()));
+    // Only the permitted days can be chosen: the calendar refuses to go past the range.
+    calendar->setSelectedDate(QDate{2041, 1, 1});
+    QCOMPARE(calendar->selectedDate(), QDate(2040, 12, 31));
+    f.window->calendar().close();
+}
+
+void CalendarTest::pickedDayIsTypedIntoField()
+{
+    WindowFixture f;
+    QVERIFY(f.start());
+    auto& birthday = f.widgetAs<DateEdit>("Datum", 0);
+    QTest::keyClick(&birthday, Qt::Key_Down, Qt::AltModifier);
+    QCalendarWidget* calendar = f.window->calendar().calendar();
+    QTRY_VERIFY(calendar->isVisible());
+    calendar->setSelectedDate(QDate{1955, 3, 10});
+    auto* days = calendar->findChild<QTableView*>();
+    QVERIFY(days);
+    QTest::keyClick(days, Qt::Key_Return);
+    QTRY_VERIFY(!calendar->isVisible());
+    QCOMPARE(birthday.displayText(), QStringLiteral("10/03/1955"));
+    QCOMPARE(f.jda().Datum(0).text, std::string{"10/03/1955"});
+    QCOMPARE(f.jda().lastIndex, 0);
+    // Nothing is confirmed yet; Enter does that.
+    QCOMPARE(f.jda().Alter().text, std::string{"67"});
+    QTRY_COMPARE(f.focus(), &birthday);
+    f.enter();
+    QCOMPARE(f.jda().Alter().text, std::string{"65"});
+    QCOMPARE(f.jda().month().text, std::string{"9"});
+    QCOMPARE(f.focus(), f.widget("Datum", 1));
+    QVERIFY(f.watchdog.unexpected().isEmpty());
+}
+
+void CalendarTest::escapeLeavesFieldAlone()
+{
+    WindowFixture f;
+    QVERIFY(f.start());
+    auto& payStart = f.widgetAs<DateEdit>("Datum", 1);
+    f.click(&payStart);
+    f.type(QStringLiteral("0104"));
+    QTest::keyClick(&payStart, Qt::Key_F4);
+    QCalendarWidget* calendar = f.window->calendar().calendar();
+    QTRY_VERIFY(calendar->isVisible());
+    QTest::keyClick(&f.window->calendar(), Qt::Key_Escape);
+    QTRY_VERIFY(!calendar->isVisible());
+    QCOMPARE(payStart.displayText(), QStringLiteral("01/04/____"));
+    QCOMPARE(f.jda().Datum(1).text, std::string{"01/04/____"});
+}
+
+void CalendarTest::resultFieldsHaveNoCalendar()
+{
+    WindowFixture f;
+    for (int i = 0; i <= 38; ++i) {
+        auto& field = f.widgetAs<DateEdit>("Datum", i);
+        QCOMPARE(field.calendarButton() != nullptr, i <= 31);
+        QCOMPARE(field.isReadOnly(), i >= 32);
+    }
+}
+
+QTEST_MAIN(CalendarTest)
+#include "calendar_test.moc"
