@@ -74,6 +74,7 @@ void dumpControls(DumpWriter& out, JDA& w)
 }
 
 // Every field of the calculation state, in the order of its declaration.
+
 void dumpState(DumpWriter& out, const CalculationState& s)
 {
     out.number("currentIndex", s.currentIndex);

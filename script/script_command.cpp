@@ -78,6 +78,7 @@ ControlLookup lookUpControl(std::string_view word)
 {
     std::string_view name = word;
     int index = -1;
+    const bool indexed = word.find('(') != std::string_view::npos;
     if (const auto open = word.find('('); open != std::string_view::npos) {
         name = word.substr(0, open);
         const auto inner = word.substr(open + 1);
@@ -89,11 +90,11 @@ ControlLookup lookUpControl(std::string_view word)
     }
     if (!isControlName(name))
         return {-1, "unbekanntes Steuerelement " + quoted(word)};
-    const int slot = controlSlot(name, index);
+    const int slot = indexed && index < 0 ? -1 : controlSlot(name, index);
     if (slot >= 0)
         return {slot, {}};
     if (isArrayName(name))
-        return {-1, index < 0 ? quoted(name) + " braucht einen Index, z. B. " + quoted(std::string{name} + "(1)")
+        return {-1, !indexed ? quoted(name) + " braucht einen Index, z. B. " + quoted(std::string{name} + "(1)")
                               : "Index außerhalb des Bereichs: " + quoted(word)};
     return {-1, quoted(name) + " ist kein Steuerelementfeld: " + quoted(word)};
 }
