@@ -28,11 +28,11 @@ QString fromUtf8(std::string_view text)
 // day is ...-2.pdf.
 constexpr int maxPdfNumber = 999;
 
-// The PDF stands in for a sheet from an office printer: A4 with the margins
-// such a printer cannot print on. The letter's own columns reach 10500 twips
-// (18.5 cm) from the left of the printable area, so wider margins would push
-// the years column off the sheet.
-constexpr double pdfMarginMillimetres = 6.35;
+// The PDF stands in for a sheet from an office printer: A4 with narrow
+// margins. The letter's own layout reaches about 19 cm from the left of the
+// printable area (the double line under the years column), so 1 cm on each
+// side centres it on the 21 cm sheet; the blank indents do the rest.
+constexpr double pdfMarginMillimetres = 10.0;
 
 } // namespace
 

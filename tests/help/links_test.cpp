@@ -80,28 +80,28 @@ TEST_F(HelpButtons, OpenTheirPagesInBothViews)
 {
     struct Case {
         const char* button;
-        void (JDA::*click)();
+        void (*click)(JDA&);
         int option;
         const char* address;
         const char* code;
     };
     const Case cases[] = {
-        {"Hilfe", &JDA::Hilfe_Click, 0, "http://www.tarvolin.de/manual/20.htm", "111"},
-        {"Hilfe", &JDA::Hilfe_Click, 1, "http://www.tarvolin.de/manual/20279.htm", "111"},
-        {"Hilfetexte", &JDA::Hilfetexte_Click, 0,
+        {"Hilfe", [](JDA& j) { j.Hilfe_Click(); }, 0, "http://www.tarvolin.de/manual/20.htm", "111"},
+        {"Hilfe", [](JDA& j) { j.Hilfe_Click(); }, 1, "http://www.tarvolin.de/manual/20279.htm", "111"},
+        {"Hilfetexte", [](JDA& j) { j.Hilfetexte_Click(); }, 0,
          "http://www.tarvolin.de/Tarifvertrag/TVoeD/TVoeD-Text/23-Besondere-Zahlungen.htm", "132"},
-        {"Hilfetexte", &JDA::Hilfetexte_Click, 1, "http://www.tarvolin.de/Tarifvertrag/TVoeD/TVoeD-Text/34-Kuendigung.htm",
+        {"Hilfetexte", [](JDA& j) { j.Hilfetexte_Click(); }, 1, "http://www.tarvolin.de/Tarifvertrag/TVoeD/TVoeD-Text/34-Kuendigung.htm",
          "132"},
-        {"SSCommand1", &JDA::SSCommand1_Click, 0, "http://www.tarvolin.de/Tarvolin/Index.htm", "310"},
-        {"SSCommand1", &JDA::SSCommand1_Click, 1, "http://www.tarvolin.de/Tarvolin/Index.htm", "310"},
-        {"SSCommand2", &JDA::SSCommand2_Click, 0, "http://www.tarvolin.de/manual/20278.htm", "111"},
-        {"SSCommand2", &JDA::SSCommand2_Click, 1, "http://www.tarvolin.de/manual/20278.htm", "111"},
+        {"SSCommand1", [](JDA& j) { j.SSCommand1_Click(); }, 0, "http://www.tarvolin.de/Tarvolin/Index.htm", "310"},
+        {"SSCommand1", [](JDA& j) { j.SSCommand1_Click(); }, 1, "http://www.tarvolin.de/Tarvolin/Index.htm", "310"},
+        {"SSCommand2", [](JDA& j) { j.SSCommand2_Click(); }, 0, "http://www.tarvolin.de/manual/20278.htm", "111"},
+        {"SSCommand2", [](JDA& j) { j.SSCommand2_Click(); }, 1, "http://www.tarvolin.de/manual/20278.htm", "111"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string{c.button} + " with Opt(" + std::to_string(c.option) + ")");
         window.shell.opened.clear();
         select(c.option);
-        (jda.*c.click)();
+        c.click(jda);
         ASSERT_EQ(window.shell.opened.size(), 1u);
         EXPECT_EQ(window.shell.opened[0], c.address);
         EXPECT_EQ(jda.linkCode, c.code);
