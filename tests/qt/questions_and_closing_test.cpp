@@ -1,0 +1,128 @@
+// What the window asks and how it ends, through real dialogs and real
+// clicks: the delete-all question answered No and Yes in a QMessageBox with
+// German buttons, Schließen saving the case and ending, the close box ending
+// without saving.
+
+#include "tests/qt/window_fixture.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace tarvolin;
+using namespace tarvolin::testing;
+
+namespace {
+
+bool startTypicalCase(WindowFixture& f)
+{
+    if (!f.start())
+        return false;
+    f.type(QStringLiteral("10031955"));
+    f.enter();
+    f.type(QStringLiteral("01041990"));
+    f.enter();
+    f.type(QStringLiteral("01091980"));
+    f.enter();
+    f.type(QStringLiteral("31081983"));
+    f.enter();
+    return f.jda().Datum(32).text == "01/04/1987";
+}
+
+qint64 entriesFileSize() { return QFileInfo{QStringLiteral("jda.txt")}.size(); }
+
+} // namespace
+
+class QuestionsAndClosingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void deleteAllQuestion_data();
+    void deleteAllQuestion();
+    void closeButtonSavesAndEnds();
+    void closeBoxEndsWithoutSaving();
+};
+
+void QuestionsAndClosingTest::deleteAllQuestion_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("confirmAnswer");
+    QTest::addColumn<QString>("payStartAfter");
+    QTest::newRow("Nein keeps the other entries") << "Nein" << int{answerNo} << "01/04/1990";
+    QTest::newRow("Ja clears everything") << "Ja" << int{answerYes} << "__/__/____";
+}
+
+void QuestionsAndClosingTest::deleteAllQuestion()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, confirmAnswer);
+    QFETCH(QString, payStartAfter);
+
+    WindowFixture f;
+    QVERIFY(startTypicalCase(f));
+    QWidget* birthday = f.widget("Datum", 0);
+    f.click(birthday);
+    QCOMPARE(f.focus(), birthday);
+    QTest::keyClick(birthday, Qt::Key_Home);
+    QTest::keyClick(birthday, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(birthday, Qt::Key_Delete);
+    QCOMPARE(f.jda().Datum(0).text, std::string{"__/__/____"});
+
+    QString title;
+    QString text;
+    QStringList buttons;
+    QString defaultButton;
+    bool hasIcon = true;
+    f.watchdog.expect([&](QMessageBox& box) {
+        title = box.windowTitle();
+        text = box.text();
+        for (QAbstractButton* b : box.buttons())
+            buttons << b->text();
+        defaultButton = box.defaultButton() ? box.defaultButton()->text() : QString{};
+        hasIcon = box.icon() != QMessageBox::NoIcon;
+        clickButton(box, answer);
+    });
+    f.enter();
+    QVERIFY(!f.watchdog.stillExpecting());
+    QVERIFY2(f.watchdog.unexpected().isEmpty(), qPrintable(f.watchdog.unexpected().join('\n')));
+
+    QCOMPARE(title, QStringLiteral("Mit der kompletten Löschung einverstanden?"));
+    QVERIFY(text.startsWith(QStringLiteral("Mit dem Löschen des Geburtstags werden   a l l e   Daten gelöscht.")));
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+    QCOMPARE(defaultButton, QStringLiteral("Ja"));
+    QVERIFY(!hasIcon);
+    QCOMPARE(int{f.jda().confirmAnswer}, confirmAnswer);
+    QCOMPARE(f.widgetAs<QLineEdit>("Datum", 1).displayText(), payStartAfter);
+    QCOMPARE(QString::fromStdString(f.jda().Datum(1).text), payStartAfter);
+    QCOMPARE(f.widgetAs<QLineEdit>("Datum", 0).displayText(), QStringLiteral("__/__/____"));
+}
+
+void QuestionsAndClosingTest::closeButtonSavesAndEnds()
+{
+    WindowFixture f;
+    QVERIFY(startTypicalCase(f));
+    QCOMPARE(entriesFileSize(), 0);
+    QSignalSpy unloaded{f.window.get(), &MainWindow::unloaded};
+    f.click(f.widget("Schließen"));
+    QCOMPARE(unloaded.count(), 1);
+    QVERIFY(!f.window->isVisible());
+    QCOMPARE(entriesFileSize(), 1292);
+    QVERIFY(f.watchdog.unexpected().isEmpty());
+}
+
+void QuestionsAndClosingTest::closeBoxEndsWithoutSaving()
+{
+    WindowFixture f;
+    QVERIFY(startTypicalCase(f));
+    QSignalSpy unloaded{f.window.get(), &MainWindow::unloaded};
+    QVERIFY(f.window->close());
+    QCOMPARE(unloaded.count(), 1);
+    QCOMPARE(entriesFileSize(), 0);
+    // The window is gone for good: a late click changes nothing.
+    f.click(f.widget("Altern"));
+    QCOMPARE(f.jda().Alter().text, std::string{"65"});
+}
+
+QTEST_MAIN(QuestionsAndClosingTest)
+#include "questions_and_closing_test.moc"
