@@ -15,7 +15,7 @@ QString dateName(int i)
     switch (i) {
     case 0: return QStringLiteral("Geburtstag");
     case 1: return QStringLiteral("Tag, ab dem Dienstbezüge zustehen");
-    case 30: return QStringLiteral("Beschäftigungszeit vom");
+    case 30: return QStringLiteral("Beschäftigungszeit Beginn");
     case 31: return QStringLiteral("Stichtag (benötigt bis)");
     case 32: return QStringLiteral("Jubiläumsdienstalter Beginn");
     case 33: return QStringLiteral("25-jähriges Dienstjubiläum");

@@ -181,6 +181,26 @@ QWidget* makeControlWidget(const ControlSpec& spec, QWidget* parent)
     return nullptr;
 }
 
+namespace {
+
+// The period rows stand 300 twips apart but their fields are 315 high, and
+// the top buttons reach 15 twips into the line of "Jahren" and "Monaten":
+// drawn as given, neighbours would share a pixel line and hide each other's
+// frame. They are drawn that much shorter, and so is the two-line text
+// above the notice tiers, which reaches 15 twips into the first tier.
+int drawnHeight(const ControlSpec& spec)
+{
+    if (spec.name == "Label8")
+        return 480;
+    if (spec.height == 315)
+        return 285;
+    if (spec.kind == ControlKind::Button && spec.top == 15)
+        return 585;
+    return spec.height;
+}
+
+} // namespace
+
 QRect controlGeometry(const ControlSpec& spec, const TwipScale& scale, const QWidget& widget)
 {
     if (spec.kind == ControlKind::Line) {
@@ -188,7 +208,7 @@ QRect controlGeometry(const ControlSpec& spec, const TwipScale& scale, const QWi
         const QRect r = scale.rect(spec.left, spec.top, spec.width, 15);
         return QRect{r.left(), r.top(), r.width(), std::max(1, r.height())};
     }
-    QRect r = scale.rect(spec.left, spec.top, spec.width, spec.height);
+    QRect r = scale.rect(spec.left, spec.top, spec.width, drawnHeight(spec));
     if (spec.kind == ControlKind::Check || spec.kind == ControlKind::Option) {
         const auto metric = spec.kind == ControlKind::Check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth;
         const int side = std::max(r.width(), widget.style()->pixelMetric(metric, nullptr, &widget) + 2);
