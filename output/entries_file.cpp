@@ -163,12 +163,13 @@ std::string saveEntriesFile(const std::filesystem::path& path, std::span<const u
         return text;
     };
 
-    auto [temporary, rawFd] = createTemporary(path);
-    if (rawFd < 0) {
+    const auto created = createTemporary(path);
+    const std::filesystem::path& temporary = created.first;
+    if (created.second < 0) {
         const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
         return fail("Im Ordner " + quoted(folder) + " ließ sich keine neue Datei anlegen", errno);
     }
-    Descriptor fd{rawFd};
+    Descriptor fd{created.second};
     const auto failAndRemove = [&](const std::string& what) {
         const int error = errno;
         if (fd.valid())
