@@ -187,11 +187,16 @@ namespace {
 // the top buttons reach 15 twips into the line of "Jahren" and "Monaten":
 // drawn as given, neighbours would share a pixel line and hide each other's
 // frame. They are drawn that much shorter, and so is the two-line text
-// above the notice tiers, which reaches 15 twips into the first tier.
+// above the notice tiers, which reaches 15 twips into the first tier. The
+// footnote under the notice dates needs three lines in Arial; it gets them
+// below its place, where the window has room, and ends where the
+// employment-period panel begins instead of 15 twips inside it.
 int drawnHeight(const ControlSpec& spec)
 {
     if (spec.name == "Label8")
         return 480;
+    if (spec.name == "Label12")
+        return 585;
     if (spec.height == 315)
         return 285;
     if (spec.kind == ControlKind::Button && spec.top == 15)
@@ -208,7 +213,8 @@ QRect controlGeometry(const ControlSpec& spec, const TwipScale& scale, const QWi
         const QRect r = scale.rect(spec.left, spec.top, spec.width, 15);
         return QRect{r.left(), r.top(), r.width(), std::max(1, r.height())};
     }
-    QRect r = scale.rect(spec.left, spec.top, spec.width, drawnHeight(spec));
+    const int width = spec.name == "Label12" ? spec.width - 15 : spec.width;
+    QRect r = scale.rect(spec.left, spec.top, width, drawnHeight(spec));
     if (spec.kind == ControlKind::Check || spec.kind == ControlKind::Option) {
         const auto metric = spec.kind == ControlKind::Check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth;
         const int side = std::max(r.width(), widget.style()->pixelMetric(metric, nullptr, &widget) + 2);
@@ -216,6 +222,18 @@ QRect controlGeometry(const ControlSpec& spec, const TwipScale& scale, const QWi
         r = QRect{centre.x() - side / 2, centre.y() - side / 2, side, side};
     }
     return r;
+}
+
+int windowHeightForControls()
+{
+    int bottom = windowHeightTwips;
+    for (const ControlSpec& spec : controlTable) {
+        if (spec.kind == ControlKind::Image || spec.kind == ControlKind::PictureBox)
+            continue;
+        const int parentTop = spec.parent.empty() ? 0 : controlTable[static_cast<std::size_t>(controlSlot(spec.parent))].top;
+        bottom = std::max(bottom, parentTop + spec.top + std::max(spec.height, drawnHeight(spec)));
+    }
+    return bottom + 45;
 }
 
 void drawControl(const Control& c, QWidget& w)

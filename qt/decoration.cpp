@@ -36,16 +36,20 @@ private:
     Drawing drawing_;
 };
 
-// A soft band that fades to the right, closed by a thin line below.
+// A soft band behind the person block that fades out to the right and
+// towards the period table, so that it has no hard lower edge.
 void drawBand(QPainter& p, const QRectF& r)
 {
-    QLinearGradient fade{r.topLeft(), r.topRight()};
-    fade.setColorAt(0.0, QColor{0xD9, 0xE4, 0xEF});
-    fade.setColorAt(0.55, QColor{0xE6, 0xED, 0xF5});
-    fade.setColorAt(1.0, QColor{0xEE, 0xF2, 0xF7});
-    p.fillRect(r, fade);
-    p.setPen(QPen{QColor{0xC3, 0xD0, 0xDE}, 1});
-    p.drawLine(QPointF{r.left(), r.bottom() - 0.5}, QPointF{r.right(), r.bottom() - 0.5});
+    QLinearGradient across{r.topLeft(), r.topRight()};
+    across.setColorAt(0.0, QColor{0xD9, 0xE4, 0xEF});
+    across.setColorAt(0.6, QColor{0xE5, 0xEC, 0xF4});
+    across.setColorAt(1.0, QColor{0xEC, 0xF1, 0xF6});
+    p.fillRect(r, across);
+    QLinearGradient down{r.topLeft(), r.bottomLeft()};
+    down.setColorAt(0.0, QColor{0xF2, 0xF4, 0xF7, 0});
+    down.setColorAt(0.55, QColor{0xF2, 0xF4, 0xF7, 0});
+    down.setColorAt(1.0, colours::windowBackground);
+    p.fillRect(r, down);
 }
 
 // A light column behind the start of the period rows, fading to the right.
@@ -55,7 +59,6 @@ void drawStrip(QPainter& p, const QRectF& r)
     fade.setColorAt(0.0, QColor{0xE3, 0xEA, 0xF2});
     fade.setColorAt(1.0, QColor{0xE3, 0xEA, 0xF2, 0});
     p.fillRect(r, fade);
-    p.fillRect(QRectF{r.left(), r.top(), 3, r.height()}, colours::accent.lighter(150));
 }
 
 // The ground of the notice block: a card with a rounded upper right corner.

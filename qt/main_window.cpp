@@ -51,7 +51,7 @@ MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell)
     ground.setColor(QPalette::WindowText, colours::ink);
     setPalette(ground);
     setAutoFillBackground(true);
-    setFixedSize(scale_.px(windowWidthTwips), scale_.px(windowHeightTwips));
+    setFixedSize(scale_.px(windowWidthTwips), scale_.px(windowHeightForControls()));
     setWindowTitle(QString::fromStdString(jda_.formCaption));
 
     widgets_.assign(controlTable.size(), nullptr);
@@ -100,6 +100,8 @@ void MainWindow::addBadges()
         QWidget* badge = makeBadge(QString::number(years[static_cast<std::size_t>(k - 1)]), this);
         badge->setObjectName(QStringLiteral("badge%1").arg(years[static_cast<std::size_t>(k - 1)]));
         badge->setGeometry(scale_.rect(caption.left - 540, caption.top + 15, 450, caption.height - 30));
+        // Under the employment-period panel, like the captions they belong to.
+        badge->stackUnder(widget("Aufkleber"));
         badges_.push_back(badge);
     }
 }
