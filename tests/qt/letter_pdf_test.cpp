@@ -2,12 +2,15 @@
 // (poppler-utils): the lines in order, the columns where the twips put them,
 // 12-point Arial (Liberation Sans), a second page for a full table, no
 // overwriting, and a German failure message when the file cannot be written.
+// Also the desktop shell that opens the help pages.
 
 #include "calc/date_text.h"
+#include "qt/desktop_shell.h"
 #include "qt/qt_printer.h"
 #include "tests/support/fakes.h"
 
 #include <QDate>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -130,6 +133,15 @@ constexpr double marginPoints = 28.35;
 double pointsOfTwips(int twips) { return twips / 20.0; }
 
 } // namespace
+
+// Stands in for the browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QStringList opened;
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
+};
 
 class LetterPdfTest : public QObject {
     Q_OBJECT
@@ -345,6 +357,26 @@ private slots:
         w.jda.Drucken_Click();
         const QStringList lines = squeezedLines(pdfText(w.printer.lastPdfPath()));
         QCOMPARE(lines.count(QStringLiteral("Festsetzung Ihres Jubiläumsdienstalters")), 1);
+    }
+
+    // The address reaches the desktop's URL handling unchanged, and a
+    // desktop that cannot open it gives false. (The offscreen platform has no
+    // browser of its own; a registered handler stands in for it.)
+    void desktopShellHandsOverTheAddress()
+    {
+        DesktopShell shell;
+        const std::string address = "http://www.tarvolin.de/Tarifvertrag/TVoeD/TVoeD-Text/34-Kuendigung.htm";
+        if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression{QStringLiteral("does not support")});
+            QVERIFY(!shell.open(address));
+        }
+
+        UrlCatcher browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+        const bool opened = shell.open(address);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QVERIFY(opened);
+        QCOMPARE(browser.opened, QStringList{QString::fromStdString(address)});
     }
 };
 
