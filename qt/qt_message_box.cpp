@@ -1,6 +1,7 @@
 #include "qt/qt_message_box.h"
 
 #include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace tarvolin {
@@ -35,6 +36,9 @@ std::int16_t QtMessageBox::show(std::string_view text, std::string_view title, M
         box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
         box.setDefaultButton(QMessageBox::Ok);
     }
+    // Plain buttons: the style's little pictures on them add nothing here.
+    for (QAbstractButton* b : box.buttons())
+        b->setIcon(QIcon{});
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)
         return answerOk;

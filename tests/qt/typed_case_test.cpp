@@ -3,57 +3,14 @@
 // and loses nothing on the way from keys to handlers.
 
 #include "script/dump.h"
-#include "script/script_runner.h"
+#include "tests/qt/scripted_comparison.h"
 #include "tests/qt/window_fixture.h"
 
 #include <QCheckBox>
 
-#include <sstream>
-
 using namespace tarvolin;
 using namespace tarvolin::testing;
 
-namespace {
-
-// The case in the scripted window's own words, run in a folder of its own.
-std::string scriptedDump(const std::string& script)
-{
-    QTemporaryDir folder;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    std::istringstream in{script};
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runScript(in, out, err);
-    QDir::setCurrent(previous);
-    if (status != 0)
-        return "script failed: " + err.str();
-    // The last dump of the output.
-    const std::string text = out.str();
-    const auto begin = text.rfind("dump\n");
-    return begin == std::string::npos ? "no dump in: " + text : text.substr(begin);
-}
-
-// The first line where two dumps differ, for a readable failure.
-QString firstDifference(const std::string& a, const std::string& b)
-{
-    std::istringstream left{a};
-    std::istringstream right{b};
-    std::string l;
-    std::string r;
-    for (int line = 1;; ++line) {
-        const bool moreLeft = static_cast<bool>(std::getline(left, l));
-        const bool moreRight = static_cast<bool>(std::getline(right, r));
-        if (!moreLeft && !moreRight)
-            return {};
-        if (l != r || moreLeft != moreRight)
-            return QStringLiteral("line %1: window \"%2\", script \"%3\"")
-                .arg(line)
-                .arg(QString::fromStdString(moreLeft ? l : "<end>"), QString::fromStdString(moreRight ? r : "<end>"));
-    }
-}
-
-} // namespace
 
 class TypedCaseTest : public QObject {
     Q_OBJECT
