@@ -121,8 +121,9 @@ EntriesFileRead readEntriesFile(const std::filesystem::path& path)
 {
     EntriesFileRead result;
     const auto fail = [&](std::string_view what) {
+        const int error = errno;
         result.bytes.clear();
-        result.failure = "Die Datei " + quoted(path) + " " + std::string{what} + " (" + reason(errno) + ").";
+        result.failure = "Die Datei " + quoted(path) + " " + std::string{what} + " (" + reason(error) + ").";
         return result;
     };
     // O_NONBLOCK keeps a pipe of that name from blocking the start-up.
@@ -166,8 +167,8 @@ std::string saveEntriesFile(const std::filesystem::path& path, std::span<const u
     const auto created = createTemporary(path);
     const std::filesystem::path& temporary = created.first;
     if (created.second < 0) {
-        const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-        return fail("Im Ordner " + quoted(folder) + " ließ sich keine neue Datei anlegen", errno);
+        const int error = errno;
+        return fail("Im Ordner " + quoted(temporary.parent_path()) + " ließ sich keine neue Datei anlegen", error);
     }
     Descriptor fd{created.second};
     const auto failAndRemove = [&](const std::string& what) {

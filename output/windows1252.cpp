@@ -57,7 +57,8 @@ private:
         char* outPtr = reinterpret_cast<char*>(out);
         std::size_t inLeft = 1;
         std::size_t outLeft = sizeof out;
-        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || outLeft != 4)
+        const bool converted = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+        if (!converted || sizeof out - outLeft != 4) // one UTF-32 character
             return b;
         return static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | static_cast<std::uint32_t>(out[3]) << 24);
     }

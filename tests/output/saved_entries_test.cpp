@@ -28,42 +28,6 @@ Bytes bytesAt(const SavedRecordBytes& r, std::size_t offset, std::size_t length)
 
 Bytes ascii(std::string_view s) { return Bytes(s.begin(), s.end()); }
 
-// Age 67 years and 4 months, born 14/03/1958, no pay start, row 1 ticked,
-// the employment-period view chosen.
-TEST(SavedEntriesLayout, TheWorkedExampleByteForByte)
-{
-    SavedEntries e = emptyCase();
-    e.ageYears = 67;
-    e.ageMonths = 4;
-    e.dates[0] = "14/03/1958";
-    e.rowFlags[0] = -1;
-    e.choice = 1;
-    const SavedRecordBytes r = writeRecord(e);
-
-    // The whole record assembled by hand from the documented offsets.
-    Bytes expected = {0x43, 0x00};
-    for (int i = 0; i < 36; ++i) {
-        const Bytes date = ascii(i == 0 ? "14/03/1958" : mask);
-        expected.insert(expected.end(), date.begin(), date.end());
-    }
-    expected.resize(expected.size() + 840, 0x20);  // descriptions: blanks
-    expected.resize(expected.size() + 58, 0x00);   // reserved: never read, so zero
-    expected.insert(expected.end(), {0x04, 0x00}); // months
-    expected.insert(expected.end(), {0xFF, 0xFF}); // row 1 ticked
-    for (int k = 2; k <= 14; ++k)
-        expected.insert(expected.end(), {0x00, 0x00});
-    expected.insert(expected.end(), {0x01, 0x00}); // choice
-    ASSERT_EQ(expected.size(), 1292u);
-    EXPECT_EQ(Bytes(r.begin(), r.end()), expected);
-
-    EXPECT_EQ(bytesAt(r, 0, 2), (Bytes{0x43, 0x00}));
-    EXPECT_EQ(bytesAt(r, 2, 10), (Bytes{0x31, 0x34, 0x2F, 0x30, 0x33, 0x2F, 0x31, 0x39, 0x35, 0x38}));
-    EXPECT_EQ(bytesAt(r, 12, 10), (Bytes{0x5F, 0x5F, 0x2F, 0x5F, 0x5F, 0x2F, 0x5F, 0x5F, 0x5F, 0x5F}));
-    EXPECT_EQ(bytesAt(r, 1260, 2), (Bytes{0x04, 0x00}));
-    EXPECT_EQ(bytesAt(r, 1262, 2), (Bytes{0xFF, 0xFF}));
-    EXPECT_EQ(bytesAt(r, 1290, 2), (Bytes{0x01, 0x00}));
-}
-
 TEST(SavedEntriesLayout, EveryFieldAtItsOffset)
 {
     SavedEntries e = emptyCase();
