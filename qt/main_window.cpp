@@ -65,12 +65,18 @@ MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell)
     for (std::size_t slot = widgets_.size(); slot-- > 0;)
         if (controlTable[slot].kind == ControlKind::Image || controlTable[slot].kind == ControlKind::PictureBox)
             widgets_[slot]->lower();
-    setTabOrder();
+    orderTabStops();
     calendar_ = new CalendarPopup{this};
     redraw();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The model dies before the widgets do; nothing they report on the way
+    // out may reach it.
+    busy_ = true;
+    closed_ = true;
+}
 
 QWidget* MainWindow::makeWidget(int slot)
 {
@@ -109,7 +115,7 @@ void MainWindow::addBadges()
 // Tab walks the window line by line, left to right: controls whose tops lie
 // within 150 twips of the first control of a line (a row's check box stands
 // 60 twips lower than its dates) belong to that line.
-void MainWindow::setTabOrder()
+void MainWindow::orderTabStops()
 {
     struct Stop {
         QWidget* widget;

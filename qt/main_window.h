@@ -65,7 +65,7 @@ private:
 
     QWidget* makeWidget(int slot);
     void addBadges();
-    void setTabOrder();
+    void orderTabStops();
     void wire(int slot);
     void wireDateField(int slot, DateEdit& field);
     void openCalendar(int slot, DateEdit& field);
