@@ -24,14 +24,20 @@ void TypedCaseTest::typedCaseMatchesScriptedWindow_data()
 {
     QTest::addColumn<bool>("retick");
     QTest::addColumn<QString>("description");
-    QTest::newRow("dates only") << false << QString{};
-    QTest::newRow("row 1 unticked and ticked again, with a description") << true << QStringLiteral("Ausbildung");
+    QTest::addColumn<QStringList>("clicks"); // after the case, as named in scripts
+    QTest::newRow("dates only") << false << QString{} << QStringList{};
+    QTest::newRow("row 1 unticked and ticked again, with a description")
+        << true << QStringLiteral("Ausbildung") << QStringList{};
+    QTest::newRow("age steps, employment view, row moves")
+        << false << QString{}
+        << QStringList{"Altern", "Altern", "weniger", "jünger", "mehr", "Label7", "ab(1)", "auf(3)", "Opt(0)", "Opt(1)"};
 }
 
 void TypedCaseTest::typedCaseMatchesScriptedWindow()
 {
     QFETCH(bool, retick);
     QFETCH(QString, description);
+    QFETCH(QStringList, clicks);
 
     WindowFixture f;
     QVERIFY(f.start());
@@ -48,6 +54,9 @@ void TypedCaseTest::typedCaseMatchesScriptedWindow()
     QCOMPARE(f.focus(), f.widget("Datum", 3));
     f.type(QStringLiteral("31081983"));
     f.enter();
+    // Row 1 counts three years; the JDA begin moves back three years.
+    QCOMPARE(f.widgetAs<QLabel>("Jahr", 1).text(), QStringLiteral("3"));
+    QCOMPARE(f.widgetAs<QLineEdit>("Datum", 32).displayText(), QStringLiteral("01/04/1987"));
 
     std::string script = "today 15/05/2008\nstart\n"
                          "type Datum(0) 10/03/1955\nenter Datum(0)\n"
@@ -68,12 +77,21 @@ void TypedCaseTest::typedCaseMatchesScriptedWindow()
         f.enter();
         script += "type Eingabe(1) " + description.toStdString() + "\nenter Eingabe(1)\n";
     }
+    for (const QString& name : clicks) {
+        const qsizetype open = name.indexOf(QLatin1Char('('));
+        const QByteArray control = name.left(open).toUtf8();
+        const int index = open < 0 ? -1 : name.mid(open + 1).chopped(1).toInt();
+        QWidget* w = f.widget(std::string_view{control.constData(), static_cast<std::size_t>(control.size())}, index);
+        QVERIFY2(w != nullptr, qPrintable(name));
+        f.click(w);
+        script += "click " + name.toStdString() + "\n";
+    }
     script += "dump\n";
 
     QVERIFY(f.watchdog.unexpected().isEmpty());
-    QCOMPARE(f.jda().Datum(32).text, std::string{"01/04/1987"});
-    QCOMPARE(f.widgetAs<QLineEdit>("Datum", 32).displayText(), QStringLiteral("01/04/1987"));
-    QCOMPARE(f.widgetAs<QLabel>("Jahr", 1).text(), QStringLiteral("3"));
+    QCOMPARE(f.widgetAs<QLineEdit>("Datum", 32).displayText(), QString::fromStdString(f.jda().Datum(32).text));
+    QCOMPARE(f.widgetAs<QLabel>("Alter").text(), QString::fromStdString(f.jda().Alter().text));
+    QCOMPARE(f.window->windowTitle(), QString::fromStdString(f.jda().formCaption));
     const std::string drawn = dumpWindow(f.jda());
     const std::string scripted = scriptedDump(script);
     QVERIFY2(drawn == scripted, qPrintable(firstDifference(drawn, scripted)));
