@@ -47,6 +47,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     if (::mkdtemp(pattern.data()) == nullptr)
         std::abort();
     std::filesystem::current_path(pattern);
+    static const std::filesystem::path folder = pattern;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    });
     return 0;
 }
 
