@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
 
 namespace tarvolin {
 namespace {
@@ -114,16 +112,7 @@ TEST(EntriesFileSave, FailuresLeaveTheOldFileAlone)
         {"file size limit: the write fails",
          [](ScratchFolder& s) -> std::optional<Undo> {
              writeFile(s.entries(), pattern(1292, 30));
-             rlimit old{};
-             ::getrlimit(RLIMIT_FSIZE, &old);
-             rlimit small = old;
-             small.rlim_cur = 100;
-             const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-             ::setrlimit(RLIMIT_FSIZE, &small);
-             return Undo(nullptr, [old, oldSignal](void*) {
-                 ::setrlimit(RLIMIT_FSIZE, &old);
-                 std::signal(SIGXFSZ, oldSignal);
-             });
+             return Undo(std::make_shared<testing::FileSizeLimit>(100));
          },
          jda, "ließ sich nicht schreiben"},
         {"read-only folder: no new file",

@@ -76,9 +76,11 @@ inline std::vector<std::string> folderNames(const std::filesystem::path& folder)
 
 } // namespace tarvolin::testing
 
+#include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace tarvolin::testing {
@@ -132,6 +134,31 @@ private:
 
     std::filesystem::path folder_;
     bool refuses_ = false;
+};
+
+// Lets no file of this process grow past `bytes` while it lives, root or not:
+// a write beyond fails with EFBIG (the signal that would end the process is
+// ignored meanwhile).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : oldSignal_{std::signal(SIGXFSZ, SIG_IGN)}
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit small = old_;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldSignal_);
+    }
+
+private:
+    void (*oldSignal_)(int);
+    rlimit old_{};
 };
 
 } // namespace tarvolin::testing

@@ -6,11 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
 
 namespace tarvolin {
 namespace {
@@ -230,16 +228,7 @@ TEST(SaveAndStartAgain, AFailedSaveKeepsFileAndWindow)
          }},
         {"file size limit below one record",
          [](ScratchFolder&) -> std::optional<Undo> {
-             rlimit old{};
-             ::getrlimit(RLIMIT_FSIZE, &old);
-             rlimit small = old;
-             small.rlim_cur = 1000;
-             const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-             ::setrlimit(RLIMIT_FSIZE, &small);
-             return Undo(nullptr, [old, oldSignal](void*) {
-                 ::setrlimit(RLIMIT_FSIZE, &old);
-                 std::signal(SIGXFSZ, oldSignal);
-             });
+             return Undo(std::make_shared<testing::FileSizeLimit>(1000));
          }},
         {"jda.txt replaced by a folder",
          [](ScratchFolder& s) -> std::optional<Undo> {
