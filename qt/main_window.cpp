@@ -66,7 +66,6 @@ MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell)
         if (controlTable[slot].kind == ControlKind::Image || controlTable[slot].kind == ControlKind::PictureBox)
             widgets_[slot]->lower();
     orderTabStops();
-    calendar_ = new CalendarPopup{this};
     redraw();
 }
 

@@ -37,7 +37,8 @@ public:
     JDA& jda() { return jda_; }
     // The widget that draws a control; nullptr when there is none.
     QWidget* widget(std::string_view name, int index = -1) const;
-    CalendarPopup& calendar() const { return *calendar_; }
+    // The drop-down calendar, made when it is first asked for.
+    CalendarPopup& calendar();
     // Brings every widget and the caption in line with the model.
     void redraw();
     // Unloads the window as Schließen does after saving: Form_Unload, then,

@@ -118,13 +118,23 @@ void MainWindow::wireDateField(int slot, DateEdit& field)
     field.onCalendar = [this, slot, &field] { openCalendar(slot, field); };
 }
 
+// The calendar is made on its first use, not with the window: building a
+// QCalendarWidget reads the style's arrow icons, which loads the image
+// plugins, and costs about a tenth of the window's start-up.
+CalendarPopup& MainWindow::calendar()
+{
+    if (calendar_ == nullptr)
+        calendar_ = new CalendarPopup{this};
+    return *calendar_;
+}
+
 void MainWindow::openCalendar(int slot, DateEdit& field)
 {
     const Control& c = jda_.at(slot);
     const QDate first = toQDate(c.spec->range.first);
     const QDate last = toQDate(c.spec->range.last);
     const auto shown = c.dateValue();
-    calendar_->onPicked = [this, slot](QDate day) {
+    calendar().onPicked = [this, slot](QDate day) {
         // The picked day goes in as if its ten characters had been typed.
         handle([&] {
             Control& target = jda_.at(slot);
@@ -139,7 +149,7 @@ void MainWindow::openCalendar(int slot, DateEdit& field)
             target.text = text;
         });
     };
-    calendar_->open(&field, first, last, shown ? toQDate(*shown) : toQDate(jda_.platform().clock.today()));
+    calendar().open(&field, first, last, shown ? toQDate(*shown) : toQDate(jda_.platform().clock.today()));
 }
 
 } // namespace tarvolin
