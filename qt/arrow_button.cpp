@@ -1,6 +1,10 @@
 #include "qt/arrow_button.h"
 
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+
+#include <cmath>
 
 namespace tarvolin {
 
@@ -11,7 +15,30 @@ ArrowButton::ArrowButton(QWidget* parent, ArrowDirection direction) : QAbstractB
 
 void ArrowButton::paintEvent(QPaintEvent*)
 {
-    QPainter p{this};
+    // The window has 30 of these in a few sizes and states: each face is
+    // drawn once into a shared pixmap and then copied.
+    const double ratio = devicePixelRatio();
+    const quint64 shape = static_cast<quint64>(width() & 0xFFFF) | static_cast<quint64>(height() & 0xFFFF) << 16
+                          | static_cast<quint64>(std::lround(ratio * 100) & 0xFFFF) << 32
+                          | static_cast<quint64>(direction_) << 48 | static_cast<quint64>(isDown()) << 52
+                          | static_cast<quint64>(hovered_) << 53 | static_cast<quint64>(hasFocus()) << 54
+                          | static_cast<quint64>(isEnabled()) << 55;
+    const QString key = QStringLiteral("tarvolin-arrow-") + QString::number(shape, 36);
+    QPixmap face;
+    if (!QPixmapCache::find(key, &face)) {
+        face = QPixmap{size() * ratio};
+        face.setDevicePixelRatio(ratio);
+        face.fill(Qt::transparent);
+        QPainter p{&face};
+        drawFace(p);
+        p.end();
+        QPixmapCache::insert(key, face);
+    }
+    QPainter{this}.drawPixmap(0, 0, face);
+}
+
+void ArrowButton::drawFace(QPainter& p) const
+{
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF face = QRectF{rect()}.adjusted(0.5, 0.5, -0.5, -0.5);
     QColor fill = isDown() ? colours::accentLight.darker(112) : hovered_ ? colours::accentLight : QColor{0xFA, 0xFB, 0xFC};

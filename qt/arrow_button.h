@@ -22,6 +22,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    void drawFace(QPainter& painter) const;
+
     ArrowDirection direction_;
     bool hovered_ = false;
 };

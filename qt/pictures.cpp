@@ -1,5 +1,6 @@
 #include "qt/pictures.h"
 
+#include <QCoreApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,6 +8,7 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace tarvolin {
 
@@ -29,18 +31,32 @@ public:
         drawing_(*painter, QRectF{rect});
         painter->restore();
     }
+    // Drawn once per size and mode; an icon shared by many buttons (the
+    // calendar buttons of the date fields) is drawn once for all of them.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
+        for (const Drawn& d : drawn_)
+            if (d.size == size && d.mode == mode && d.state == state)
+                return d.pixmap;
         QPixmap pixmap{size};
         pixmap.fill(Qt::transparent);
         QPainter painter{&pixmap};
         paint(&painter, QRect{QPoint{0, 0}, size}, mode, state);
+        painter.end();
+        drawn_.push_back({size, mode, state, pixmap});
         return pixmap;
     }
     QIconEngine* clone() const override { return new PaintedIcon{drawing_}; }
 
 private:
+    struct Drawn {
+        QSize size;
+        QIcon::Mode mode;
+        QIcon::State state;
+        QPixmap pixmap;
+    };
     Drawing drawing_;
+    std::vector<Drawn> drawn_;
 };
 
 QIcon painted(Drawing drawing) { return QIcon{new PaintedIcon{std::move(drawing)}}; }
@@ -173,7 +189,20 @@ QIcon buttonPicture(std::string_view buttonName)
     return {};
 }
 
-QIcon calendarPicture() { return painted(drawCalendar); }
+QIcon calendarPicture()
+{
+    // One icon for every date field, so that its picture is drawn once.
+    // It lives as long as the application, whose pixmaps it holds.
+    static QIcon* icon = nullptr;
+    if (icon == nullptr) {
+        icon = new QIcon{painted(drawCalendar)};
+        qAddPostRoutine([] {
+            delete icon;
+            icon = nullptr;
+        });
+    }
+    return *icon;
+}
 
 void drawArrow(QPainter& painter, const QRectF& area, ArrowDirection direction, const QColor& colour)
 {

@@ -7,6 +7,7 @@
 #include "qt/german_translation.h"
 #include "qt/main_window.h"
 #include "qt/qt_printer.h"
+#include "qt/window_style.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -59,7 +60,7 @@ int runWindow(int argc, char** argv)
     QApplication application{argc, argv};
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Tarvolin"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new WindowStyle);
     loadGermanTranslation(application);
 
     SystemClock clock;
