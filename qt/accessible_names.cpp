@@ -69,30 +69,30 @@ constexpr std::array singleNames{
 
 } // namespace
 
-QString accessibleName(const ControlSpec& spec)
+QString accessibleName(const ControlSpec& design)
 {
-    const int i = spec.index;
-    if (spec.name == "Datum")
+    const int i = design.index;
+    if (design.name == "Datum")
         return dateName(i);
-    if (spec.name == "Eingabe")
+    if (design.name == "Eingabe")
         return row("Beschreibung", i);
-    if (spec.name == "box")
+    if (design.name == "box")
         return row("Öffentlicher Dienst", i);
-    if (spec.name == "Zähler")
+    if (design.name == "Zähler")
         return row("Freie Zeichen", i);
-    if (spec.name == "ab")
+    if (design.name == "ab")
         return QStringLiteral("Zeitraum %1 nach unten").arg(i);
-    if (spec.name == "auf")
+    if (design.name == "auf")
         return QStringLiteral("Zeitraum %1 nach oben").arg(i);
-    if (spec.name == "Tage" || spec.name == "Monat" || spec.name == "Jahr")
-        return periodName(spec.name, i);
-    if (spec.name == "Opt")
+    if (design.name == "Tage" || design.name == "Monat" || design.name == "Jahr")
+        return periodName(design.name, i);
+    if (design.name == "Opt")
         return i == 0 ? QStringLiteral("Berechnen bis zum Eintritt in den Ruhestand")
                       : QStringLiteral("Berechnen bis zum Stichtag (benötigt bis)");
-    if (spec.name == "Kündigung")
+    if (design.name == "Kündigung")
         return QStringLiteral("Kündigungsfrist Stufe %1").arg(i);
     for (const SingleName& s : singleNames)
-        if (s.control == spec.name)
+        if (s.control == design.name)
             return QString::fromUtf8(s.name);
     return {};
 }

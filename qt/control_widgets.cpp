@@ -23,7 +23,7 @@ QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 QColor rgb(std::uint32_t colour) { return QColor{QRgb{colour}}; }
 
-bool isDateResult(const ControlSpec& spec) { return spec.index >= 32; }
+bool isDateResult(const ControlSpec& design) { return design.index >= 32; }
 
 // Labels higher than one line of text wrap (Label8, Label12, Kündigung(6)).
 constexpr int wrappingHeightTwips = 400;
@@ -36,42 +36,42 @@ constexpr std::array arrows{Arrow{"ab", ArrowDirection::Down},       Arrow{"auf"
                             Arrow{"jünger", ArrowDirection::Left},   Arrow{"Altern", ArrowDirection::Right},
                             Arrow{"weniger", ArrowDirection::Left},  Arrow{"mehr", ArrowDirection::Right}};
 
-QWidget* makeButton(const ControlSpec& spec, QWidget* parent)
+QWidget* makeButton(const ControlSpec& design, QWidget* parent)
 {
     for (const Arrow& a : arrows)
-        if (a.name == spec.name) {
+        if (a.name == design.name) {
             auto* b = new ArrowButton{parent, a.direction};
             b->setFocusPolicy(Qt::TabFocus);
             return b;
         }
     auto* b = new QPushButton{parent};
-    b->setIcon(buttonPicture(spec.name));
+    b->setIcon(buttonPicture(design.name));
     b->setIconSize(QSize{b->fontMetrics().height() + 6, b->fontMetrics().height() + 6});
     // A mouse click leaves the focus where the typing goes on; Tab reaches the button.
     b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 
-QWidget* makeLabel(const ControlSpec& spec, QWidget* parent)
+QWidget* makeLabel(const ControlSpec& design, QWidget* parent)
 {
-    QLabel* label = spec.name == "Label4" || spec.name == "Label7" ? new ClickableLabel{parent} : new QLabel{parent};
+    QLabel* label = design.name == "Label4" || design.name == "Label7" ? new ClickableLabel{parent} : new QLabel{parent};
     label->setTextFormat(Qt::PlainText);
-    if (spec.height >= wrappingHeightTwips) {
+    if (design.height >= wrappingHeightTwips) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    } else if (spec.name == "Zähler" || (spec.name == "Text" && spec.index >= 8 && spec.index <= 10)) {
+    } else if (design.name == "Zähler" || (design.name == "Text" && design.index >= 8 && design.index <= 10)) {
         label->setAlignment(Qt::AlignCenter);
     } else {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
-    if (spec.name == "Kündigung")
+    if (design.name == "Kündigung")
         label->setIndent(4);
     return label;
 }
 
-QWidget* makePanel(const ControlSpec& spec, QWidget* parent)
+QWidget* makePanel(const ControlSpec& design, QWidget* parent)
 {
-    if (spec.name == "Aufkleber") {
+    if (design.name == "Aufkleber") {
         auto* panel = new QFrame{parent};
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         panel->setAutoFillBackground(true);
@@ -129,7 +129,7 @@ void drawLabel(const Control& c, QLabel& label)
     setBold(label, c.fontBold);
     // Labels show the window's ground unless the model colours them; the
     // labels on the employment-period panel always take their colour.
-    const bool coloured = c.backColor != white || !c.spec->parent.empty();
+    const bool coloured = c.backColor != white || !c.design->parent.empty();
     setFill(label, QPalette::Window, coloured ? std::optional{rgb(c.backColor)} : std::nullopt);
 }
 
@@ -144,20 +144,20 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         onClick();
 }
 
-QWidget* makeControlWidget(const ControlSpec& spec, QWidget* parent)
+QWidget* makeControlWidget(const ControlSpec& design, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (design.kind) {
     case ControlKind::DateField: {
-        auto* field = new DateEdit{parent, !isDateResult(spec)};
+        auto* field = new DateEdit{parent, !isDateResult(design)};
         field->setAlignment(Qt::AlignCenter);
         return field;
     }
     case ControlKind::TextBox:
         return new DescriptionEdit{parent};
     case ControlKind::Panel:
-        return makePanel(spec, parent);
+        return makePanel(design, parent);
     case ControlKind::Button:
-        return makeButton(spec, parent);
+        return makeButton(design, parent);
     case ControlKind::Check: {
         auto* check = new QCheckBox{parent};
         check->setFocusPolicy(Qt::TabFocus);
@@ -171,12 +171,12 @@ QWidget* makeControlWidget(const ControlSpec& spec, QWidget* parent)
         return option;
     }
     case ControlKind::Label:
-        return makeLabel(spec, parent);
+        return makeLabel(design, parent);
     case ControlKind::Line:
         return makeLine(parent);
     case ControlKind::Image:
     case ControlKind::PictureBox:
-        return makePicture(spec.name, parent);
+        return makePicture(design.name, parent);
     }
     return nullptr;
 }
@@ -191,32 +191,32 @@ namespace {
 // footnote under the notice dates needs three lines in Arial; it gets them
 // below its place, where the window has room, and ends where the
 // employment-period panel begins instead of 15 twips inside it.
-int drawnHeight(const ControlSpec& spec)
+int drawnHeight(const ControlSpec& design)
 {
-    if (spec.name == "Label8")
+    if (design.name == "Label8")
         return 480;
-    if (spec.name == "Label12")
+    if (design.name == "Label12")
         return 585;
-    if (spec.height == 315)
+    if (design.height == 315)
         return 285;
-    if (spec.kind == ControlKind::Button && spec.top == 15)
+    if (design.kind == ControlKind::Button && design.top == 15)
         return 585;
-    return spec.height;
+    return design.height;
 }
 
 } // namespace
 
-QRect controlGeometry(const ControlSpec& spec, const TwipScale& scale, const QWidget& widget)
+QRect controlGeometry(const ControlSpec& design, const TwipScale& scale, const QWidget& widget)
 {
-    if (spec.kind == ControlKind::Line) {
+    if (design.kind == ControlKind::Line) {
         // A line has no height in the table; it is drawn one pixel thick.
-        const QRect r = scale.rect(spec.left, spec.top, spec.width, 15);
+        const QRect r = scale.rect(design.left, design.top, design.width, 15);
         return QRect{r.left(), r.top(), r.width(), std::max(1, r.height())};
     }
-    const int width = spec.name == "Label12" ? spec.width - 15 : spec.width;
-    QRect r = scale.rect(spec.left, spec.top, width, drawnHeight(spec));
-    if (spec.kind == ControlKind::Check || spec.kind == ControlKind::Option) {
-        const auto metric = spec.kind == ControlKind::Check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth;
+    const int width = design.name == "Label12" ? design.width - 15 : design.width;
+    QRect r = scale.rect(design.left, design.top, width, drawnHeight(design));
+    if (design.kind == ControlKind::Check || design.kind == ControlKind::Option) {
+        const auto metric = design.kind == ControlKind::Check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth;
         const int side = std::max(r.width(), widget.style()->pixelMetric(metric, nullptr, &widget) + 2);
         const QPoint centre = r.center();
         r = QRect{centre.x() - side / 2, centre.y() - side / 2, side, side};
@@ -227,11 +227,11 @@ QRect controlGeometry(const ControlSpec& spec, const TwipScale& scale, const QWi
 int windowHeightForControls()
 {
     int bottom = windowHeightTwips;
-    for (const ControlSpec& spec : controlTable) {
-        if (spec.kind == ControlKind::Image || spec.kind == ControlKind::PictureBox)
+    for (const ControlSpec& design : controlTable) {
+        if (design.kind == ControlKind::Image || design.kind == ControlKind::PictureBox)
             continue;
-        const int parentTop = spec.parent.empty() ? 0 : controlTable[static_cast<std::size_t>(controlSlot(spec.parent))].top;
-        bottom = std::max(bottom, parentTop + spec.top + std::max(spec.height, drawnHeight(spec)));
+        const int parentTop = design.parent.empty() ? 0 : controlTable[static_cast<std::size_t>(controlSlot(design.parent))].top;
+        bottom = std::max(bottom, parentTop + design.top + std::max(design.height, drawnHeight(design)));
     }
     return bottom + 45;
 }
@@ -239,7 +239,7 @@ int windowHeightForControls()
 void drawControl(const Control& c, QWidget& w)
 {
     setShown(w, c.visible);
-    switch (c.spec->kind) {
+    switch (c.design->kind) {
     case ControlKind::DateField: {
         auto& field = static_cast<DateEdit&>(w);
         const QString text = fromUtf8(c.text);

@@ -26,11 +26,11 @@ bool movedByUser(Qt::FocusReason reason)
            || reason == Qt::ShortcutFocusReason;
 }
 
-QString objectNameOf(const ControlSpec& spec)
+QString objectNameOf(const ControlSpec& design)
 {
-    QString name = QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
-    if (spec.index >= 0)
-        name += QStringLiteral("(%1)").arg(spec.index);
+    QString name = QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()));
+    if (design.index >= 0)
+        name += QStringLiteral("(%1)").arg(design.index);
     return name;
 }
 
@@ -82,14 +82,14 @@ QWidget* MainWindow::makeWidget(int slot)
     QWidget*& made = widgets_[static_cast<std::size_t>(slot)];
     if (made != nullptr)
         return made;
-    const ControlSpec& spec = controlTable[static_cast<std::size_t>(slot)];
+    const ControlSpec& design = controlTable[static_cast<std::size_t>(slot)];
     // The panel's children stand relative to the panel.
-    QWidget* parent = spec.parent.empty() ? this : makeWidget(controlSlot(spec.parent));
-    QWidget* w = makeControlWidget(spec, parent);
-    w->setObjectName(objectNameOf(spec));
+    QWidget* parent = design.parent.empty() ? this : makeWidget(controlSlot(design.parent));
+    QWidget* w = makeControlWidget(design, parent);
+    w->setObjectName(objectNameOf(design));
     w->setProperty(slotProperty, slot);
-    w->setGeometry(controlGeometry(spec, scale_, *w));
-    w->setAccessibleName(tarvolin::accessibleName(spec));
+    w->setGeometry(controlGeometry(design, scale_, *w));
+    w->setAccessibleName(tarvolin::accessibleName(design));
     if (w->focusPolicy() != Qt::NoFocus)
         w->installEventFilter(this);
     made = w;
@@ -101,7 +101,7 @@ void MainWindow::addBadges()
 {
     constexpr std::array<int, 3> years{25, 40, 50};
     for (int k = 1; k <= 3; ++k) {
-        const ControlSpec& caption = *jda_.Label5(k).spec;
+        const ControlSpec& caption = *jda_.Label5(k).design;
         QWidget* badge = makeBadge(QString::number(years[static_cast<std::size_t>(k - 1)]), this);
         badge->setObjectName(QStringLiteral("badge%1").arg(years[static_cast<std::size_t>(k - 1)]));
         badge->setGeometry(scale_.rect(caption.left - 540, caption.top + 15, 450, caption.height - 30));
@@ -126,9 +126,9 @@ void MainWindow::orderTabStops()
         QWidget* w = widgets_[slot];
         if (!(w->focusPolicy() & Qt::TabFocus))
             continue;
-        const ControlSpec& spec = controlTable[slot];
-        const ControlSpec* parent = spec.parent.empty() ? nullptr : &controlTable[static_cast<std::size_t>(controlSlot(spec.parent))];
-        stops.push_back({w, spec.top + (parent ? parent->top : 0), spec.left + (parent ? parent->left : 0)});
+        const ControlSpec& design = controlTable[slot];
+        const ControlSpec* parent = design.parent.empty() ? nullptr : &controlTable[static_cast<std::size_t>(controlSlot(design.parent))];
+        stops.push_back({w, design.top + (parent ? parent->top : 0), design.left + (parent ? parent->left : 0)});
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) { return a.top < b.top; });
     for (std::size_t first = 0; first < stops.size();) {

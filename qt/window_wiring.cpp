@@ -45,10 +45,10 @@ constexpr std::array buttonHandlers{
 void MainWindow::wire(int slot)
 {
     QWidget* w = widgets_[static_cast<std::size_t>(slot)];
-    const ControlSpec& spec = controlTable[static_cast<std::size_t>(slot)];
-    const auto index = spec.index;
+    const ControlSpec& design = controlTable[static_cast<std::size_t>(slot)];
+    const auto index = design.index;
 
-    switch (spec.kind) {
+    switch (design.kind) {
     case ControlKind::DateField:
         wireDateField(slot, static_cast<DateEdit&>(*w));
         return;
@@ -80,15 +80,15 @@ void MainWindow::wire(int slot)
         break;
     }
 
-    if (spec.name == "ab" || spec.name == "auf") {
-        const bool down = spec.name == "ab";
+    if (design.name == "ab" || design.name == "auf") {
+        const bool down = design.name == "ab";
         connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, index, down] {
             handle([&] { down ? jda_.ab_Click(index) : jda_.auf_Click(index); });
         });
         return;
     }
     for (const ButtonHandler& h : buttonHandlers) {
-        if (h.name != spec.name)
+        if (h.name != design.name)
             continue;
         const auto click = h.click;
         if (auto* label = dynamic_cast<ClickableLabel*>(w))
@@ -131,8 +131,8 @@ CalendarPopup& MainWindow::calendar()
 void MainWindow::openCalendar(int slot, DateEdit& field)
 {
     const Control& c = jda_.at(slot);
-    const QDate first = toQDate(c.spec->range.first);
-    const QDate last = toQDate(c.spec->range.last);
+    const QDate first = toQDate(c.design->range.first);
+    const QDate last = toQDate(c.design->range.last);
     const auto shown = c.dateValue();
     calendar().onPicked = [this, slot](QDate day) {
         // The picked day goes in as if its ten characters had been typed.
@@ -144,7 +144,7 @@ void MainWindow::openCalendar(int slot, DateEdit& field)
                                                              static_cast<unsigned>(day.day())));
             for (const char ch : text) {
                 std::int16_t key = ch;
-                jda_.Datum_KeyPress(target.spec->index, key);
+                jda_.Datum_KeyPress(target.design->index, key);
             }
             target.text = text;
         });

@@ -28,9 +28,9 @@ public:
     }
     void property(const Control& c, std::string_view property, std::string_view value)
     {
-        text_.append(c.spec->name);
-        if (c.spec->index >= 0)
-            text_ += '(' + std::to_string(c.spec->index) + ')';
+        text_.append(c.design->name);
+        if (c.design->index >= 0)
+            text_ += '(' + std::to_string(c.design->index) + ')';
         text_ += '.';
         line(property, value);
     }
@@ -127,9 +127,9 @@ std::string focusName(JDA& w)
     const Control* c = w.focused();
     if (c == nullptr)
         return {};
-    std::string name{c->spec->name};
-    if (c->spec->index >= 0)
-        name += '(' + std::to_string(c->spec->index) + ')';
+    std::string name{c->design->name};
+    if (c->design->index >= 0)
+        name += '(' + std::to_string(c->design->index) + ')';
     return name;
 }
 

@@ -208,10 +208,10 @@ ScriptLine parseControlCommand(std::string_view verb, std::string_view line, std
     const ControlLookup found = lookUpControl(controlText);
     if (found.slot < 0)
         return failure(found.error);
-    const ControlSpec& spec = controlTable[static_cast<std::size_t>(found.slot)];
+    const ControlSpec& design = controlTable[static_cast<std::size_t>(found.slot)];
     const bool keyed = verb != "click";
-    if (keyed ? !takesKeys(spec) : !takesClick(spec))
-        return failure(refusal(spec, verb));
+    if (keyed ? !takesKeys(design) : !takesClick(design))
+        return failure(refusal(design, verb));
 
     // What follows the control after its one blank, verbatim.
     const std::size_t restAt = verb.size() + 1 + controlText.size();
@@ -225,7 +225,7 @@ ScriptLine parseControlCommand(std::string_view verb, std::string_view line, std
     ScriptLine l = command(ScriptCommand::Focus);
     l.slot = found.slot;
     if (verb == "type") {
-        if (auto problem = checkTypedText(spec, rest); !problem.empty())
+        if (auto problem = checkTypedText(design, rest); !problem.empty())
             return failure(problem);
         l.command = ScriptCommand::Type;
         l.text = std::string{rest};

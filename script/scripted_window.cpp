@@ -104,7 +104,7 @@ void ScriptedWindow::unload()
 void ScriptedWindow::followFocus()
 {
     Control* f = window_ && !unloaded_ ? window_->focused() : nullptr;
-    if (f == nullptr || f->spec->kind != ControlKind::TextBox) {
+    if (f == nullptr || f->design->kind != ControlKind::TextBox) {
         cursor_ = {};
         return;
     }
@@ -122,7 +122,7 @@ void ScriptedWindow::focus(Control& c)
 void ScriptedWindow::type(Control& c, std::string_view text, bool pressEnter)
 {
     focus(c);
-    if (c.spec->kind == ControlKind::DateField) {
+    if (c.design->kind == ControlKind::DateField) {
         // Each key raises the handler; the field itself takes the characters
         // into its mask, so that afterwards it shows the text typed.
         for (char ch : text) {
@@ -146,7 +146,7 @@ void ScriptedWindow::type(Control& c, std::string_view text, bool pressEnter)
 void ScriptedWindow::key(Control& c, ScriptKey key, std::string_view character)
 {
     focus(c);
-    if (c.spec->kind == ControlKind::DateField) {
+    if (c.design->kind == ControlKind::DateField) {
         const std::int16_t code =
             key == ScriptKey::Enter ? enterCode : key == ScriptKey::Backspace ? backspaceCode : keyCodeOf(character);
         dateKey(c, code);
@@ -157,7 +157,7 @@ void ScriptedWindow::key(Control& c, ScriptKey key, std::string_view character)
 
 void ScriptedWindow::dateKey(Control& field, std::int16_t code)
 {
-    window_->Datum_KeyPress(field.spec->index, code);
+    window_->Datum_KeyPress(field.design->index, code);
     followFocus();
 }
 
@@ -169,7 +169,7 @@ void ScriptedWindow::descriptionKey(Control& box, ScriptKey key, std::string_vie
 {
     std::int16_t code =
         key == ScriptKey::Enter ? enterCode : key == ScriptKey::Backspace ? backspaceCode : keyCodeOf(character);
-    window_->Eingabe_KeyPress(box.spec->index, code);
+    window_->Eingabe_KeyPress(box.design->index, code);
     followFocus();
     if (code == 0 || key == ScriptKey::Enter || unloaded_)
         return;
@@ -195,7 +195,7 @@ void ScriptedWindow::descriptionKey(Control& box, ScriptKey key, std::string_vie
 void ScriptedWindow::click(Control& c)
 {
     JDA& w = *window_;
-    const ControlSpec& s = *c.spec;
+    const ControlSpec& s = *c.design;
     if (s.name == "box") {
         c.value = !c.value;
         w.box_Click(s.index, c.value ? True : False);

@@ -20,21 +20,21 @@ bool Control::isEmptyDate() const { return tarvolin::isEmptyDate(text); }
 
 bool Control::accepts(Date d) const
 {
-    const auto first = Date::fromYmd(spec->range.first.year, static_cast<unsigned>(spec->range.first.month),
-                                     static_cast<unsigned>(spec->range.first.day));
-    const auto last = Date::fromYmd(spec->range.last.year, static_cast<unsigned>(spec->range.last.month),
-                                    static_cast<unsigned>(spec->range.last.day));
+    const auto first = Date::fromYmd(design->range.first.year, static_cast<unsigned>(design->range.first.month),
+                                     static_cast<unsigned>(design->range.first.day));
+    const auto last = Date::fromYmd(design->range.last.year, static_cast<unsigned>(design->range.last.month),
+                                    static_cast<unsigned>(design->range.last.day));
     return first && last && *first <= d && d <= *last;
 }
 
 ControlModel::ControlModel()
 {
     controls_.reserve(controlTable.size());
-    for (const ControlSpec& spec : controlTable) {
+    for (const ControlSpec& design : controlTable) {
         Control c;
-        c.spec = &spec;
-        c.text = std::string{spec.caption};
-        if (spec.kind == ControlKind::DateField)
+        c.design = &design;
+        c.text = std::string{design.caption};
+        if (design.kind == ControlKind::DateField)
             c.text = std::string{emptyMask};
         controls_.push_back(std::move(c));
     }

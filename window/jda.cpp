@@ -12,14 +12,14 @@ void JDA::setFocus(Control& control)
     Control* previous = focused();
     focusedSlot = slot;
     if (previous != nullptr) {
-        if (previous->spec->name == "Datum")
-            Datum_LostFocus(previous->spec->index);
-        else if (previous->spec->name == "Eingabe")
-            Eingabe_LostFocus(previous->spec->index);
+        if (previous->design->name == "Datum")
+            Datum_LostFocus(previous->design->index);
+        else if (previous->design->name == "Eingabe")
+            Eingabe_LostFocus(previous->design->index);
     }
     // A handler of the losing control may have moved the focus on already.
-    if (focusedSlot == slot && control.spec->name == "Datum")
-        Datum_GotFocus(control.spec->index);
+    if (focusedSlot == slot && control.design->name == "Datum")
+        Datum_GotFocus(control.design->index);
 }
 
 void JDA::setBox(int row, bool ticked)

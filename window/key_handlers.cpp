@@ -116,7 +116,7 @@ void JDA::box_Click(std::int16_t index, std::int16_t)
     Control& toDate = Datum(2 * index + 1);
     setFocus(toDate);
     std::int16_t enter = enterKey;
-    Datum_KeyPress(toDate.spec->index, enter);
+    Datum_KeyPress(toDate.design->index, enter);
 }
 
 } // namespace tarvolin

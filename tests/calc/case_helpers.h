@@ -38,7 +38,7 @@ inline std::string rowShown(JDA& jda, int row)
 inline std::string focusedName(JDA& jda)
 {
     const Control* c = jda.focused();
-    return c == nullptr ? "" : std::string{c->spec->name} + "(" + std::to_string(c->spec->index) + ")";
+    return c == nullptr ? "" : std::string{c->design->name} + "(" + std::to_string(c->design->index) + ")";
 }
 
 } // namespace tarvolin::testing

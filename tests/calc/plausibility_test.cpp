@@ -94,8 +94,9 @@ TEST(Plausibility, WarnsOfALatePayStartAndGoesOn)
         type(window.jda, 0, "01/01/1940");
         type(window.jda, 1, r.payStart);
         ASSERT_EQ(window.messages.shown.size(), r.warned ? 1u : 0u) << r.payStart;
-        if (r.warned)
+        if (r.warned) {
             EXPECT_EQ(window.messages.shown[0].text, "Zwischen Geburtstag und Ernennung liegen mehr als 65 Jahre.");
+        }
         EXPECT_EQ(window.jda.Datum(30).text, r.payStart);
     }
 }

@@ -28,10 +28,10 @@ std::vector<Drawn> visibleControls(WindowFixture& f)
     QWidget* panel = f.widget("Aufkleber");
     const QRect panelRect = panel->isVisible() ? panel->geometry() : QRect{};
     std::vector<Drawn> drawn;
-    for (const ControlSpec& spec : controlTable) {
-        if (spec.kind == ControlKind::Image || spec.kind == ControlKind::PictureBox)
+    for (const ControlSpec& design : controlTable) {
+        if (design.kind == ControlKind::Image || design.kind == ControlKind::PictureBox)
             continue;
-        QWidget* w = f.widget(spec.name, spec.index);
+        QWidget* w = f.widget(design.name, design.index);
         if (!w->isVisible())
             continue;
         const QRect r{w->mapTo(f.window.get(), QPoint{0, 0}), w->size()};
@@ -136,18 +136,18 @@ void LayoutTest::inputsAndResultsHaveGermanNames()
     WindowFixture f;
     QSet<QString> names;
     QStringList missing;
-    for (const ControlSpec& spec : controlTable) {
-        const bool input = spec.kind == ControlKind::DateField || spec.kind == ControlKind::TextBox
-                           || spec.kind == ControlKind::Check || spec.kind == ControlKind::Option
-                           || spec.kind == ControlKind::Button;
-        const bool result = spec.kind == ControlKind::Panel || spec.name == "Termin" || spec.name == "Ziel"
-                            || spec.name == "Label9" || spec.name == "Label14" || spec.name == "Zähler";
+    for (const ControlSpec& design : controlTable) {
+        const bool input = design.kind == ControlKind::DateField || design.kind == ControlKind::TextBox
+                           || design.kind == ControlKind::Check || design.kind == ControlKind::Option
+                           || design.kind == ControlKind::Button;
+        const bool result = design.kind == ControlKind::Panel || design.name == "Termin" || design.name == "Ziel"
+                            || design.name == "Label9" || design.name == "Label14" || design.name == "Zähler";
         if (!input && !result)
             continue;
-        const QString name = f.widget(spec.name, spec.index)->accessibleName();
+        const QString name = f.widget(design.name, design.index)->accessibleName();
         if (name.isEmpty() || names.contains(name))
-            missing << QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()))
-                           + QStringLiteral("(%1) \"%2\"").arg(spec.index).arg(name);
+            missing << QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()))
+                           + QStringLiteral("(%1) \"%2\"").arg(design.index).arg(name);
         names.insert(name);
     }
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing or repeated: ") + missing.join(", ")));

@@ -51,7 +51,7 @@ inline std::string focusedName(JDA& w)
     const Control* c = w.focused();
     if (c == nullptr)
         return "";
-    return std::string{c->spec->name} + (c->spec->index >= 0 ? "(" + std::to_string(c->spec->index) + ")" : "");
+    return std::string{c->design->name} + (c->design->index >= 0 ? "(" + std::to_string(c->design->index) + ")" : "");
 }
 
 } // namespace tarvolin::testing
