@@ -16,6 +16,7 @@
 #include "calc/state.h"
 #include "help/shell.h"
 #include "output/printer.h"
+#include "output/saved_entries.h"
 #include "window/controls.h"
 #include "window/message_box.h"
 #include "window/window_host.h"
@@ -70,6 +71,11 @@ public:
     void umschalter();
 
     void Form_Load();
+    // The start-up after the entries file has been read: puts a saved case
+    // into the controls (a record of zeros gives the blank start of an empty
+    // folder), replays it and puts the focus into the birthday. Form_Load is
+    // reading jda.txt and then this; a caller without a file starts here.
+    void startWith(const SavedEntries& saved);
     void Form_Unload(std::int16_t& cancel);
     void Schließen_Click();
 

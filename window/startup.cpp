@@ -80,12 +80,15 @@ void restoreSavedCase(JDA& w, const SavedEntries& saved)
 
 void JDA::Form_Load()
 {
-    loadingFlag = True;
-    formCaption = std::string{anniversaryCaption};
-
     // A file that cannot be created or read gives the blank start, as a new one does.
     entriesPath = entriesFileOfWorkingDirectory();
-    const SavedEntries saved = readRecord(readEntriesFile(entriesPath).bytes);
+    startWith(readRecord(readEntriesFile(entriesPath).bytes));
+}
+
+void JDA::startWith(const SavedEntries& saved)
+{
+    loadingFlag = True;
+    formCaption = std::string{anniversaryCaption};
     reservedField = saved.reserved;
 
     Datum(0).text = restoredDateText(saved.dates[0], Datum(0));
