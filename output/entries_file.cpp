@@ -143,17 +143,17 @@ std::optional<pid_t> processOfTemporary(std::string_view name, std::string_view 
     return pid;
 }
 
-// Runs the test's hook before a step: true when the step may go on, else
-// errno holds the failure the hook chose.
-bool mayGoOn(const SaveStepHook& hook, SaveStep step)
+// Runs one step of a save: the test's hook first, which may make the step
+// fail with an errno of its choosing, then the call itself. 0 when it went
+// well, else the errno, taken before anything else can change it.
+template <typename Call>
+int runStep(const SaveStepHook& hook, SaveStep step, Call&& call)
 {
-    if (!hook)
-        return true;
-    const int error = hook(step);
-    if (error == 0)
-        return true;
-    errno = error;
-    return false;
+    if (hook) {
+        if (const int error = hook(step))
+            return error;
+    }
+    return call() ? 0 : errno;
 }
 
 // What failed, as a sentence part, with the errno of the failure.
@@ -176,43 +176,46 @@ Filled createFilled(const std::filesystem::path& target, mode_t mode, const std:
     const std::filesystem::path folder = folderOf(target);
     Filled result;
     int fd = -1;
-    for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 10 && error == EEXIST; ++attempt) {
         result.path = folder / temporaryName(target);
-        if (!mayGoOn(hook, SaveStep::CreateTemporary))
-            break;
-        fd = ::open(result.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST)
-            break;
+        error = runStep(hook, SaveStep::CreateTemporary, [&] {
+            fd = ::open(result.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            return fd >= 0;
+        });
     }
-    if (fd < 0) {
-        result.failure = Failure{"Im Ordner " + quoted(folder) + " ließ sich keine neue Datei anlegen", errno};
+    if (error != 0) {
+        result.failure = Failure{"Im Ordner " + quoted(folder) + " ließ sich keine neue Datei anlegen", error};
         return result;
     }
     Descriptor file{fd};
-    const auto failAndRemove = [&](std::string what) {
-        result.failure = Failure{std::move(what), errno};
+    const auto failAndRemove = [&](int failed, std::string what) {
         if (file.valid())
             file.close();
         ::unlink(result.path.c_str());
+        result.failure = Failure{std::move(what), failed};
         return result;
     };
-    const std::string name = quoted(result.path);
-    if (!mayGoOn(hook, SaveStep::SetMode) || ::fchmod(file.get(), mode) != 0) {
+    const auto setMode = [&] {
+        if (::fchmod(file.get(), mode) == 0)
+            return true;
         // A file system that keeps its own permission bits may already give
         // the right ones; any other bits would let the wrong people read.
-        const int error = errno;
+        const int failed = errno;
         struct stat info{};
-        if (::fstat(file.get(), &info) != 0 || (info.st_mode & 07777) != mode) {
-            errno = error;
-            return failAndRemove("Die Zugriffsrechte der neuen Datei " + name + " ließen sich nicht setzen");
-        }
-    }
-    if (!mayGoOn(hook, SaveStep::Write) || !fill(file.get()))
-        return failAndRemove("Die neue Datei " + name + " ließ sich nicht schreiben");
-    if (!mayGoOn(hook, SaveStep::Flush) || ::fsync(file.get()) != 0)
-        return failAndRemove("Die neue Datei " + name + " ließ sich nicht auf den Datenträger bringen");
-    if (!mayGoOn(hook, SaveStep::Close) || !file.close())
-        return failAndRemove("Die neue Datei " + name + " ließ sich nicht abschließen");
+        const bool already = ::fstat(file.get(), &info) == 0 && (info.st_mode & 07777) == mode;
+        errno = failed;
+        return already;
+    };
+    const std::string name = quoted(result.path);
+    if (const int failed = runStep(hook, SaveStep::SetMode, setMode))
+        return failAndRemove(failed, "Die Zugriffsrechte der neuen Datei " + name + " ließen sich nicht setzen");
+    if (const int failed = runStep(hook, SaveStep::Write, [&] { return fill(file.get()); }))
+        return failAndRemove(failed, "Die neue Datei " + name + " ließ sich nicht schreiben");
+    if (const int failed = runStep(hook, SaveStep::Flush, [&] { return ::fsync(file.get()) == 0; }))
+        return failAndRemove(failed, "Die neue Datei " + name + " ließ sich nicht auf den Datenträger bringen");
+    if (const int failed = runStep(hook, SaveStep::Close, [&] { return file.close(); }))
+        return failAndRemove(failed, "Die neue Datei " + name + " ließ sich nicht abschließen");
     return result;
 }
 
@@ -270,22 +273,25 @@ std::optional<Failure> keepPrevious(const std::filesystem::path& path, const Pre
     const std::filesystem::path backup = backupPath(path);
     const std::string keepFailed = "Die bisherige Datei ließ sich nicht als " + quoted(backup) + " aufheben";
     const auto place = [&](const std::filesystem::path& from) -> std::optional<Failure> {
-        if (mayGoOn(hook, SaveStep::PlaceBackup) && ::rename(from.c_str(), backup.c_str()) == 0)
-            return std::nullopt;
-        return Failure{keepFailed, errno};
+        const int error =
+            runStep(hook, SaveStep::PlaceBackup, [&] { return ::rename(from.c_str(), backup.c_str()) == 0; });
+        if (error != 0)
+            return Failure{keepFailed, error};
+        return std::nullopt;
     };
 
     // A second name for the same file: exactly its bytes, or the link or pipe
     // itself, while jda.txt stays where it is.
     for (int attempt = 0; attempt < 10; ++attempt) {
         const std::filesystem::path second = folderOf(path) / temporaryName(path);
-        if (!mayGoOn(hook, SaveStep::LinkPrevious) || ::link(path.c_str(), second.c_str()) != 0) {
-            if (errno == EEXIST)
-                continue;
-            if (errno == ENOENT)
-                return std::nullopt; // gone meanwhile: nothing to keep
+        const int error =
+            runStep(hook, SaveStep::LinkPrevious, [&] { return ::link(path.c_str(), second.c_str()) == 0; });
+        if (error == EEXIST)
+            continue;
+        if (error == ENOENT)
+            return std::nullopt; // gone meanwhile: nothing to keep
+        if (error != 0)
             break;
-        }
         auto failure = place(second);
         if (failure)
             ::unlink(second.c_str());
@@ -295,9 +301,12 @@ std::optional<Failure> keepPrevious(const std::filesystem::path& path, const Pre
     // Another user's file or a file system without hard links: a copy of the
     // bytes, if they can be read.
     if (previous.isRegular) {
-        Descriptor from{mayGoOn(hook, SaveStep::CopyPrevious)
-                            ? ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
-                            : -1};
+        int fd = -1;
+        runStep(hook, SaveStep::CopyPrevious, [&] {
+            fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+            return fd >= 0;
+        });
+        Descriptor from{fd};
         if (from.valid()) {
             bool readFailed = false;
             const Filled copy = createFilled(
@@ -443,11 +452,11 @@ std::string saveEntriesFile(const std::filesystem::path& path, std::span<const u
         if (const auto failure = keepPrevious(path, previous, moved, beforeStep))
             return failAndRemove(*failure);
     }
-    if (!mayGoOn(beforeStep, SaveStep::Replace) || ::rename(created.path.c_str(), path.c_str()) != 0) {
-        const Failure failure{replaceFailed, errno};
+    if (const int error = runStep(beforeStep, SaveStep::Replace,
+                                  [&] { return ::rename(created.path.c_str(), path.c_str()) == 0; })) {
         if (moved) // the backup goes back to its old name; the older backup is lost
             ::rename(backupPath(path).c_str(), path.c_str());
-        return failAndRemove(failure);
+        return failAndRemove({replaceFailed, error});
     }
     syncFolder(path);
     return {};

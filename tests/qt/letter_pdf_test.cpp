@@ -339,7 +339,8 @@ private slots:
     void aLinkUnderTheLettersNameIsLeftAlone()
     {
         QTemporaryDir folder;
-        const QString stem = QStringLiteral("Tarvolin-Brief-") + QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
+        const QString stem =
+            QStringLiteral("Tarvolin-Brief-") + QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
         const QString target = folder.filePath(QStringLiteral("anderswo.pdf"));
         QVERIFY(QFile::link(target, folder.filePath(stem + QStringLiteral(".pdf"))));
         PdfWindow w{folder.path()};

@@ -305,11 +305,13 @@ TEST(SaveAndStartAgain, AFileThatCannotBeReadIsKept)
              std::filesystem::create_symlink(s.path() / "elsewhere", s.entries());
          },
          "an dieser Stelle steht eine symbolische Verknüpfung", true},
-        {"a dangling link", [](const ScratchFolder& s) { std::filesystem::create_symlink(s.path() / "target", s.entries()); },
+        {"a dangling link",
+         [](const ScratchFolder& s) { std::filesystem::create_symlink(s.path() / "target", s.entries()); },
          "an dieser Stelle steht eine symbolische Verknüpfung", true},
         {"a pipe", [](const ScratchFolder& s) { ::mkfifo(s.entries().c_str(), 0666); },
          "an dieser Stelle steht keine gewöhnliche Datei", true},
-        {"a folder: it cannot be replaced either", [](const ScratchFolder& s) { std::filesystem::create_directory(s.entries()); },
+        {"a folder: it cannot be replaced either",
+         [](const ScratchFolder& s) { std::filesystem::create_directory(s.entries()); },
          "an dieser Stelle steht ein Ordner", false},
     };
     for (const Row& r : rows) {
