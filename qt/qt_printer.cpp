@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -33,6 +34,9 @@ constexpr int maxPdfNumber = 999;
 // printable area (the double line under the years column), so 1 cm on each
 // side centres it on the 21 cm sheet; the blank indents do the rest.
 constexpr double pdfMarginMillimetres = 10.0;
+
+// As a printer's high resolution: 1200 dots per inch.
+constexpr int pdfResolution = 1200;
 
 } // namespace
 
@@ -94,7 +98,7 @@ std::string QtPrinter::printToDefaultPrinter()
     printer.setDocName(QStringLiteral("Tarvolin-Brief"));
     printer.setCopyCount(copies_);
     const QString name = info.printerName();
-    if (!paint(printer))
+    if (!paint(printer, printer.resolution()))
         return QStringLiteral("Der Brief konnte nicht gedruckt werden, weil der Drucker „%1“ den Auftrag nicht "
                               "angenommen hat.")
             .arg(name)
@@ -109,24 +113,28 @@ std::string QtPrinter::printToDefaultPrinter()
 std::string QtPrinter::printToPdf()
 {
     QString failure;
-    const QString path = reservePdfPath(failure);
-    if (path.isEmpty())
+    // The letter goes into the very file that was created for it, never
+    // into whatever stands under its name by the time it is written.
+    const std::unique_ptr<QFile> file = createPdfFile(failure);
+    if (!file)
         return failure.toStdString();
+    const QString path = file->fileName();
 
     bool painted = false;
     {
-        QPrinter printer{QPrinter::HighResolution};
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printer.setDocName(QStringLiteral("Tarvolin-Brief"));
-        printer.setCreator(QStringLiteral("Tarvolin"));
-        printer.setPageLayout(QPageLayout{QPageSize{QPageSize::A4}, QPageLayout::Portrait,
-                                          QMarginsF{pdfMarginMillimetres, pdfMarginMillimetres,
-                                                    pdfMarginMillimetres, pdfMarginMillimetres},
-                                          QPageLayout::Millimeter});
-        painted = paint(printer) && printer.printerState() != QPrinter::Error;
+        QPdfWriter writer{file.get()};
+        writer.setResolution(pdfResolution);
+        writer.setTitle(QStringLiteral("Tarvolin-Brief"));
+        writer.setCreator(QStringLiteral("Tarvolin"));
+        writer.setPageLayout(QPageLayout{QPageSize{QPageSize::A4}, QPageLayout::Portrait,
+                                         QMarginsF{pdfMarginMillimetres, pdfMarginMillimetres,
+                                                   pdfMarginMillimetres, pdfMarginMillimetres},
+                                         QPageLayout::Millimeter});
+        painted = paint(writer, writer.resolution());
     }
-    if (!painted || QFileInfo{path}.size() == 0) {
+    painted = painted && file->flush() && file->error() == QFileDevice::NoError && file->size() > 0;
+    file->close();
+    if (!painted || file->error() != QFileDevice::NoError) {
         QFile::remove(path);
         return QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil sich die Datei „%1“ "
                               "nicht schreiben ließ.")
@@ -137,7 +145,7 @@ std::string QtPrinter::printToPdf()
     return {};
 }
 
-QString QtPrinter::reservePdfPath(QString& failure) const
+std::unique_ptr<QFile> QtPrinter::createPdfFile(QString& failure) const
 {
     const QDir folder{pdfFolder_.isEmpty() ? QDir::currentPath() : pdfFolder_};
     const QString stem = QStringLiteral("Tarvolin-Brief-") + QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
@@ -146,32 +154,32 @@ QString QtPrinter::reservePdfPath(QString& failure) const
                                          : stem + QStringLiteral("-%1.pdf").arg(number);
         const QString path = folder.absoluteFilePath(name);
         // Creating the file exclusively reserves the name: an older letter
-        // of the same name is never touched.
-        QFile file{path};
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return path;
-        if (!QFileInfo::exists(path)) {
+        // of the same name, or a link of that name, is never touched.
+        auto file = std::make_unique<QFile>(path);
+        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file;
+        if (!QFileInfo::exists(path) && !QFileInfo{path}.isSymLink()) {
             failure = QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil sich im Ordner "
                                      "„%1“ keine Datei anlegen ließ.")
                           .arg(QDir::toNativeSeparators(folder.absolutePath()));
-            return {};
+            return nullptr;
         }
     }
     failure = QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil es im Ordner „%1“ "
                              "schon %2 Briefe von heute gibt.")
                   .arg(QDir::toNativeSeparators(folder.absolutePath()))
                   .arg(maxPdfNumber);
-    return {};
+    return nullptr;
 }
 
-bool QtPrinter::paint(QPrinter& device) const
+bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
 
-    const double pixelsPerTwip = device.resolution() / 1440.0;
-    const double pageHeight = device.pageLayout().paintRectPixels(device.resolution()).height();
+    const double pixelsPerTwip = resolution / 1440.0;
+    const double pageHeight = device.pageLayout().paintRectPixels(resolution).height();
 
     QFont font;
     font.setPointSize(12);

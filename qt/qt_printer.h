@@ -27,12 +27,14 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 QT_BEGIN_NAMESPACE
-class QPrinter;
+class QFile;
+class QPagedPaintDevice;
 QT_END_NAMESPACE
 
 namespace tarvolin {
@@ -78,9 +80,12 @@ private:
 
     std::string printToDefaultPrinter();
     std::string printToPdf();
-    // Draws the recorded letter; false when the device refused a page.
-    bool paint(QPrinter& device) const;
-    QString reservePdfPath(QString& failure) const;
+    // Draws the recorded letter at the device's resolution (dots per inch);
+    // false when the device refused a page.
+    bool paint(QPagedPaintDevice& device, int resolution) const;
+    // The next free Tarvolin-Brief-<date>[-n].pdf, created exclusively and
+    // open for writing; nothing (and the German sentence) when none can be.
+    std::unique_ptr<QFile> createPdfFile(QString& failure) const;
 
     std::vector<Operation> operations_;
     int copies_ = 1;

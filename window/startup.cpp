@@ -80,9 +80,15 @@ void restoreSavedCase(JDA& w, const SavedEntries& saved)
 
 void JDA::Form_Load()
 {
-    // A file that cannot be created or read gives the blank start, as a new one does.
+    // A file that cannot be read gives the blank start, as a new one does,
+    // but the user is told: the next save keeps it as jda.txt.bak.
     entriesPath = entriesFileOfWorkingDirectory();
-    startWith(readRecord(readEntriesFile(entriesPath).bytes));
+    removeLeftoverFiles(entriesPath);
+    const EntriesFileRead read = readEntriesFile(entriesPath);
+    startWith(readRecord(read.bytes));
+    if (!read.unreadable.empty())
+        notice("Der gespeicherte Fall in „" + entriesPath.string() + "“ konnte nicht gelesen werden (" +
+               read.unreadable + "). Tarvolin beginnt mit einem leeren Fall; die Datei bleibt erhalten.");
 }
 
 void JDA::startWith(const SavedEntries& saved)

@@ -77,6 +77,8 @@ inline std::vector<std::string> folderNames(const std::filesystem::path& folder)
 } // namespace tarvolin::testing
 
 #include <csignal>
+#include <grp.h>
+#include <optional>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -160,5 +162,65 @@ private:
     void (*oldSignal_)(int);
     rlimit old_{};
 };
+
+} // namespace tarvolin::testing
+
+#include <functional>
+#include <sys/wait.h>
+
+namespace tarvolin::testing {
+
+// Runs `work` as a user without privileges and hands back what it returns.
+// Permission bits stop nobody when the tests run as root, so there `work`
+// runs in a child process that has become the user "nobody" (what `setpriv
+// --reuid=65534` does); otherwise the test's own user is unprivileged already.
+// The scratch folder must let that user in (allowEveryone).
+inline std::string asUnprivilegedUser(const std::function<std::string()>& work)
+{
+    if (::geteuid() != 0)
+        return work();
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::string answer = "could not become nobody";
+        if (::setgroups(0, nullptr) == 0 && ::setresgid(65534, 65534, 65534) == 0 &&
+            ::setresuid(65534, 65534, 65534) == 0)
+            answer = work();
+        [[maybe_unused]] const auto written = ::write(channel[1], answer.data(), answer.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string answer;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, static_cast<std::size_t>(n));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return answer;
+}
+
+inline void allowEveryone(const std::filesystem::path& folder) { ::chmod(folder.c_str(), 0777); }
+
+// The number of a process that has ended (barring reuse of the number).
+inline pid_t endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+inline std::optional<struct stat> lookAt(const std::filesystem::path& p)
+{
+    struct stat info{};
+    if (::lstat(p.c_str(), &info) != 0)
+        return std::nullopt;
+    return info;
+}
 
 } // namespace tarvolin::testing

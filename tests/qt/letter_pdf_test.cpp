@@ -333,6 +333,25 @@ private slots:
         QCOMPARE(w.notices.size(), 3);
     }
 
+    // A link under the letter's name, even one that points nowhere yet, is
+    // neither written through nor counted as a failure: the letter takes
+    // the next free name.
+    void aLinkUnderTheLettersNameIsLeftAlone()
+    {
+        QTemporaryDir folder;
+        const QString stem =
+            QStringLiteral("Tarvolin-Brief-") + QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
+        const QString target = folder.filePath(QStringLiteral("anderswo.pdf"));
+        QVERIFY(QFile::link(target, folder.filePath(stem + QStringLiteral(".pdf"))));
+        PdfWindow w{folder.path()};
+        w.fillTypicalCase();
+        w.jda.Drucken_Click();
+        QVERIFY(w.messages.shown.empty());
+        QCOMPARE(QFileInfo{w.printer.lastPdfPath()}.fileName(), stem + QStringLiteral("-2.pdf"));
+        QVERIFY(!QFileInfo::exists(target));
+        QVERIFY(pdfText(w.printer.lastPdfPath()).contains(QStringLiteral("Festsetzung Ihres Jubiläumsdienstalters")));
+    }
+
     void unwritableFolderIsReportedInGerman()
     {
         QTemporaryDir folder;

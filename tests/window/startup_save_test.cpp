@@ -3,6 +3,7 @@
 
 #include "tests/window/startup_case.h"
 #include "tests/window/window_case.h"
+#include "output/entries_file.h"
 
 #include <gtest/gtest.h>
 
@@ -276,6 +277,78 @@ TEST(SaveAndStartAgain, AFailedSaveKeepsFileAndWindow)
         w.Schließen_Click();
         EXPECT_EQ(t.host.unloads, 1) << r.name;
         EXPECT_EQ(readRecord(fileBytes(scratch.entries())).descriptions[1], fitted("Studium", 60)) << r.name;
+    }
+}
+
+// A jda.txt that is there but cannot be read: the window starts blank and
+// says so, and the next Schließen keeps the thing as jda.txt.bak instead of
+// replacing it unseen. Run as a user without privileges, so that missing
+// permissions and other users' files are real also when the tests run as root.
+TEST(SaveAndStartAgain, AFileThatCannotBeReadIsKept)
+{
+    struct Row {
+        const char* name;
+        void (*arrange)(const ScratchFolder&);
+        const char* reason;
+        bool saves;
+    };
+    const Row rows[] = {
+        {"no read permission",
+         [](const ScratchFolder& s) {
+             writeCase(s.entries(), savedCase());
+             ::chmod(s.entries().c_str(), ::geteuid() == 0 ? 0600 : 0);
+         },
+         "keine Berechtigung", true},
+        {"a link to a saved case",
+         [](const ScratchFolder& s) {
+             writeCase(s.path() / "elsewhere", savedCase());
+             std::filesystem::create_symlink(s.path() / "elsewhere", s.entries());
+         },
+         "an dieser Stelle steht eine symbolische Verknüpfung", true},
+        {"a dangling link",
+         [](const ScratchFolder& s) { std::filesystem::create_symlink(s.path() / "target", s.entries()); },
+         "an dieser Stelle steht eine symbolische Verknüpfung", true},
+        {"a pipe", [](const ScratchFolder& s) { ::mkfifo(s.entries().c_str(), 0666); },
+         "an dieser Stelle steht keine gewöhnliche Datei", true},
+        {"a folder: it cannot be replaced either",
+         [](const ScratchFolder& s) { std::filesystem::create_directory(s.entries()); },
+         "an dieser Stelle steht ein Ordner", false},
+    };
+    for (const Row& r : rows) {
+        ScratchFolder scratch;
+        testing::allowEveryone(scratch.path());
+        r.arrange(scratch);
+        const auto before = testing::lookAt(scratch.entries());
+        const std::string seen = testing::asUnprivilegedUser([] {
+            TestWindow t;
+            t.jda.Form_Load();
+            std::string shown = t.jda.Datum(0).text + "\n";
+            typeAndEnter(t.jda, 0, "10/03/1955");
+            typeAndEnter(t.jda, 1, "01/04/1990");
+            t.jda.Schließen_Click();
+            for (const testing::ShownMessage& m : t.messages.shown)
+                shown += m.title + ": " + m.text + "\n";
+            return shown + "unloads " + std::to_string(t.host.unloads);
+        });
+        const std::string notice = "Tarvolin: Der gespeicherte Fall in „" + scratch.entries().string() +
+                                   "“ konnte nicht gelesen werden (" + r.reason +
+                                   "). Tarvolin beginnt mit einem leeren Fall; die Datei bleibt erhalten.\n";
+        const auto backup = testing::lookAt(backupPath(scratch.entries()));
+        if (r.saves) {
+            EXPECT_EQ(seen, "__/__/____\n" + notice + "unloads 1") << r.name;
+            ASSERT_TRUE(backup) << r.name;
+            EXPECT_EQ(backup->st_ino, before->st_ino) << r.name << ": jda.txt.bak is the old file itself";
+            EXPECT_EQ(readRecord(fileBytes(scratch.entries())).dates[0], "10/03/1955") << r.name;
+        } else {
+            EXPECT_TRUE(seen.starts_with("__/__/____\n" + notice + "Tarvolin: Die Eingaben wurden nicht gespeichert"))
+                << r.name << ": " << seen;
+            EXPECT_TRUE(seen.ends_with("unloads 0")) << r.name;
+            EXPECT_FALSE(backup) << r.name;
+        }
+        if (std::filesystem::exists(scratch.path() / "elsewhere")) {
+            EXPECT_EQ(fileBytes(scratch.path() / "elsewhere"), recordBytes(savedCase())) << r.name;
+        }
+        EXPECT_FALSE(testing::lookAt(scratch.path() / "target")) << r.name << ": nothing created where a link points";
     }
 }
 
