@@ -258,10 +258,11 @@ Previous previousOf(const std::filesystem::path& path)
     p.isFolder = S_ISDIR(info.st_mode);
     p.isRegular = S_ISREG(info.st_mode);
     p.holdsCase = !p.isFolder && !(p.isRegular && info.st_size == 0);
-    // Who may read and write stays as it was, except that the owner can read
-    // the case at the next start; nothing may run the file or run as its owner.
+    // Who may read and write stays exactly as it was (the case holds personal
+    // data: a save never opens it to anyone); nothing may run the file or run
+    // as its owner. 6755 becomes 0644, 0400 stays 0400.
     if (p.isRegular)
-        p.mode = (info.st_mode & 0666) | 0600;
+        p.mode = info.st_mode & 0666;
     return p;
 }
 
