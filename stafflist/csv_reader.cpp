@@ -97,41 +97,7 @@ bool isValidUtf8(std::string_view bytes)
     return true;
 }
 
-bool streamIsUtf8(std::istream& in)
-{
-    std::vector<char> buffer(bufferSize + 4);
-    std::size_t kept = 0; // bytes of a sequence cut at the end of the last block
-    bool first = true;
-    while (in) {
-        in.read(buffer.data() + kept, static_cast<std::streamsize>(bufferSize));
-        const std::size_t n = kept + static_cast<std::size_t>(in.gcount());
-        std::string_view block{buffer.data(), n};
-        if (first && block.starts_with(byteOrderMark))
-            block.remove_prefix(byteOrderMark.size());
-        first = false;
-        std::size_t at = 0;
-        while (at < block.size()) {
-            const std::size_t length = sequenceLength(block, at);
-            if (length == 0) {
-                // A sequence may only be cut by the block's end.
-                if (in && block.size() - at < 4)
-                    break;
-                return false;
-            }
-            at += length;
-        }
-        kept = block.size() - at;
-        std::copy(block.begin() + static_cast<std::ptrdiff_t>(at), block.end(), buffer.begin());
-        if (!in && kept > 0)
-            return false;
-    }
-    return true;
-}
-
-CsvReader::CsvReader(std::istream& in, Encoding encoding)
-    : in_{in}, encoding_{encoding}, windows1252_{encoding == Encoding::Windows1252}, buffer_(bufferSize)
-{
-}
+CsvReader::CsvReader(std::istream& in) : in_{in}, buffer_(bufferSize) {}
 
 // One line of raw bytes without its line end.
 bool CsvReader::rawLine(std::string& line)
@@ -194,12 +160,12 @@ bool CsvReader::nextLine(std::string& text, int& number)
     number = ++lineNumber_;
     if (number == 1 && std::string_view{raw}.starts_with(byteOrderMark))
         raw.erase(0, byteOrderMark.size());
-    if (encoding_ == Encoding::FromFirstInvalidLine && !windows1252_ && !isValidUtf8(raw))
-        windows1252_ = true;
-    if (windows1252_ || (encoding_ == Encoding::Utf8 && !isValidUtf8(raw)))
-        text = fromWindows1252(std::span{reinterpret_cast<const unsigned char*>(raw.data()), raw.size()});
-    else
+    if (isValidUtf8(raw)) {
         text = std::move(raw);
+    } else {
+        windows1252_ = true;
+        text = fromWindows1252(std::span{reinterpret_cast<const unsigned char*>(raw.data()), raw.size()});
+    }
     return true;
 }
 

@@ -5,9 +5,11 @@
 // one that occurs most often in it outside quotes. Fields may be quoted with
 // '"' (a '"' inside doubled, line breaks inside allowed). Lines end with LF,
 // CR LF or a lone CR. A UTF-8 byte-order mark is skipped. Texts come out as
-// UTF-8: the input is read as UTF-8, or as Windows-1252 when it is not valid
-// UTF-8 (decided for the whole file beforehand, or else from the first line
-// that is not valid UTF-8 on).
+// UTF-8: a line that is valid UTF-8 is read as such, any other as
+// Windows-1252. A table saved as Windows-1252 is so read as a whole (a line
+// of it that holds any letter beyond ASCII is never valid UTF-8: "M\xFCller"),
+// and a table whose header was written as UTF-8 and whose rows were added as
+// Windows-1252 still has its header and its rows right.
 //
 // This knows nothing of the staff table's columns.
 
@@ -23,10 +25,6 @@ namespace tarvolin {
 
 bool isValidUtf8(std::string_view bytes);
 
-// Whether all of a stream is valid UTF-8 (a leading byte-order mark allowed).
-// Reads the stream to its end.
-bool streamIsUtf8(std::istream& in);
-
 struct CsvRecord {
     int line = 0;                    // the record's first line, counting from 1
     std::vector<std::string> fields; // UTF-8
@@ -35,10 +33,9 @@ struct CsvRecord {
 
 class CsvReader {
 public:
-    enum class Encoding { Utf8, Windows1252, FromFirstInvalidLine };
     enum class Header { Read, Empty, NoSeparator, Utf16 };
 
-    CsvReader(std::istream& in, Encoding encoding);
+    explicit CsvReader(std::istream& in);
 
     // Reads the header record. Only then the separator is known.
     Header readHeader(CsvRecord& header);
@@ -58,7 +55,6 @@ private:
     std::size_t parseField(const std::string& text, std::size_t at, std::string& field, bool& open, std::string& problem);
 
     std::istream& in_;
-    Encoding encoding_;
     bool windows1252_ = false;
     char separator_ = ';';
     int lineNumber_ = 0;

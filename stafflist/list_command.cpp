@@ -240,11 +240,10 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     if (o.pdf && !writePdf)
         return fail(err, "PDF braucht das Fenster-Toolkit; dieses Tarvolin wurde ohne gebaut. Bitte .csv verwenden.");
 
-    // The input, and whether it is UTF-8 as a whole.
+    // The input.
     const bool fromStandardInput = o.input == "-";
     const std::string fileName = fromStandardInput ? std::string{"Standardeingabe"} : o.input;
     std::ifstream file;
-    auto encoding = CsvReader::Encoding::FromFirstInvalidLine;
     std::uintmax_t totalBytes = 0;
     if (!fromStandardInput) {
         std::error_code ec;
@@ -253,15 +252,11 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
         file.open(o.input, std::ios::binary);
         if (!file)
             return fail(err, "Datei " + inQuotes(fileName) + " kann nicht gelesen werden (fehlt sie, oder fehlt das Leserecht?).");
-        if (std::filesystem::is_regular_file(o.input, ec)) {
+        if (std::filesystem::is_regular_file(o.input, ec))
             totalBytes = std::filesystem::file_size(o.input, ec);
-            encoding = streamIsUtf8(file) ? CsvReader::Encoding::Utf8 : CsvReader::Encoding::Windows1252;
-            file.clear();
-            file.seekg(0);
-        }
     }
     std::istream& in = fromStandardInput ? streams.in : static_cast<std::istream&>(file);
-    CsvReader reader{in, encoding};
+    CsvReader reader{in};
 
     CsvRecord record;
     switch (reader.readHeader(record)) {
@@ -329,7 +324,7 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
 
     if (reader.readWindows1252())
         err << "tarvolin --list: Hinweis: " << inQuotes(fileName)
-            << " ist kein gültiges UTF-8 und wurde als Windows-1252 gelesen.\n";
+            << " ist nicht durchweg gültiges UTF-8; die Zeilen, die es nicht sind, wurden als Windows-1252 gelesen.\n";
     if (rows == 0)
         err << "tarvolin --list: Hinweis: " << inQuotes(fileName) << " enthält nach der Kopfzeile (Zeile " << headerLine
             << ") keine Zeilen.\n";

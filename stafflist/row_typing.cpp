@@ -28,9 +28,16 @@ namespace {
 
 constexpr std::size_t descriptionLength = 60;
 
+// Byte offset of the character at a position (in characters) of a UTF-8 text.
 std::size_t byteOffset(std::string_view text, std::size_t position)
 {
-    return firstCharacters(text, position).size();
+    std::size_t at = 0;
+    for (std::size_t seen = 0; at < text.size(); ++at) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+        if (startsCharacter && seen++ == position)
+            return at;
+    }
+    return at;
 }
 
 } // namespace
@@ -70,7 +77,8 @@ TypingOutcome typeCase(JDA& window, const TypedCase& c)
             typeDate(2 * k, *period->from);
         if (period->to)
             typeDate(2 * k + 1, *period->to);
-        typist.describe(k, firstCharacters(period->description, descriptionLength));
+        if (!period->description.empty())
+            typist.describe(k, firstCharacters(period->description, descriptionLength));
         if (!period->counted)
             typist.clickTick(k);
     }
@@ -157,8 +165,10 @@ void WindowTypist::descriptionKey(Control& box, std::string_view character)
     std::size_t position = cursor_.slot == slot ? cursor_.position : characterCount(trimmedRight(box.text));
     box.text.insert(byteOffset(box.text, position), character);
     ++position;
-    if (cursor_.slot == slot)
-        cursor_ = {slot, position, box.text};
+    if (cursor_.slot == slot) {
+        cursor_.position = position;
+        cursor_.knownText = box.text;
+    }
 }
 
 // A click does not move the focus; only the handlers do.
@@ -188,8 +198,11 @@ void WindowTypist::followFocus()
         return;
     }
     const int slot = w_.slotOf(*f);
-    if (slot != cursor_.slot || f->text != cursor_.knownText)
-        cursor_ = {slot, characterCount(trimmedRight(f->text)), f->text};
+    if (slot != cursor_.slot || f->text != cursor_.knownText) {
+        cursor_.slot = slot;
+        cursor_.position = characterCount(trimmedRight(f->text));
+        cursor_.knownText = f->text;
+    }
 }
 
 } // namespace tarvolin
