@@ -36,8 +36,8 @@ public:
                         + date(1, payMonth, payYear) + ";;" + (next(4) == 0 ? "66/" + std::to_string(next(12)) : "");
         if (n % 2 == 0) {
             // Fourteen periods of two months each, a month apart, from the 16th birthday on.
-            int month = birthMonth + 1;
-            int year = birthYear + 16;
+            int month = birthMonth % 12 + 1;
+            int year = birthYear + 16 + (birthMonth == 12 ? 1 : 0);
             for (int k = 1; k <= 14; ++k) {
                 auto advance = [&](int months) {
                     month += months;

@@ -19,7 +19,7 @@ namespace {
 constexpr int dotsPerInch = 720; // 10 units a point
 constexpr double unitsPerPoint = dotsPerInch / 72.0;
 constexpr double largestFont = 8.0;
-constexpr double smallestFont = 5.0;
+constexpr double smallestFont = 6.0;
 constexpr double cellPadding = 2.0 * unitsPerPoint;
 const QString fontFamily = QStringLiteral("Arial"); // Liberation Sans on Debian, metric-compatible
 
@@ -61,12 +61,14 @@ Fonts fontsAt(double size)
     return f;
 }
 
-// The widest word of a text: a column is never narrower.
+// The widest word of a text (a head may also break at a soft hyphen, which
+// then shows as "-"): a column is never narrower.
 double widestWord(const QFontMetricsF& m, const QString& text)
 {
     double w = 0;
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        w = std::max(w, m.horizontalAdvance(word));
+        for (const QString& part : word.split(QChar(0x00AD)))
+            w = std::max(w, m.horizontalAdvance(part + QLatin1Char('-')));
     return w;
 }
 
@@ -82,7 +84,7 @@ double wrappedHeight(const QFontMetricsF& m, double width, const QString& text)
 {
     if (text.isEmpty())
         return m.height();
-    return m.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap | Qt::TextWrapAnywhere, text).height();
+    return m.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
 }
 
 // Widths from the widest cell of each column (heads may wrap between words);
@@ -97,33 +99,36 @@ Layout layOut(const PrintableTable& t, QPaintDevice* device, double pageWidth)
         const QFontMetricsF body{l.fonts.body, device};
         const QFontMetricsF head{l.fonts.head, device};
         l.widths.assign(n, 0);
+        std::vector<double> least(n, 0); // the widest word of the column
         for (std::size_t c = 0; c < n; ++c)
-            l.widths[c] = widestWord(head, q(t.columns[c]));
+            l.widths[c] = least[c] = widestWord(head, q(t.columns[c]));
         for (const auto& row : t.rows)
-            for (std::size_t c = 0; c < n && c < row.size(); ++c)
+            for (std::size_t c = 0; c < n && c < row.size(); ++c) {
                 l.widths[c] = std::max(l.widths[c], body.horizontalAdvance(q(row[c])));
+                least[c] = std::max(least[c], widestWord(body, q(row[c])));
+            }
         double total = 0;
-        for (double& w : l.widths) {
-            w += 2 * cellPadding;
-            total += w;
+        for (std::size_t c = 0; c < n; ++c) {
+            l.widths[c] += 2 * cellPadding;
+            least[c] += 2 * cellPadding;
+            total += l.widths[c];
         }
         if (total <= pageWidth)
             break;
         if (size - 0.5 < smallestFont) {
-            // Shrink the widest columns to a common cap until the table fits.
-            std::vector<double> sorted = l.widths;
-            std::sort(sorted.begin(), sorted.end());
-            double cap = sorted.back();
-            auto totalAt = [&](double c) {
-                double s = 0;
-                for (double w : l.widths)
-                    s += std::min(w, c);
-                return s;
+            // The widest columns give way to a common cap, each not below its
+            // widest word, and their cells wrap between words.
+            double cap = *std::max_element(l.widths.begin(), l.widths.end());
+            auto totalAt = [&](double cut) {
+                double sum = 0;
+                for (std::size_t c = 0; c < n; ++c)
+                    sum += std::max(least[c], std::min(l.widths[c], cut));
+                return sum;
             };
-            while (cap > 10 * unitsPerPoint && totalAt(cap) > pageWidth)
+            while (cap > unitsPerPoint && totalAt(cap) > pageWidth)
                 cap -= unitsPerPoint;
-            for (double& w : l.widths)
-                w = std::min(w, cap);
+            for (std::size_t c = 0; c < n; ++c)
+                l.widths[c] = std::max(least[c], std::min(l.widths[c], cap));
             break;
         }
     }
@@ -185,14 +190,14 @@ public:
             for (std::size_t c = 0; c < t_.columns.size(); ++c) {
                 const QString text = c < t_.rows[r].size() ? q(t_.rows[r][c]) : QString{};
                 p_.drawText(QRectF(x + cellPadding, y + cellPadding, l_.widths[c] - 2 * cellPadding, l_.rowHeights[r]),
-                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextWrapAnywhere, text);
+                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
                 x += l_.widths[c];
             }
             if (l_.noteHeights[r] > 0) {
                 p_.setFont(l_.fonts.note);
                 p_.drawText(QRectF(page_.left() + 2 * cellPadding, y + l_.rowHeights[r], tableWidth() - 4 * cellPadding,
                                    l_.noteHeights[r]),
-                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextWrapAnywhere,
+                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                             QStringLiteral("Hinweise: ") + q(t_.rowNotes[r]));
             }
             y += h;

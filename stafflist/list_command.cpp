@@ -204,6 +204,31 @@ private:
     bool printed_ = false;
 };
 
+// On paper the periods take one column each (years/months/days) and the
+// long heads may break where the soft hyphens stand, so that the table fits
+// an A4 page across in a readable size.
+constexpr std::string_view softHyphen = "\xC2\xAD";
+
+std::vector<std::string> printedHeader()
+{
+    const std::string h{softHyphen};
+    return {"Personal" + h + "nummer", "Name", "Vorname", "Geburtstag", "Dienst" + h + "bezüge ab", "Stichtag",
+            "Vorzeiten J/M/T", "Beschäf" + h + "tigungs" + h + "zeit J/M/T", "JDA-Beginn", "25 Jahre", "erreicht",
+            "40 Jahre", "erreicht", "50 Jahre", "erreicht", "Ruhe" + h + "stands" + h + "alter",
+            "Alters" + h + "grenze am", "Kündigungs" + h + "frist", "spätestens kündigen am", "Kündigung zum"};
+}
+
+std::vector<std::string> printedRow(const ResultLine& l)
+{
+    auto period = [&](std::size_t years) {
+        return l[years].empty() ? std::string{} : l[years] + "/" + l[years + 1] + "/" + l[years + 2];
+    };
+    return {l[colPersonnelNumber], l[colName], l[colFirstName], l[colBirthday], l[colPayStart], l[colReferenceDate],
+            period(colPriorYears), period(colServiceYears), l[colJdaBegin], l[col25], l[col25Reached], l[col40],
+            l[col40Reached], l[col50], l[col50Reached], l[colRetirementAge], l[colRetirementDate],
+            l[colNoticePeriod], l[colLastNoticeDay], l[colNoticeEnd]};
+}
+
 std::string referenceDateLine(const Options& o, Date today)
 {
     if (o.referenceDate)
@@ -312,7 +337,7 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
             if (computed)
                 report->add(line);
         } else if (o.pdf) {
-            table.rows.emplace_back(line.begin(), line.begin() + colNotes);
+            table.rows.push_back(printedRow(line));
             table.rowNotes.push_back(line[colNotes]);
         } else {
             appendCsvLine(csv.text(), line);
@@ -342,7 +367,7 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
         }
     } else if (o.pdf) {
         table.title = "Personalliste";
-        table.columns.assign(resultHeader.begin(), resultHeader.begin() + colNotes);
+        table.columns = printedHeader();
     }
     if (o.pdf) {
         table.subtitles = {referenceDateLine(o, today), "Erstellt am " + germanDateText(today) + " aus "
