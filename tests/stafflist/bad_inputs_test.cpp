@@ -23,6 +23,8 @@ struct BadInput {
     bool fromFile = false;       // read from a file, not standard input
 };
 
+void PrintTo(const BadInput& c, std::ostream* os) { *os << c.name; }
+
 std::string withHeader(std::string_view rows) { return std::string{header} + std::string{rows}; }
 
 const std::vector<BadInput> badInputs{
