@@ -10,6 +10,7 @@
 #include "qt/staff_list_pdf.h"
 #endif
 
+#include <exception>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -38,7 +39,13 @@ int main(int argc, char** argv)
 #ifdef TARVOLIN_WITH_QT
         pdf = tarvolin::writeStaffListPdf;
 #endif
-        return tarvolin::runStaffListCommand(arguments, {std::cin, std::cout, std::cerr, ::isatty(2) == 1}, pdf);
+        try {
+            return tarvolin::runStaffListCommand(arguments, {std::cin, std::cout, std::cerr, ::isatty(2) == 1}, pdf);
+        } catch (const std::exception& e) {
+            // Out of memory, or a fault of the program: said, never a crash.
+            std::cerr << "tarvolin --list: abgebrochen: " << e.what() << "\n";
+            return 2;
+        }
     }
 #ifdef TARVOLIN_WITH_QT
     return tarvolin::runWindow(argc, argv);
