@@ -183,7 +183,7 @@ public:
     }
     void row(std::size_t rows, std::size_t bytesRead)
     {
-        if (!shown_ || rows < progressFrom || rows % progressFrom != 0)
+        if (!shown_ || rows <= progressFrom || rows % progressFrom != 0)
             return;
         err_ << "\rPersonalliste: " << rows << " Zeilen berechnet";
         if (total_ > 0)

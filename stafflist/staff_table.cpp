@@ -248,9 +248,11 @@ void readStaffRow(const StaffColumns& c, const std::vector<std::string>& fields,
         const bool numbers = allDigits(years) && years.size() <= 2 && allDigits(months) && months.size() <= 2;
         if (numbers && number(years) >= 55 && number(years) <= 70 && number(months) <= 11)
             typed.retirementAge = TypedCase::Age{number(years), number(months)};
-        else
+        else if (numbers)
             note("Ruhestandsalter " + inQuotes(age)
                  + " liegt nicht zwischen 55/0 und 70/11 (Jahre/Monate); es gilt die Regelaltersgrenze");
+        else
+            note("Ruhestandsalter " + inQuotes(age) + " ist keine Angabe wie 66/2 oder 66; es gilt die Regelaltersgrenze");
     }
 
     for (int k = 1; k <= 14; ++k) {
