@@ -72,6 +72,11 @@ const std::vector<BadInput> badInputs{
      listComplete, "", "Vorzeit 1 öD „vielleicht“ ist weder ja"},
     {"TooManyFields", withHeader("1;A;01.01.1970;01.01.1990;x\n"), listWithUncomputedRows, "",
      "5 Felder, die Kopfzeile hat nur 4"},
+    {"SpreadsheetSeparatorLine", "sep=,\nGeburtstag,Dienstbezüge ab\n01.01.1970,01.01.1990\n", listComplete, "",
+     ";;;01.01.1970;01.01.1990;"},
+    {"Utf16", std::string{"\xFF\xFEG\0e\0", 6}, listFailed, "Zeile 1: die Datei ist in UTF-16 gespeichert", ""},
+    {"QuoteOpenToTheEndOfTheFile", withHeader("1;A;01.01.1970;01.01.1990\n2;\"B;01.01.1970;01.01.1990\n"),
+     listWithUncomputedRows, "", "1;A;;01.01.1970;01.01.1990;"},
     {"CarriageReturnsOnly", "Geburtstag;Dienstbezüge ab\r01.01.1970;01.01.1990\r", listComplete, "",
      ";;;01.01.1970;01.01.1990;"},
 };
