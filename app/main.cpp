@@ -5,6 +5,7 @@
 
 #include "script/script_runner.h"
 #include "stafflist/list_command.h"
+#include "stafflist/list_options.h"
 #ifdef TARVOLIN_WITH_QT
 #include "qt/run_window.h"
 #include "qt/staff_list_pdf.h"

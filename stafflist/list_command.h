@@ -33,7 +33,4 @@ struct ListStreams {
 // `writePdf` is empty when the program was built without its window toolkit.
 int runStaffListCommand(const std::vector<std::string>& arguments, ListStreams streams, const PdfWriter& writePdf);
 
-// The German help text of `tarvolin --help`: every mode of the program.
-std::string programHelp();
-
 } // namespace tarvolin
