@@ -1,27 +1,57 @@
 // tarvolin            opens the window
 // tarvolin --script F runs the window headless from the script F ("-": standard input)
+// tarvolin --list F   computes every row of the staff table F as the window would
+// tarvolin --help     explains every mode
 
 #include "script/script_runner.h"
+#include "stafflist/list_command.h"
+#include "stafflist/list_options.h"
 #ifdef TARVOLIN_WITH_QT
 #include "qt/run_window.h"
+#include "qt/staff_list_pdf.h"
 #endif
 
+#include <exception>
 #include <iostream>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
-    if (argc >= 2 && std::string_view{argv[1]} == "--script") {
+    const std::string_view mode = argc >= 2 ? std::string_view{argv[1]} : std::string_view{};
+    if (mode == "--script") {
         if (argc != 3) {
             std::cerr << "Aufruf: tarvolin --script DATEI   (DATEI \"-\" liest die Standardeingabe)\n";
             return 2;
         }
         return tarvolin::runScriptFile(argv[2]);
     }
+    if (mode == "--help" || mode == "-h") {
+        std::cout << tarvolin::programHelp();
+        return 0;
+    }
+    if (mode == "--list") {
+        std::ios::sync_with_stdio(false);
+        const std::vector<std::string> arguments(argv + 1, argv + argc);
+        tarvolin::PdfWriter pdf;
+#ifdef TARVOLIN_WITH_QT
+        pdf = tarvolin::writeStaffListPdf;
+#endif
+        try {
+            return tarvolin::runStaffListCommand(arguments, {std::cin, std::cout, std::cerr, ::isatty(2) == 1}, pdf);
+        } catch (const std::exception& e) {
+            // Out of memory, or a fault of the program: said, never a crash.
+            std::cerr << "tarvolin --list: abgebrochen: " << e.what() << "\n";
+            return 2;
+        }
+    }
 #ifdef TARVOLIN_WITH_QT
     return tarvolin::runWindow(argc, argv);
 #else
-    std::cerr << "Tarvolin wurde ohne Fenster gebaut; verfügbar ist nur: tarvolin --script DATEI\n";
+    std::cerr << "Tarvolin wurde ohne Fenster gebaut; verfügbar sind nur: tarvolin --script DATEI, tarvolin --list DATEI\n";
     return 1;
 #endif
 }

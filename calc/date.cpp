@@ -47,7 +47,10 @@ Date Date::addYears(std::int32_t n) const
 
 std::int32_t monthsBetween(Date a, Date b)
 {
-    return (b.year() - a.year()) * 12 + (static_cast<int>(b.month()) - static_cast<int>(a.month()));
+    const auto from = a.ymd();
+    const auto to = b.ymd();
+    return (static_cast<int>(to.year()) - static_cast<int>(from.year())) * 12
+           + (static_cast<int>(static_cast<unsigned>(to.month())) - static_cast<int>(static_cast<unsigned>(from.month())));
 }
 
 } // namespace tarvolin

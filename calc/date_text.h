@@ -38,6 +38,9 @@ std::string dayMonthYearForm(std::string_view dateText);
 std::string dateText(Date d);
 // dd.mm.yyyy of a day, the form used inside messages and on the letter.
 std::string germanDateText(Date d);
+// dd/mm/yyyy from three numbers, as printf's "%02d/%02d/%d" writes them
+// (31, 12, 2007 -> "31/12/2007"); the numbers need not name a real day.
+std::string slashDateText(int day, int month, int year);
 
 // The day a text names, when it is ten characters "dd/mm/yyyy" of digits and a
 // real calendar day; nothing for the mask, incomplete or impossible texts.

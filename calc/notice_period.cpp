@@ -8,7 +8,6 @@
 #include "calc/recalculation_steps.h"
 #include "window/jda.h"
 
-#include <cstdio>
 #include <string>
 
 namespace tarvolin {
@@ -16,12 +15,7 @@ namespace tarvolin {
 namespace {
 void mark(JDA& window, int tier) { window.Kündigung(tier).backColor = tierMarked; }
 
-std::string dayMonthYearText(int day, int month, int year)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%02d/%02d/%d", day, month, year);
-    return buffer;
-}
+std::string dayMonthYearText(int day, int month, int year) { return slashDateText(day, month, year); }
 
 // Tier 0: to the end of the reference date's month; notice by the end of the
 // month before. The day 28 is a placeholder the month-end step replaces.

@@ -8,7 +8,6 @@
 #include "window/jda.h"
 
 #include <array>
-#include <cstdio>
 
 namespace tarvolin {
 
@@ -33,9 +32,7 @@ constexpr std::array<Quarter, 4> quarters{{
 
 std::string textOf(DayInYear d, int year)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%02d/%02d/%d", d.day, d.month, year - d.yearsBack);
-    return buffer;
+    return slashDateText(d.day, d.month, year - d.yearsBack);
 }
 } // namespace
 

@@ -1,0 +1,124 @@
+// The staff list, CSV to CSV, on generated tables of 1,000, 10,000 and
+// 100,000 rows (half of them with fourteen earlier periods): the whole
+// command as `tarvolin --list - --today 07.12.2026` runs it, reading from
+// memory and writing into a stream that keeps nothing. Also its parts: one
+// blank start against its copy, and one row of each kind.
+//
+//   staff_list_bench --write-table=ROWS FILE   writes such a table and stops
+//   (for the peak-memory measurement of bench/staff_list_memory.sh)
+
+#include "bench/staff_table.h"
+#include "stafflist/csv_reader.h"
+#include "stafflist/list_command.h"
+#include "stafflist/row_typing.h"
+#include "stafflist/staff_list.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <streambuf>
+#include <string>
+
+namespace tarvolin::bench {
+namespace {
+
+class NullBuffer final : public std::streambuf {
+protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+std::string table(int rows)
+{
+    StaffTableGenerator g;
+    std::string t = StaffTableGenerator::header();
+    for (int n = 0; n < rows; ++n)
+        t += g.row(n);
+    return t;
+}
+
+void BM_staffList(benchmark::State& state)
+{
+    const std::string input = table(static_cast<int>(state.range(0)));
+    NullBuffer nothing;
+    std::ostream out{&nothing};
+    std::ostringstream err;
+    for (auto _ : state) {
+        std::istringstream in{input};
+        const int status = runStaffListCommand({"--list", "-", "--today", "07.12.2026"}, {in, out, err, false}, {});
+        if (status != 0) {
+            state.SkipWithError(("the list does not compute every row: " + err.str().substr(0, 300)).c_str());
+            return;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(input.size()));
+}
+BENCHMARK(BM_staffList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The blank start as the list does it, copied from a window made once ...
+void BM_blankStartCopied(benchmark::State& state)
+{
+    ListPlatform platform{Date::fromSerial(46363)};
+    JDA blank{platform.platform()};
+    startBlank(blank);
+    JDA window{platform.platform()};
+    for (auto _ : state) {
+        copyWindowState(window, blank);
+        benchmark::DoNotOptimize(window.Datum(0).text.data());
+    }
+}
+BENCHMARK(BM_blankStartCopied);
+
+// ... and made afresh each time.
+void BM_blankStartFresh(benchmark::State& state)
+{
+    ListPlatform platform{Date::fromSerial(46363)};
+    for (auto _ : state) {
+        JDA window{platform.platform()};
+        startBlank(window);
+        benchmark::DoNotOptimize(window.Datum(0).text.data());
+    }
+}
+BENCHMARK(BM_blankStartFresh);
+
+// One row: 0 with fourteen periods, 1 with none.
+void BM_oneRow(benchmark::State& state)
+{
+    StaffTableGenerator g;
+    const std::string input = StaffTableGenerator::header() + g.row(0) + g.row(1);
+    std::istringstream in{input};
+    CsvReader reader{in};
+    CsvRecord record;
+    reader.readHeader(record);
+    std::string missing;
+    const StaffColumns columns = findColumns(record.fields, missing);
+    for (int n = 0; n <= state.range(0); ++n)
+        reader.next(record);
+    StaffRow row;
+    readStaffRow(columns, record.fields, record.line, record.problem, std::nullopt, row);
+    StaffListComputer computer{Date::fromSerial(46363)};
+    ResultLine line;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computer.compute(row, line));
+}
+BENCHMARK(BM_oneRow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace tarvolin::bench
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strncmp(argv[1], "--write-table=", 14) == 0) {
+        std::ofstream file{argv[2], std::ios::binary};
+        file << "\xEF\xBB\xBF" << tarvolin::bench::table(std::stoi(argv[1] + 14));
+        return file ? 0 : 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

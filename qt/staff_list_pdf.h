@@ -1,0 +1,19 @@
+#pragma once
+// The staff list and its reports as a printable PDF: A4 landscape, the title,
+// the reference date and the day of printing at the top of the first page,
+// the column heads on every page, "Seite n von m" at the foot. Each row's
+// note runs across the whole width under the row. The font shrinks until
+// every column fits, and cells wrap at word boundaries, so nothing is cut
+// off. Needs no display: without an application it makes one on Qt's
+// offscreen platform.
+
+#include "stafflist/printable_table.h"
+
+#include <string>
+
+namespace tarvolin {
+
+// Empty text, or what failed, in German.
+std::string writeStaffListPdf(const PrintableTable& table, const std::string& path);
+
+} // namespace tarvolin

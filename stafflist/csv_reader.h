@@ -1,0 +1,72 @@
+#pragma once
+// Reads a table as spreadsheets and HR systems export it, one record at a
+// time, so that a table of any length needs no more memory than its longest
+// record. The first line is the header; the separator (";", "," or TAB) is the
+// one that occurs most often in it outside quotes. Fields may be quoted with
+// '"' (a '"' inside doubled, line breaks inside allowed). Lines end with LF,
+// CR LF or a lone CR. A UTF-8 byte-order mark is skipped. Texts come out as
+// UTF-8: a line that is valid UTF-8 is read as such, any other as
+// Windows-1252. A table saved as Windows-1252 is so read as a whole (a line
+// of it that holds any letter beyond ASCII is never valid UTF-8: "M\xFCller"),
+// and a table whose header was written as UTF-8 and whose rows were added as
+// Windows-1252 still has its header and its rows right.
+//
+// This knows nothing of the staff table's columns.
+
+#include <cstddef>
+#include <deque>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tarvolin {
+
+bool isValidUtf8(std::string_view bytes);
+
+struct CsvRecord {
+    int line = 0;                    // the record's first line, counting from 1
+    std::vector<std::string> fields; // UTF-8
+    std::string problem;             // what is wrong with its quotes, in German; empty when nothing
+};
+
+class CsvReader {
+public:
+    enum class Header { Read, Empty, NoSeparator, Utf16 };
+
+    explicit CsvReader(std::istream& in);
+
+    // Reads the header record. Only then the separator is known.
+    Header readHeader(CsvRecord& header);
+    // The next record; false at the end of the input. Blank lines are skipped.
+    bool next(CsvRecord& record);
+
+    char separator() const { return separator_; }
+    // Whether any text was read as Windows-1252.
+    bool readWindows1252() const { return windows1252_; }
+    // Bytes read so far, for a progress display.
+    std::size_t bytesRead() const { return bytesRead_; }
+
+private:
+    bool rawLine(std::string& line);
+    bool nextLine(std::string& text, int& number);
+    void parseRecord(std::string first, int number, CsvRecord& record);
+    std::size_t parseField(const std::string& text, std::size_t at, std::string& field, bool& open, std::string& problem);
+
+    std::istream& in_;
+    bool windows1252_ = false;
+    char separator_ = ';';
+    int lineNumber_ = 0;
+    std::size_t bytesRead_ = 0;
+    std::vector<char> buffer_;
+    std::size_t bufferAt_ = 0;
+    std::size_t bufferEnd_ = 0;
+    bool pendingCr_ = false;
+    bool atEnd_ = false;
+    // Lines read ahead while a quote stayed open to the end of the input; they
+    // are read again as records of their own.
+    std::deque<std::pair<int, std::string>> readAgain_;
+};
+
+} // namespace tarvolin

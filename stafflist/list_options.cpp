@@ -1,0 +1,124 @@
+#include "stafflist/list_options.h"
+
+#include "stafflist/staff_table.h"
+
+#include <cctype>
+
+namespace tarvolin {
+
+namespace {
+
+std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
+
+std::optional<int> yearOf(std::string_view text)
+{
+    if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    return std::stoi(std::string{text});
+}
+
+bool endsWithCaseless(std::string_view text, std::string_view end)
+{
+    if (text.size() < end.size())
+        return false;
+    for (std::size_t i = 0; i < end.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
+ListOptions parseListOptions(const std::vector<std::string>& args, std::string& error)
+{
+    ListOptions o;
+    bool haveInput = false;
+    for (std::size_t i = 1; i < args.size() && error.empty(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const auto eq = name.find('='); name.starts_with("--") && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+        }
+        const bool takesValue = name == "--reference-date" || name == "--today" || name == "--anniversaries"
+                                || name == "--retirements" || name == "--output";
+        if (!takesValue) {
+            if (name.starts_with("--") || haveInput) {
+                error = haveInput && !name.starts_with("--") ? "mehr als eine Eingabedatei: " + inQuotes(name)
+                                                              : "unbekannte Option " + inQuotes(name);
+                break;
+            }
+            o.input = name;
+            haveInput = true;
+            continue;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                error = "bei " + name + " fehlt der Wert";
+                break;
+            }
+            value = args[++i];
+        }
+        if (name == "--reference-date" || name == "--today") {
+            const auto day = parseTableDate(*value);
+            if (!day)
+                error = name + " " + inQuotes(*value) + " ist kein Datum (TT.MM.JJJJ)";
+            (name == "--today" ? o.today : o.referenceDate) = day;
+        } else if (name == "--anniversaries" || name == "--retirements") {
+            const auto year = yearOf(*value);
+            if (o.report)
+                error = "--anniversaries und --retirements schließen einander aus; nur ein Bericht je Aufruf";
+            else if (!year)
+                error = name + " " + inQuotes(*value) + " ist keine Jahreszahl (JJJJ)";
+            o.report = name == "--anniversaries" ? ReportKind::Anniversaries : ReportKind::Retirements;
+            o.year = year.value_or(0);
+        } else {
+            o.output = *value;
+            o.pdf = endsWithCaseless(o.output, ".pdf");
+            if (!o.pdf && !endsWithCaseless(o.output, ".csv"))
+                error = "--output " + inQuotes(o.output) + ": der Name muss auf .csv oder .pdf enden";
+        }
+    }
+    if (error.empty() && !haveInput)
+        error = "die Eingabedatei fehlt";
+    return o;
+}
+
+std::string programHelp()
+{
+    return "Tarvolin: Jubiläumsdienstalter, Beschäftigungszeit und Kündigungsfristen\n"
+           "\n"
+           "  tarvolin\n"
+           "      öffnet das Fenster. Der Fall wird beim Schließen in jda.txt im Arbeitsordner gespeichert\n"
+           "      und beim nächsten Start wiederhergestellt.\n"
+           "\n"
+           "  tarvolin --script DATEI\n"
+           "      führt das Fenster ohne Bildschirm nach einem Skript aus (DATEI \"-\": Standardeingabe)\n"
+           "      und schreibt, was das Fenster zeigt, auf die Standardausgabe. Exit-Status 0, oder 2 bei\n"
+           "      einer unverständlichen Zeile.\n"
+           "\n"
+           "  tarvolin --list DATEI [Optionen]\n"
+           "      berechnet jede Zeile einer Personaltabelle (CSV mit Kopfzeile; Trennzeichen ; , oder\n"
+           "      Tabulator; UTF-8 oder Windows-1252) genau so, wie das Fenster sie berechnet, wenn man den\n"
+           "      Fall dort eintippt. jda.txt wird weder gelesen noch geschrieben. DATEI \"-\": Standardeingabe.\n"
+           "      Spalten (Reihenfolge beliebig, Groß-/Kleinschreibung egal): Personalnummer, Name, Vorname,\n"
+           "      Geburtstag und Dienstbezüge ab (Pflicht), Stichtag, Ruhestandsalter (66/2 oder 66),\n"
+           "      Vorzeit k von, Vorzeit k bis, Vorzeit k öD, Vorzeit k Bezeichnung (k = 1 bis 14).\n"
+           "      Datumsangaben als TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ oder JJJJ-MM-TT.\n"
+           "\n"
+           "      --reference-date TT.MM.JJJJ   Stichtag für Zeilen ohne eigenen (sonst: heute)\n"
+           "      --today TT.MM.JJJJ            das Tagesdatum, mit dem gerechnet wird (sonst das echte)\n"
+           "      --anniversaries JJJJ          statt der Liste: die im Jahr erreichten 25-, 40- und\n"
+           "                                    50-jährigen Dienstjubiläen, nach Datum\n"
+           "      --retirements JJJJ            statt der Liste: wer im Jahr die Altersgrenze erreicht\n"
+           "      --output NAME.csv|NAME.pdf    in eine Datei (PDF: A4 quer, druckfertig); sonst CSV\n"
+           "                                    auf die Standardausgabe\n"
+           "\n"
+           "      Exit-Status: 0 alle Zeilen berechnet; 1 einige Zeilen nicht berechenbar (sie stehen mit\n"
+           "      dem Grund in der Spalte Hinweise, bei Berichten auf der Standardfehlerausgabe); 2 Aufruf\n"
+           "      falsch, Datei nicht lesbar oder ohne brauchbare Kopfzeile (nichts wird geschrieben).\n"
+           "\n"
+           "  tarvolin --help\n"
+           "      zeigt diese Hilfe.\n";
+}
+} // namespace tarvolin

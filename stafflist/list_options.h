@@ -1,0 +1,37 @@
+#pragma once
+// The options of tarvolin --list, read from the command line, and the help
+// text of the whole program.
+
+#include "calc/date.h"
+#include "stafflist/year_reports.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvolin {
+
+inline constexpr std::string_view listUsage =
+    "Aufruf: tarvolin --list DATEI [--reference-date TT.MM.JJJJ] [--today TT.MM.JJJJ]\n"
+    "                       [--anniversaries JJJJ | --retirements JJJJ] [--output NAME.csv|NAME.pdf]\n"
+    "        (DATEI \"-\" liest die Standardeingabe; tarvolin --help erklärt alles)\n";
+
+struct ListOptions {
+    std::string input;                  // "-" for standard input
+    std::optional<Date> referenceDate;
+    std::optional<Date> today;
+    std::optional<ReportKind> report;
+    int year = 0;                       // of the report
+    std::string output;                 // empty: standard output
+    bool pdf = false;
+};
+
+// `args` start with "--list". `error` is empty when they are understood, else
+// says in German what is wrong.
+ListOptions parseListOptions(const std::vector<std::string>& args, std::string& error);
+
+// The German help text of `tarvolin --help`: every mode of the program.
+std::string programHelp();
+
+} // namespace tarvolin

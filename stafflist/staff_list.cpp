@@ -1,0 +1,84 @@
+#include "stafflist/staff_list.h"
+
+#include "calc/date_text.h"
+#include "stafflist/row_typing.h"
+
+namespace tarvolin {
+
+namespace {
+
+std::string dateLabel(int index)
+{
+    if (index == 0)
+        return "Geburtstag";
+    if (index == 1)
+        return "Dienstbezüge ab";
+    if (index == 31)
+        return "Stichtag";
+    return "Vorzeit " + std::to_string(index / 2) + (index % 2 == 0 ? " von" : " bis");
+}
+
+std::string rangeText(const DateRange& r)
+{
+    auto text = [](const auto& d) {
+        const auto day = Date::fromYmd(d.year, static_cast<unsigned>(d.month), static_cast<unsigned>(d.day));
+        return day ? germanDateText(*day) : std::string{};
+    };
+    return text(r.first) + " bis " + text(r.last);
+}
+
+} // namespace
+
+StaffListComputer::StaffListComputer(Date today)
+    : platform_{today}, blank_{platform_.platform()}, window_{platform_.platform()}
+{
+    startBlank(blank_);
+    platform_.messages.texts.clear();
+}
+
+bool StaffListComputer::compute(const StaffRow& row, ResultLine& line)
+{
+    line[colPersonnelNumber] = row.personnelNumber;
+    line[colName] = row.name;
+    line[colFirstName] = row.firstName;
+    std::string& notes = line[colNotes];
+    notes.clear();
+    auto addNote = [&](std::string_view text) {
+        if (!notes.empty())
+            notes += " | ";
+        notes += text;
+    };
+    for (const std::string& n : row.notes)
+        addNote(n);
+    if (!row.typedCase) {
+        clearWindowResults(line);
+        return false;
+    }
+
+    copyWindowState(window_, blank_);
+    platform_.messages.texts.clear();
+    const TypingOutcome outcome = typeCase(window_, *row.typedCase);
+
+    for (const std::string& m : platform_.messages.texts)
+        addNote(m);
+    const std::string where = "Zeile " + std::to_string(row.line) + ": ";
+    for (const RefusedDate& r : outcome.refused) {
+        const Control& field = window_.Datum(r.index);
+        std::string text = where + dateLabel(r.index) + " " + germanDateText(r.typed);
+        if (!field.accepts(r.typed))
+            text += " liegt nicht zwischen " + rangeText(field.design->range) + " und wird vom Fenster nicht angenommen";
+        else
+            text += " wird vom Fenster abgewiesen";
+        if (r.index <= 1)
+            text += "; die Zeile wird nicht berechnet";
+        addNote(text);
+    }
+    if (!outcome.computed) {
+        clearWindowResults(line);
+        return false;
+    }
+    readWindowResults(window_, line);
+    return true;
+}
+
+} // namespace tarvolin

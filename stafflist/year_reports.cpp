@@ -1,0 +1,104 @@
+#include "stafflist/year_reports.h"
+
+#include "stafflist/staff_table.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tarvolin {
+
+namespace {
+
+// "Öztürk" and "oeztuerk" are not the same, but "Öztürk" sorts with "Oz...":
+// lower case, umlauts as their base letters, ß as ss, anything else as it is.
+std::string nameKey(std::string_view name)
+{
+    struct Fold {
+        std::string_view from, to;
+    };
+    static constexpr Fold folds[] = {{"ä", "a"}, {"Ä", "a"}, {"ö", "o"}, {"Ö", "o"}, {"ü", "u"},
+                                     {"Ü", "u"}, {"ß", "ss"}, {"é", "e"}, {"è", "e"}, {"É", "e"}};
+    std::string key;
+    for (std::size_t i = 0; i < name.size();) {
+        bool folded = false;
+        for (const Fold& f : folds)
+            if (name.substr(i).starts_with(f.from)) {
+                key += f.to;
+                i += f.from.size();
+                folded = true;
+                break;
+            }
+        if (!folded)
+            key.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(name[i++]))));
+    }
+    return key;
+}
+
+// Personnel numbers of digits sort as numbers: 9 before 10.
+std::string numberKey(std::string_view n)
+{
+    const bool digits = !n.empty() && n.size() < 30
+                        && std::all_of(n.begin(), n.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return digits ? std::string(30 - n.size(), '0') + std::string{n} : "~" + nameKey(n);
+}
+
+constexpr std::array<std::size_t, 3> anniversaryColumns{col25, col40, col50};
+constexpr std::array<std::string_view, 3> anniversaryYears{"25", "40", "50"};
+
+} // namespace
+
+void YearReport::add(const ResultLine& line)
+{
+    auto addEntry = [&](const std::string& dateText, std::vector<std::string> fields) {
+        const auto day = parseTableDate(dateText);
+        if (!day || day->year() != year_)
+            return;
+        entries_.push_back({day->serial(), nameKey(line[colName]), nameKey(line[colFirstName]),
+                            numberKey(line[colPersonnelNumber]), std::move(fields)});
+    };
+    if (kind_ == ReportKind::Retirements) {
+        addEntry(line[colRetirementDate], {line[colRetirementDate], line[colPersonnelNumber], line[colName],
+                                           line[colFirstName], line[colBirthday], line[colRetirementAge]});
+        return;
+    }
+    for (std::size_t a = 0; a < anniversaryColumns.size(); ++a) {
+        const std::size_t c = anniversaryColumns[a];
+        if (line[c + 1] != "ja")
+            continue;
+        addEntry(line[c], {line[c], std::string{anniversaryYears[a]}, line[colPersonnelNumber], line[colName],
+                           line[colFirstName], line[colJdaBegin]});
+    }
+}
+
+std::string YearReport::title() const
+{
+    return (kind_ == ReportKind::Anniversaries ? "Dienstjubiläen " : "Erreichen der Altersgrenze ")
+           + std::to_string(year_);
+}
+
+std::vector<std::string_view> YearReport::header() const
+{
+    if (kind_ == ReportKind::Anniversaries)
+        return {"Datum", "Jubiläum", "Personalnummer", "Name", "Vorname", "JDA-Beginn"};
+    return {"Datum", "Personalnummer", "Name", "Vorname", "Geburtstag", "Ruhestandsalter"};
+}
+
+std::vector<std::vector<std::string>> YearReport::sortedLines() const
+{
+    std::vector<const Entry*> order;
+    order.reserve(entries_.size());
+    for (const Entry& e : entries_)
+        order.push_back(&e);
+    // Stable: two entries alike in all keys keep the order of the table.
+    std::stable_sort(order.begin(), order.end(), [](const Entry* a, const Entry* b) {
+        return std::tie(a->dayNumber, a->nameKey, a->firstNameKey, a->numberKey)
+               < std::tie(b->dayNumber, b->nameKey, b->firstNameKey, b->numberKey);
+    });
+    std::vector<std::vector<std::string>> lines;
+    lines.reserve(order.size());
+    for (const Entry* e : order)
+        lines.push_back(e->fields);
+    return lines;
+}
+
+} // namespace tarvolin
