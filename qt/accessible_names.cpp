@@ -69,7 +69,7 @@ constexpr std::array singleNames{
 
 } // namespace
 
-QString accessibleName(const ControlSpec& design)
+QString accessibleName(const ControlDesign& design)
 {
     const int i = design.index;
     if (design.name == "Datum")

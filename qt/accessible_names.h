@@ -10,6 +10,6 @@
 namespace tarvolin {
 
 // An empty text for controls that are pure decoration or plain captions.
-QString accessibleName(const ControlSpec& design);
+QString accessibleName(const ControlDesign& design);
 
 } // namespace tarvolin

@@ -23,7 +23,7 @@ QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 QColor rgb(std::uint32_t colour) { return QColor{QRgb{colour}}; }
 
-bool isDateResult(const ControlSpec& design) { return design.index >= 32; }
+bool isDateResult(const ControlDesign& design) { return design.index >= 32; }
 
 // Labels higher than one line of text wrap (Label8, Label12, Kündigung(6)).
 constexpr int wrappingHeightTwips = 400;
@@ -36,7 +36,7 @@ constexpr std::array arrows{Arrow{"ab", ArrowDirection::Down},       Arrow{"auf"
                             Arrow{"jünger", ArrowDirection::Left},   Arrow{"Altern", ArrowDirection::Right},
                             Arrow{"weniger", ArrowDirection::Left},  Arrow{"mehr", ArrowDirection::Right}};
 
-QWidget* makeButton(const ControlSpec& design, QWidget* parent)
+QWidget* makeButton(const ControlDesign& design, QWidget* parent)
 {
     for (const Arrow& a : arrows)
         if (a.name == design.name) {
@@ -52,7 +52,7 @@ QWidget* makeButton(const ControlSpec& design, QWidget* parent)
     return b;
 }
 
-QWidget* makeLabel(const ControlSpec& design, QWidget* parent)
+QWidget* makeLabel(const ControlDesign& design, QWidget* parent)
 {
     QLabel* label = design.name == "Label4" || design.name == "Label7" ? new ClickableLabel{parent} : new QLabel{parent};
     label->setTextFormat(Qt::PlainText);
@@ -69,7 +69,7 @@ QWidget* makeLabel(const ControlSpec& design, QWidget* parent)
     return label;
 }
 
-QWidget* makePanel(const ControlSpec& design, QWidget* parent)
+QWidget* makePanel(const ControlDesign& design, QWidget* parent)
 {
     if (design.name == "Aufkleber") {
         auto* panel = new QFrame{parent};
@@ -144,7 +144,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         onClick();
 }
 
-QWidget* makeControlWidget(const ControlSpec& design, QWidget* parent)
+QWidget* makeControlWidget(const ControlDesign& design, QWidget* parent)
 {
     switch (design.kind) {
     case ControlKind::DateField: {
@@ -191,7 +191,7 @@ namespace {
 // footnote under the notice dates needs three lines in Arial; it gets them
 // below its place, where the window has room, and ends where the
 // employment-period panel begins instead of 15 twips inside it.
-int drawnHeight(const ControlSpec& design)
+int drawnHeight(const ControlDesign& design)
 {
     if (design.name == "Label8")
         return 480;
@@ -206,7 +206,7 @@ int drawnHeight(const ControlSpec& design)
 
 } // namespace
 
-QRect controlGeometry(const ControlSpec& design, const TwipScale& scale, const QWidget& widget)
+QRect controlGeometry(const ControlDesign& design, const TwipScale& scale, const QWidget& widget)
 {
     if (design.kind == ControlKind::Line) {
         // A line has no height in the table; it is drawn one pixel thick.
@@ -227,7 +227,7 @@ QRect controlGeometry(const ControlSpec& design, const TwipScale& scale, const Q
 int windowHeightForControls()
 {
     int bottom = windowHeightTwips;
-    for (const ControlSpec& design : controlTable) {
+    for (const ControlDesign& design : controlTable) {
         if (design.kind == ControlKind::Image || design.kind == ControlKind::PictureBox)
             continue;
         const int parentTop = design.parent.empty() ? 0 : controlTable[static_cast<std::size_t>(controlSlot(design.parent))].top;

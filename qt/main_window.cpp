@@ -26,7 +26,7 @@ bool movedByUser(Qt::FocusReason reason)
            || reason == Qt::ShortcutFocusReason;
 }
 
-QString objectNameOf(const ControlSpec& design)
+QString objectNameOf(const ControlDesign& design)
 {
     QString name = QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()));
     if (design.index >= 0)
@@ -82,7 +82,7 @@ QWidget* MainWindow::makeWidget(int slot)
     QWidget*& made = widgets_[static_cast<std::size_t>(slot)];
     if (made != nullptr)
         return made;
-    const ControlSpec& design = controlTable[static_cast<std::size_t>(slot)];
+    const ControlDesign& design = controlTable[static_cast<std::size_t>(slot)];
     // The panel's children stand relative to the panel.
     QWidget* parent = design.parent.empty() ? this : makeWidget(controlSlot(design.parent));
     QWidget* w = makeControlWidget(design, parent);
@@ -101,7 +101,7 @@ void MainWindow::addBadges()
 {
     constexpr std::array<int, 3> years{25, 40, 50};
     for (int k = 1; k <= 3; ++k) {
-        const ControlSpec& caption = *jda_.Label5(k).design;
+        const ControlDesign& caption = *jda_.Label5(k).design;
         QWidget* badge = makeBadge(QString::number(years[static_cast<std::size_t>(k - 1)]), this);
         badge->setObjectName(QStringLiteral("badge%1").arg(years[static_cast<std::size_t>(k - 1)]));
         badge->setGeometry(scale_.rect(caption.left - 540, caption.top + 15, 450, caption.height - 30));
@@ -126,8 +126,8 @@ void MainWindow::orderTabStops()
         QWidget* w = widgets_[slot];
         if (!(w->focusPolicy() & Qt::TabFocus))
             continue;
-        const ControlSpec& design = controlTable[slot];
-        const ControlSpec* parent = design.parent.empty() ? nullptr : &controlTable[static_cast<std::size_t>(controlSlot(design.parent))];
+        const ControlDesign& design = controlTable[slot];
+        const ControlDesign* parent = design.parent.empty() ? nullptr : &controlTable[static_cast<std::size_t>(controlSlot(design.parent))];
         stops.push_back({w, design.top + (parent ? parent->top : 0), design.left + (parent ? parent->left : 0)});
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) { return a.top < b.top; });

@@ -45,7 +45,7 @@ constexpr std::array buttonHandlers{
 void MainWindow::wire(int slot)
 {
     QWidget* w = widgets_[static_cast<std::size_t>(slot)];
-    const ControlSpec& design = controlTable[static_cast<std::size_t>(slot)];
+    const ControlDesign& design = controlTable[static_cast<std::size_t>(slot)];
     const auto index = design.index;
 
     switch (design.kind) {

@@ -54,7 +54,7 @@ std::optional<int> parseIndex(std::string_view s)
 
 bool isArrayName(std::string_view name)
 {
-    for (const ControlSpec& s : controlTable)
+    for (const ControlDesign& s : controlTable)
         if (s.name == name)
             return s.index >= 0;
     return false;
@@ -62,7 +62,7 @@ bool isArrayName(std::string_view name)
 
 bool isControlName(std::string_view name)
 {
-    for (const ControlSpec& s : controlTable)
+    for (const ControlDesign& s : controlTable)
         if (s.name == name)
             return true;
     return false;
@@ -99,15 +99,15 @@ ControlLookup lookUpControl(std::string_view word)
     return {-1, quoted(name) + " ist kein Steuerelementfeld: " + quoted(word)};
 }
 
-bool takesKeys(const ControlSpec& s) { return s.kind == ControlKind::DateField || s.kind == ControlKind::TextBox; }
+bool takesKeys(const ControlDesign& s) { return s.kind == ControlKind::DateField || s.kind == ControlKind::TextBox; }
 
-bool takesClick(const ControlSpec& s)
+bool takesClick(const ControlDesign& s)
 {
     return s.kind == ControlKind::Button || s.kind == ControlKind::Check || s.kind == ControlKind::Option ||
            s.name == "Label4" || s.name == "Label7";
 }
 
-std::string controlWord(const ControlSpec& s)
+std::string controlWord(const ControlDesign& s)
 {
     std::string w{s.name};
     if (s.index >= 0)
@@ -115,14 +115,14 @@ std::string controlWord(const ControlSpec& s)
     return w;
 }
 
-std::string refusal(const ControlSpec& s, std::string_view verb)
+std::string refusal(const ControlDesign& s, std::string_view verb)
 {
     return quoted(controlWord(s)) + " nimmt " + quoted(verb) + " nicht an";
 }
 
 // The text typed into a control: a date text for a date field, any UTF-8
 // text for a description box.
-std::string checkTypedText(const ControlSpec& s, std::string_view text)
+std::string checkTypedText(const ControlDesign& s, std::string_view text)
 {
     if (s.kind == ControlKind::DateField) {
         if (!isTypableDateText(text))
@@ -208,7 +208,7 @@ ScriptLine parseControlCommand(std::string_view verb, std::string_view line, std
     const ControlLookup found = lookUpControl(controlText);
     if (found.slot < 0)
         return failure(found.error);
-    const ControlSpec& design = controlTable[static_cast<std::size_t>(found.slot)];
+    const ControlDesign& design = controlTable[static_cast<std::size_t>(found.slot)];
     const bool keyed = verb != "click";
     if (keyed ? !takesKeys(design) : !takesClick(design))
         return failure(refusal(design, verb));

@@ -195,7 +195,7 @@ void ScriptedWindow::descriptionKey(Control& box, ScriptKey key, std::string_vie
 void ScriptedWindow::click(Control& c)
 {
     JDA& w = *window_;
-    const ControlSpec& s = *c.design;
+    const ControlDesign& s = *c.design;
     if (s.name == "box") {
         c.value = !c.value;
         w.box_Click(s.index, c.value ? True : False);

@@ -27,7 +27,7 @@ struct DateRange {
     YearMonthDay last;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     std::string_view name;
     std::int16_t index = -1; // -1 for a single control
     ControlKind kind = ControlKind::Label;
@@ -101,10 +101,10 @@ constexpr int rowTop(int k) { return 1830 + 300 * (k - 1); }
 
 template <std::size_t Capacity>
 struct TableBuilder {
-    std::array<ControlSpec, Capacity> specs{};
+    std::array<ControlDesign, Capacity> designs{};
     std::size_t count = 0;
 
-    constexpr void add(ControlSpec s) { specs[count++] = s; }
+    constexpr void add(ControlDesign d) { designs[count++] = d; }
     constexpr void single(std::string_view name, ControlKind kind, std::string_view caption, int left, int top,
                           int width, int height, std::string_view parent = {})
     {
@@ -249,9 +249,9 @@ constexpr auto builtTable()
 {
     TableBuilder<400> b;
     fillControlTable(b);
-    std::array<ControlSpec, N> out{};
+    std::array<ControlDesign, N> out{};
     for (std::size_t i = 0; i < N; ++i)
-        out[i] = b.specs[i];
+        out[i] = b.designs[i];
     return out;
 }
 

@@ -30,7 +30,7 @@ bool Control::accepts(Date d) const
 ControlModel::ControlModel()
 {
     controls_.reserve(controlTable.size());
-    for (const ControlSpec& design : controlTable) {
+    for (const ControlDesign& design : controlTable) {
         Control c;
         c.design = &design;
         c.text = std::string{design.caption};

@@ -23,7 +23,7 @@ inline constexpr std::uint32_t anniversaryReached = 0xFFFF00;
 inline constexpr std::uint32_t anniversaryNotReached = 0xEAEAEA;
 
 struct Control {
-    const ControlSpec* design = nullptr;
+    const ControlDesign* design = nullptr;
     std::string text;        // Caption of labels, panels and buttons; Text of date fields and text boxes
     bool visible = true;
     std::uint32_t backColor = white;

@@ -28,7 +28,7 @@ std::vector<Drawn> visibleControls(WindowFixture& f)
     QWidget* panel = f.widget("Aufkleber");
     const QRect panelRect = panel->isVisible() ? panel->geometry() : QRect{};
     std::vector<Drawn> drawn;
-    for (const ControlSpec& design : controlTable) {
+    for (const ControlDesign& design : controlTable) {
         if (design.kind == ControlKind::Image || design.kind == ControlKind::PictureBox)
             continue;
         QWidget* w = f.widget(design.name, design.index);
@@ -136,7 +136,7 @@ void LayoutTest::inputsAndResultsHaveGermanNames()
     WindowFixture f;
     QSet<QString> names;
     QStringList missing;
-    for (const ControlSpec& design : controlTable) {
+    for (const ControlDesign& design : controlTable) {
         const bool input = design.kind == ControlKind::DateField || design.kind == ControlKind::TextBox
                            || design.kind == ControlKind::Check || design.kind == ControlKind::Option
                            || design.kind == ControlKind::Button;

@@ -15,7 +15,7 @@ std::string controlOf(const ScriptLine& l)
 {
     if (l.slot < 0)
         return "";
-    const ControlSpec& s = controlTable[static_cast<std::size_t>(l.slot)];
+    const ControlDesign& s = controlTable[static_cast<std::size_t>(l.slot)];
     return std::string{s.name} + (s.index >= 0 ? "(" + std::to_string(s.index) + ")" : "");
 }
 
