@@ -1,6 +1,5 @@
 #include "qt/main_window.h"
 
-#include "qt/accessible_names.h"
 #include "qt/calendar_popup.h"
 #include "qt/control_widgets.h"
 #include "qt/decoration.h"
@@ -24,14 +23,6 @@ bool movedByUser(Qt::FocusReason reason)
 {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
            || reason == Qt::ShortcutFocusReason;
-}
-
-QString objectNameOf(const ControlDesign& design)
-{
-    QString name = QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()));
-    if (design.index >= 0)
-        name += QStringLiteral("(%1)").arg(design.index);
-    return name;
 }
 
 } // namespace
@@ -86,10 +77,11 @@ QWidget* MainWindow::makeWidget(int slot)
     // The panel's children stand relative to the panel.
     QWidget* parent = design.parent.empty() ? this : makeWidget(controlSlot(design.parent));
     QWidget* w = makeControlWidget(design, parent);
-    w->setObjectName(objectNameOf(design));
+    w->setObjectName(QString::fromStdString(controlName(design)));
     w->setProperty(slotProperty, slot);
     w->setGeometry(controlGeometry(design, scale_, *w));
-    w->setAccessibleName(tarvolin::accessibleName(design));
+    const std::string_view accessible = design.accessibleName.view();
+    w->setAccessibleName(QString::fromUtf8(accessible.data(), static_cast<qsizetype>(accessible.size())));
     if (w->focusPolicy() != Qt::NoFocus)
         w->installEventFilter(this);
     made = w;

@@ -28,9 +28,7 @@ public:
     }
     void property(const Control& c, std::string_view property, std::string_view value)
     {
-        text_.append(c.design->name);
-        if (c.design->index >= 0)
-            text_ += '(' + std::to_string(c.design->index) + ')';
+        text_.append(controlName(*c.design));
         text_ += '.';
         line(property, value);
     }
@@ -125,12 +123,7 @@ void dumpState(DumpWriter& out, const CalculationState& s)
 std::string focusName(JDA& w)
 {
     const Control* c = w.focused();
-    if (c == nullptr)
-        return {};
-    std::string name{c->design->name};
-    if (c->design->index >= 0)
-        name += '(' + std::to_string(c->design->index) + ')';
-    return name;
+    return c == nullptr ? std::string{} : controlName(*c->design);
 }
 
 } // namespace

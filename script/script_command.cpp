@@ -101,23 +101,9 @@ ControlLookup lookUpControl(std::string_view word)
 
 bool takesKeys(const ControlDesign& s) { return s.kind == ControlKind::DateField || s.kind == ControlKind::TextBox; }
 
-bool takesClick(const ControlDesign& s)
-{
-    return s.kind == ControlKind::Button || s.kind == ControlKind::Check || s.kind == ControlKind::Option ||
-           s.name == "Label4" || s.name == "Label7";
-}
-
-std::string controlWord(const ControlDesign& s)
-{
-    std::string w{s.name};
-    if (s.index >= 0)
-        w += "(" + std::to_string(s.index) + ")";
-    return w;
-}
-
 std::string refusal(const ControlDesign& s, std::string_view verb)
 {
-    return quoted(controlWord(s)) + " nimmt " + quoted(verb) + " nicht an";
+    return quoted(controlName(s)) + " nimmt " + quoted(verb) + " nicht an";
 }
 
 // The text typed into a control: a date text for a date field, any UTF-8
@@ -210,7 +196,7 @@ ScriptLine parseControlCommand(std::string_view verb, std::string_view line, std
         return failure(found.error);
     const ControlDesign& design = controlTable[static_cast<std::size_t>(found.slot)];
     const bool keyed = verb != "click";
-    if (keyed ? !takesKeys(design) : !takesClick(design))
+    if (keyed ? !takesKeys(design) : !design.clickable)
         return failure(refusal(design, verb));
 
     // What follows the control after its one blank, verbatim.

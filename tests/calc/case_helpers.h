@@ -38,7 +38,7 @@ inline std::string rowShown(JDA& jda, int row)
 inline std::string focusedName(JDA& jda)
 {
     const Control* c = jda.focused();
-    return c == nullptr ? "" : std::string{c->design->name} + "(" + std::to_string(c->design->index) + ")";
+    return c == nullptr ? "" : controlName(*c->design);
 }
 
 } // namespace tarvolin::testing

@@ -387,7 +387,7 @@ TEST_F(Letter, PrinterFailureIsShownAndChangesNothing)
     EXPECT_EQ(window.messages.shown[0].buttons, MessageButtons::Ok);
     const auto& after = jda.controls();
     for (std::size_t i = 0; i < before.size(); ++i) {
-        SCOPED_TRACE(std::string{before[i].design->name} + "(" + std::to_string(before[i].design->index) + ")");
+        SCOPED_TRACE(controlName(*before[i].design));
         EXPECT_EQ(after[i].text, before[i].text);
         EXPECT_EQ(after[i].visible, before[i].visible);
         EXPECT_EQ(after[i].backColor, before[i].backColor);

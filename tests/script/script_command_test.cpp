@@ -13,10 +13,7 @@ using Status = ScriptLine::Status;
 
 std::string controlOf(const ScriptLine& l)
 {
-    if (l.slot < 0)
-        return "";
-    const ControlDesign& s = controlTable[static_cast<std::size_t>(l.slot)];
-    return std::string{s.name} + (s.index >= 0 ? "(" + std::to_string(s.index) + ")" : "");
+    return l.slot < 0 ? "" : controlName(controlTable[static_cast<std::size_t>(l.slot)]);
 }
 
 TEST(ScriptLines, SkippedLines)

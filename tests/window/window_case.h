@@ -49,9 +49,7 @@ inline std::string rowShown(JDA& w, int row)
 inline std::string focusedName(JDA& w)
 {
     const Control* c = w.focused();
-    if (c == nullptr)
-        return "";
-    return std::string{c->design->name} + (c->design->index >= 0 ? "(" + std::to_string(c->design->index) + ")" : "");
+    return c == nullptr ? "" : controlName(*c->design);
 }
 
 } // namespace tarvolin::testing
