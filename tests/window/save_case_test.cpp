@@ -1,3 +1,6 @@
+// dateispeichern: what the window holds becomes the record of jda.txt, byte
+// for byte, and a save that fails says what and where.
+
 #include "output/saved_entries.h"
 #include "tests/output/scratch_folder.h"
 #include "tests/support/fakes.h"
