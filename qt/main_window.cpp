@@ -191,7 +191,7 @@ void MainWindow::applyFocus()
 
 void MainWindow::focusModelOn(int slot)
 {
-    handle([this, slot] { jda_.setFocus(jda_.at(slot)); });
+    handle([this, slot] { dispatcher_.focus(jda_.at(slot)); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -218,6 +218,7 @@ bool MainWindow::unload()
     if (!unloadModel())
         return false;
     closed_ = true;
+    dispatcher_.windowUnloaded();
     close();
     emit unloaded();
     return true;
@@ -238,6 +239,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     closed_ = true;
+    dispatcher_.windowUnloaded();
     event->accept();
     emit unloaded();
 }

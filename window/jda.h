@@ -11,7 +11,8 @@
 // The letter, the entries file and the help addresses themselves are pure
 // functions of output/ and help/, which know nothing of JDA. JDA knows nothing
 // of any window toolkit; it reaches the platform only through the interfaces
-// in Platform.
+// in Platform. A user's keys, clicks and focus moves reach its handlers
+// through the Dispatcher (window/dispatcher.h).
 
 #include "calc/clock.h"
 #include "calc/state.h"
