@@ -146,8 +146,7 @@ void LayoutTest::inputsAndResultsHaveGermanNames()
             continue;
         const QString name = f.widget(design.name, design.index)->accessibleName();
         if (name.isEmpty() || names.contains(name))
-            missing << QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()))
-                           + QStringLiteral("(%1) \"%2\"").arg(design.index).arg(name);
+            missing << QString::fromStdString(controlName(design)) + QStringLiteral(" \"%1\"").arg(name);
         names.insert(name);
     }
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing or repeated: ") + missing.join(", ")));
