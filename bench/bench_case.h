@@ -5,8 +5,8 @@
 // and a private working folder for the entries file.
 
 #include "calc/date.h"
-#include "output/entries_save.h"
 #include "window/jda.h"
+#include "window/save_case.h"
 
 #include <array>
 #include <cstdint>

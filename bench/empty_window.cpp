@@ -1,31 +1,12 @@
 // The floor of a window's start-up on this machine: a Qt Widgets program that
 // shows one empty 740 x 627 window and quits as soon as it has been drawn
-// once. bench/startup_ratio.sh compares the real window, started with
-// TARVOLIN_QUIT_AFTER_FIRST_FRAME=1, against it; both end the same way.
+// once. bench/startup_ratio.sh compares the real window (bench/first_frame,
+// the program's own start-up) against it; both end the same way.
+
+#include "bench/quit_after_first_frame.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 #include <QWidget>
-
-namespace {
-
-// Quits once the watched window has received its first paint event; the
-// queued quit runs after that paint has been flushed to the screen.
-class QuitAfterFirstFrame final : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched == parent()) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,6 @@
 #!/bin/bash
 # The window's start-up against the floor of this machine: the real program
-# (tarvolin, started with TARVOLIN_QUIT_AFTER_FIRST_FRAME=1) and an empty Qt
+# (bench/first_frame: tarvolin's own start-up, quitting after its first frame) and an empty Qt
 # window of the same size (bench/empty_window), both built in the same tree,
 # both quitting right after their first frame. They run alternately, each in a
 # fresh empty working folder, first on the offscreen platform and then on an
@@ -38,9 +38,10 @@ if (( runs < 10 )); then
 fi
 
 build=$(cd "$build" && pwd)
-tarvolin=$build/tarvolin
+tarvolin=$build/bench/first_frame
+script_runner=$build/tarvolin
 empty=$build/bench/empty_window
-for program in "$tarvolin" "$empty"; do
+for program in "$tarvolin" "$script_runner" "$empty"; do
     if [[ ! -x $program ]]; then
         echo "startup_ratio.sh: $program is missing (build the target 'benchmarks' with -DTARVOLIN_WITH_QT=ON)" >&2
         exit 2
@@ -87,7 +88,7 @@ if [[ $full_case == yes ]]; then
         done
         echo "click Schließen"
     } >"$script"
-    if ! (cd "$scratch/case" && "$tarvolin" --script "$script" >"$scratch/case.out") \
+    if ! (cd "$scratch/case" && "$script_runner" --script "$script" >"$scratch/case.out") \
         || grep -q '^msgbox' "$scratch/case.out" || [[ ! -s $scratch/case/jda.txt ]]; then
         echo "startup_ratio.sh: the full case could not be saved" >&2
         exit 1
@@ -107,7 +108,7 @@ run_once() {
     local start end status=0
     cd "$work"
     start=$EPOCHREALTIME
-    TARVOLIN_QUIT_AFTER_FIRST_FRAME=1 /usr/bin/time -f '%M' -o "$scratch/rss" "$program" >"$scratch/out" 2>&1 \
+    /usr/bin/time -f '%M' -o "$scratch/rss" "$program" >"$scratch/out" 2>&1 \
         || status=$?
     end=$EPOCHREALTIME
     cd "$scratch"

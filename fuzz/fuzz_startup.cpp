@@ -4,7 +4,7 @@
 // record must save the same bytes again.
 
 #include "output/saved_entries.h"
-#include "tests/support/fakes.h"
+#include "window/jda.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +18,35 @@
 
 namespace {
 
+using namespace tarvolin;
+
+// The platform without a screen: messages are kept (the last one explains a
+// failed save), the printer and the browser are never reached by start-up
+// and Schließen, and the host counts unloads.
+struct QuietPlatform final : MessageBox, Clock, Printer, Shell, WindowHost {
+    std::string lastMessage;
+    int unloads = 0;
+
+    std::int16_t show(std::string_view text, std::string_view, MessageButtons) override
+    {
+        lastMessage = text;
+        return answerOk;
+    }
+    Date today() override { return *Date::fromYmd(2008, 5, 15); }
+    void setCopies(int) override {}
+    void setFontName(std::string_view) override {}
+    void setFontSize(int) override {}
+    void setBold(bool) override {}
+    void setX(int) override {}
+    void print(std::string_view) override {}
+    void printLine(std::string_view) override {}
+    void newLine() override {}
+    std::string endDoc() override { return {}; }
+    bool open(std::string_view) override { return true; }
+    void unload() override { ++unloads; }
+    void entriesSaved(std::string_view) override {}
+};
+
 std::vector<unsigned char> readBack()
 {
     std::ifstream in("jda.txt", std::ios::binary);
@@ -26,12 +55,12 @@ std::vector<unsigned char> readBack()
 
 std::vector<unsigned char> startAndClose()
 {
-    tarvolin::testing::TestWindow t;
-    t.jda.Form_Load();
-    t.jda.Schließen_Click();
-    if (t.host.unloads != 1) {
-        std::fprintf(stderr, "start-up: Schließen did not save: %s\n",
-                     t.messages.shown.empty() ? "" : t.messages.shown.back().text.c_str());
+    QuietPlatform platform;
+    JDA window{Platform{platform, platform, platform, platform, platform}};
+    window.Form_Load();
+    window.Schließen_Click();
+    if (platform.unloads != 1) {
+        std::fprintf(stderr, "start-up: Schließen did not save: %s\n", platform.lastMessage.c_str());
         std::abort();
     }
     return readBack();
@@ -62,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     const std::vector<unsigned char> first = startAndClose();
-    if (first.size() != tarvolin::savedEntriesSize) {
+    if (first.size() != savedEntriesSize) {
         std::fprintf(stderr, "start-up: the saved record has %zu bytes\n", first.size());
         std::abort();
     }

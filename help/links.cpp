@@ -1,9 +1,8 @@
-// The four help buttons and the address builder behind them.
+// The address builder behind the help buttons.
 
 #include "help/links.h"
 
 #include "calc/date_text.h"
-#include "window/jda.h"
 
 #include <array>
 
@@ -80,48 +79,6 @@ std::string helpAddress(std::string_view linkCode, std::string_view linkPage)
 std::string browserFailureText(std::string_view address)
 {
     return "Der Browser konnte nicht gestartet werden, um die Seite " + std::string{address} + " zu öffnen.";
-}
-
-void JDA::insinternet()
-{
-    linkPrefix = helpBasePath(linkCode);
-    linkPage = helpAddress(linkCode, linkPage);
-    if (!platform().shell.open(linkPage))
-        notice(browserFailureText(linkPage));
-    linkPage.clear();
-    linkPrefix.clear();
-}
-
-// The manual page of the question the window answers.
-void JDA::Hilfe_Click()
-{
-    linkCode = "111";
-    linkPage = Opt(0).value ? "20" : "20279";
-    insinternet();
-}
-
-// The agreement's text: § 23 (anniversary payments) or § 34 (notice).
-void JDA::Hilfetexte_Click()
-{
-    linkCode = "132";
-    linkPage = Opt(0).value ? "23-Besondere-Zahlungen" : "34-Kuendigung";
-    insinternet();
-}
-
-// The program's information page.
-void JDA::SSCommand1_Click()
-{
-    linkCode = "310";
-    linkPage = "Tarvolin";
-    insinternet();
-}
-
-// The manual page behind the caption "§ 622 BGB".
-void JDA::SSCommand2_Click()
-{
-    linkCode = "111";
-    linkPage = "20278";
-    insinternet();
 }
 
 } // namespace tarvolin

@@ -1,14 +1,11 @@
-// The letter printed by the button Drucken: from the personnel office to the
-// employee, either fixing the begin of the Jubiläumsdienstalter (Opt(0)) or
-// stating the Beschäftigungszeit reached on the reference date (Opt(1)).
-// Every value is read from the window as it shows it; nothing is computed.
-// The lines are laid out top down; only the printer's line ends move down, so
-// every empty line below is part of the layout.
+// The letter, laid out top down in its parts: set-up, head, decision,
+// justification, the table of prior periods, the results and the foot. Only
+// the printer's line ends move down, so every empty line below is part of
+// the layout.
 
 #include "output/letter.h"
 
 #include "calc/date_text.h"
-#include "window/jda.h"
 
 #include <string>
 
@@ -18,23 +15,23 @@ namespace {
 
 using namespace letter;
 
-// Prints the three sum columns T, M, J of a row and ends the line.
-void printPeriod(Printer& p, const Control& days, const Control& months, const Control& years)
+// Prints the three sum columns T, M, J of a period and ends the line.
+void printPeriod(Printer& p, const LetterPeriod& period)
 {
     p.setX(daysX);
-    p.print(days.text);
+    p.print(period.days);
     p.setX(monthsX);
-    p.print(months.text);
+    p.print(period.months);
     p.setX(yearsX);
-    p.printLine(years.text);
+    p.printLine(period.years);
 }
 
-// A text, then a date field's text in the value column; ends the line.
-void printWithValue(Printer& p, std::string_view text, const Control& date)
+// A text, then a date text in the value column; ends the line.
+void printWithValue(Printer& p, std::string_view text, std::string_view date)
 {
     p.print(text);
     p.setX(valueX);
-    p.printLine(date.text);
+    p.printLine(date);
 }
 
 void emptyLines(Printer& p, int count)
@@ -43,31 +40,22 @@ void emptyLines(Printer& p, int count)
         p.newLine();
 }
 
-} // namespace
-
-void JDA::Drucken_Click()
+// One copy, bold, 12-point Arial.
+void setUp(Printer& p)
 {
-    // Without the birthday and the pay start there is no letter to write.
-    if (Datum(0).isEmptyDate() || Datum(1).isEmptyDate()) {
-        platform().messages.show(noDataText, noDataTitle, MessageButtons::Ok);
-        setFocus(Datum(0));
-        return;
-    }
-
-    Printer& p = platform().printer;
-    const bool jdaLetter = Opt(0).value;
-
-    // Set-up: one copy, bold, 12-point Arial.
     p.setCopies(1);
     p.setBold(true);
     p.setFontName(fontName);
     p.setFontSize(fontPoints);
+}
 
-    // Head: sender and date, room for the addressee, the title.
+// Sender and date, room for the addressee, the title.
+void printHead(Printer& p, const LetterInput& l)
+{
     emptyLines(p, 3);
     p.print(indented(8, "Mein Arbeitgeber"));
     p.setX(valueX);
-    p.printLine(germanDateText(platform().clock.today()));
+    p.printLine(germanDateText(l.today));
     p.printLine(indented(8, "Personalstelle"));
     p.newLine();
     p.setBold(false);
@@ -77,44 +65,52 @@ void JDA::Drucken_Click()
     p.setFontSize(fontPoints);
     p.setBold(true);
     emptyLines(p, 2);
-    p.printLine(indented(8, jdaLetter ? "Festsetzung Ihres Jubiläumsdienstalters" : "Berechnung der Beschäftigungszeit"));
+    p.printLine(indented(8, l.jdaLetter ? "Festsetzung Ihres Jubiläumsdienstalters" : "Berechnung der Beschäftigungszeit"));
     p.newLine();
+}
 
-    // The decision.
+void printDecision(Printer& p, const LetterInput& l)
+{
     p.setBold(false);
-    if (jdaLetter) {
-        printWithValue(p, indented(12, "Ihr Jubiläumsdienstalter (JDA) wird mit Wirkung ab "), Datum(1));
+    if (l.jdaLetter) {
+        printWithValue(p, indented(12, "Ihr Jubiläumsdienstalter (JDA) wird mit Wirkung ab "), l.payStart);
         p.print(indented(12, "festgesetzt auf"));
         p.setX(valueX);
         p.setBold(true);
-        p.print(Datum(32).text);
+        p.print(l.jdaBegin);
         p.setBold(false);
         p.printLine(".");
     } else {
-        p.printLine(indented(12, "Sie werden voraussichtlich bis zum " + Datum(31).text +
+        p.printLine(indented(12, "Sie werden voraussichtlich bis zum " + l.referenceDate +
                                      " folgende Beschäftigungszeit erreichen:"));
         p.setBold(true);
-        p.printLine(indented(12, Jahr(17).text + " Jahre, " + Monat(17).text + " Monate und " + Tage(17).text +
+        p.printLine(indented(12, l.total.years + " Jahre, " + l.total.months + " Monate und " + l.total.days +
                                      " Tage."));
     }
+}
 
-    // The justification.
+void printJustification(Printer& p, const LetterInput& l)
+{
     emptyLines(p, 2);
     p.setBold(true);
     p.printLine(indented(8, "Begründung"));
     p.setBold(false);
     p.newLine();
-    if (jdaLetter) {
+    if (l.jdaLetter) {
         p.printLine(indented(12, "Das JDA wurde wie folgt berechnet:"));
         p.newLine();
-        printWithValue(p, indented(12, "1. Geburtstag:"), Datum(0));
+        printWithValue(p, indented(12, "1. Geburtstag:"), l.birthday);
         p.newLine();
-        printWithValue(p, indented(12, "2. Tag, ab dem Ihnen Dienstbezüge zustehen:"), Datum(1));
+        printWithValue(p, indented(12, "2. Tag, ab dem Ihnen Dienstbezüge zustehen:"), l.payStart);
         p.newLine();
     }
+}
 
-    // The table of the prior periods: only ticked rows with a from-date.
-    p.print(indented(12, jdaLetter ? "3. Abzusetzende Zeiten" : "Berechnung der anrechenbaren Vordienstzeiten:"));
+// The table of the prior periods: only ticked rows with a from-date, then
+// their sum. Returns whether a row was printed.
+bool printPeriods(Printer& p, const LetterInput& l)
+{
+    p.print(indented(12, l.jdaLetter ? "3. Abzusetzende Zeiten" : "Berechnung der anrechenbaren Vordienstzeiten:"));
     p.setX(daysX);
     p.print("T");
     p.setX(monthsX);
@@ -122,67 +118,91 @@ void JDA::Drucken_Click()
     p.setX(yearsX);
     p.printLine("J");
     p.newLine();
-    periodRow = 0;
-    for (workIndex = 1; workIndex <= 14; ++workIndex) {
-        const int k = workIndex;
-        if (Datum(2 * k).isEmptyDate() || !box(k).value)
+    bool listed = false;
+    for (const LetterRow& row : l.rows) {
+        if (isEmptyDate(row.fromDate) || !row.ticked)
             continue;
         p.setX(rowFromX);
-        p.print(Datum(2 * k).text + "  -");
+        p.print(row.fromDate + "  -");
         p.setX(rowToX);
-        p.print(Datum(2 * k + 1).text);
+        p.print(row.toDate);
         p.setX(rowTextX);
-        p.print(Eingabe(k).text);
-        printPeriod(p, Tage(k), Monat(k), Jahr(k));
-        periodRow = 1;
+        p.print(row.description);
+        printPeriod(p, row.period);
+        listed = true;
     }
-    if (periodRow == 1) {
+    if (listed) {
         p.setX(daysX);
         p.printLine("_________");
     }
-    printPeriod(p, Tage(16), Monat(16), Jahr(16));
+    printPeriod(p, l.priorPeriods);
     p.newLine();
+    return listed;
+}
 
-    if (jdaLetter) {
-        printWithValue(p, indented(12, "4. Beginn des Jubiläumsdienstalters"), Datum(32));
-        p.newLine();
-        printWithValue(p, indented(12, "5. " + Text(13).text), Datum(38));
+// The JDA letter: the JDA begin, the retirement date and the anniversaries.
+void printJdaResults(Printer& p, const LetterInput& l)
+{
+    printWithValue(p, indented(12, "4. Beginn des Jubiläumsdienstalters"), l.jdaBegin);
+    p.newLine();
+    printWithValue(p, indented(12, "5. " + l.retirementCaption), l.retirementDate);
+    p.setX(rowFromX);
+    p.printLine(indented(12, "im Alter von " + std::to_string(l.retireAgeYears) + " Jahren und " +
+                                 std::to_string(l.retireAgeMonths) + (l.retireAgeMonths == 1 ? " Monat" : " Monaten")));
+    p.newLine();
+    p.printLine(indented(12, "6. Nachrichtlich und vorbehaltlich zu berücksichtigender künftiger Umstände:"));
+    const char* const captions[] = {"25-jähriges Dienstjubiläum", "40-jähriges Dienstjubiläum",
+                                    "50-jähriges Dienstjubiläum"};
+    for (std::size_t i = 0; i < 3; ++i) {
         p.setX(rowFromX);
-        p.printLine(indented(12, "im Alter von " + std::to_string(retireAgeYears) + " Jahren und " +
-                                     std::to_string(retireAgeMonths) + (retireAgeMonths == 1 ? " Monat" : " Monaten")));
-        p.newLine();
-        p.printLine(indented(12, "6. Nachrichtlich und vorbehaltlich zu berücksichtigender künftiger Umstände:"));
-        const char* const anniversaries[] = {"25-jähriges Dienstjubiläum", "40-jähriges Dienstjubiläum",
-                                             "50-jähriges Dienstjubiläum"};
-        for (int i = 0; i < 3; ++i) {
-            p.setX(rowFromX);
-            std::string caption = anniversaries[i];
-            if (Text(5 + i).visible)
-                caption += " (wird nicht erreicht) ";
-            printWithValue(p, caption, Datum(33 + i));
-        }
-    } else {
-        p.print(indented(12, "+ aktuelle Beschäftigungszeit bei uns vom " + Datum(1).text + " bis " + Datum(31).text));
-        printPeriod(p, Tage(15), Monat(15), Jahr(15));
-        p.setX(daysX);
-        p.printLine("_________");
-        p.print(indented(12, "= anrechenbare Beschäftigungszeiten insgesamt"));
-        printPeriod(p, Tage(17), Monat(17), Jahr(17));
-        p.setX(daysX);
-        p.printLine("=========");
+        std::string caption = captions[i];
+        if (l.anniversaries[i].notReached)
+            caption += " (wird nicht erreicht) ";
+        printWithValue(p, caption, l.anniversaries[i].date);
     }
+}
 
-    // Foot: the two signatures.
+// The employment-period letter: the current employment and the total.
+void printEmploymentResults(Printer& p, const LetterInput& l)
+{
+    p.print(indented(12, "+ aktuelle Beschäftigungszeit bei uns vom " + l.payStart + " bis " + l.referenceDate));
+    printPeriod(p, l.employment);
+    p.setX(daysX);
+    p.printLine("_________");
+    p.print(indented(12, "= anrechenbare Beschäftigungszeiten insgesamt"));
+    printPeriod(p, l.total);
+    p.setX(daysX);
+    p.printLine("=========");
+}
+
+// The two signatures.
+void printFoot(Printer& p)
+{
     p.setFontSize(fontPoints);
     p.setBold(false);
     emptyLines(p, 2);
     p.printLine(indented(9, "Sachlich und rechnerisch richtig: " + std::string(23, ' ') + "Festgestellt:"));
     emptyLines(p, 2);
     p.printLine(indented(9, std::string(25, '_') + std::string(26, ' ') + std::string(25, '_')));
+}
 
-    // A failed job changes nothing in the window; the user learns why.
-    if (const std::string failure = p.endDoc(); !failure.empty())
-        notice(failure);
+} // namespace
+
+LetterPrinted printLetter(const LetterInput& letter, Printer& printer)
+{
+    LetterPrinted printed;
+    setUp(printer);
+    printHead(printer, letter);
+    printDecision(printer, letter);
+    printJustification(printer, letter);
+    printed.rowsListed = printPeriods(printer, letter);
+    if (letter.jdaLetter)
+        printJdaResults(printer, letter);
+    else
+        printEmploymentResults(printer, letter);
+    printFoot(printer);
+    printed.failure = printer.endDoc();
+    return printed;
 }
 
 } // namespace tarvolin

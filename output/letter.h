@@ -1,13 +1,20 @@
 #pragma once
-// The printed letter's fixed texts and positions, shared by the letter code
-// and its tests. The letter itself is JDA::Drucken_Click (letter.cpp): it
-// prints what the window shows at the moment of the click and computes
-// nothing.
+// The letter printed by the button Drucken, from the personnel office to the
+// employee: either fixing the begin of the Jubiläumsdienstalter or stating
+// the Beschäftigungszeit reached on the reference date. printLetter prints
+// what a LetterInput holds, as the window showed it; it computes nothing and
+// knows no window (JDA::Drucken_Click gathers the input).
 
+#include "calc/date.h"
+#include "output/printer.h"
+
+#include <array>
 #include <string>
 #include <string_view>
 
-namespace tarvolin::letter {
+namespace tarvolin {
+
+namespace letter {
 
 // Horizontal positions in twips from the left of the printable area.
 inline constexpr int rowFromX = 1500;   // from-date of a row; anniversary captions; the age line
@@ -31,4 +38,54 @@ inline std::string indented(int blanks, std::string_view text)
     return std::string(static_cast<std::size_t>(blanks), ' ').append(text);
 }
 
-} // namespace tarvolin::letter
+} // namespace letter
+
+// A period as its three panels show it: days, months, years.
+struct LetterPeriod {
+    std::string days;
+    std::string months;
+    std::string years;
+};
+
+// One of the fourteen rows of prior periods. Only ticked rows with a
+// from-date are printed.
+struct LetterRow {
+    std::string fromDate; // date texts as the fields show them, "__/__/____" when empty
+    std::string toDate;
+    std::string description;
+    bool ticked = false;
+    LetterPeriod period;
+};
+
+struct LetterAnniversary {
+    std::string date;
+    bool notReached = false; // beyond the retirement age: "(wird nicht erreicht)"
+};
+
+struct LetterInput {
+    bool jdaLetter = true;            // Opt(0): the JDA letter; else the Beschäftigungszeit
+    Date today;                       // the letter's date
+    std::string birthday;             // Datum(0)
+    std::string payStart;             // Datum(1)
+    std::string referenceDate;        // Datum(31)
+    std::string jdaBegin;             // Datum(32)
+    std::string retirementDate;       // Datum(38)
+    std::string retirementCaption;    // Text(13)
+    int retireAgeYears = 0;
+    int retireAgeMonths = 0;
+    std::array<LetterRow, 14> rows;
+    LetterPeriod employment;          // row 15
+    LetterPeriod priorPeriods;        // row 16, the sum of the rows
+    LetterPeriod total;               // row 17
+    std::array<LetterAnniversary, 3> anniversaries; // 25, 40, 50 years
+};
+
+struct LetterPrinted {
+    bool rowsListed = false; // at least one row of prior periods was printed
+    std::string failure;     // what Printer::endDoc reported; "" when the job went out
+};
+
+// Prints the whole letter and ends the document.
+LetterPrinted printLetter(const LetterInput& letter, Printer& printer);
+
+} // namespace tarvolin

@@ -23,27 +23,18 @@ QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 QColor rgb(std::uint32_t colour) { return QColor{QRgb{colour}}; }
 
-bool isDateResult(const ControlSpec& design) { return design.index >= 32; }
+bool isDateResult(const ControlDesign& design) { return design.index >= 32; }
 
 // Labels higher than one line of text wrap (Label8, Label12, Kündigung(6)).
 constexpr int wrappingHeightTwips = 400;
 
-struct Arrow {
-    std::string_view name;
-    ArrowDirection direction;
-};
-constexpr std::array arrows{Arrow{"ab", ArrowDirection::Down},       Arrow{"auf", ArrowDirection::Up},
-                            Arrow{"jünger", ArrowDirection::Left},   Arrow{"Altern", ArrowDirection::Right},
-                            Arrow{"weniger", ArrowDirection::Left},  Arrow{"mehr", ArrowDirection::Right}};
-
-QWidget* makeButton(const ControlSpec& design, QWidget* parent)
+QWidget* makeButton(const ControlDesign& design, QWidget* parent)
 {
-    for (const Arrow& a : arrows)
-        if (a.name == design.name) {
-            auto* b = new ArrowButton{parent, a.direction};
-            b->setFocusPolicy(Qt::TabFocus);
-            return b;
-        }
+    if (design.arrow != ArrowDirection::None) {
+        auto* b = new ArrowButton{parent, design.arrow};
+        b->setFocusPolicy(Qt::TabFocus);
+        return b;
+    }
     auto* b = new QPushButton{parent};
     b->setIcon(buttonPicture(design.name));
     b->setIconSize(QSize{b->fontMetrics().height() + 6, b->fontMetrics().height() + 6});
@@ -52,9 +43,9 @@ QWidget* makeButton(const ControlSpec& design, QWidget* parent)
     return b;
 }
 
-QWidget* makeLabel(const ControlSpec& design, QWidget* parent)
+QWidget* makeLabel(const ControlDesign& design, QWidget* parent)
 {
-    QLabel* label = design.name == "Label4" || design.name == "Label7" ? new ClickableLabel{parent} : new QLabel{parent};
+    QLabel* label = design.clickable ? new ClickableLabel{parent} : new QLabel{parent};
     label->setTextFormat(Qt::PlainText);
     if (design.height >= wrappingHeightTwips) {
         label->setWordWrap(true);
@@ -69,7 +60,7 @@ QWidget* makeLabel(const ControlSpec& design, QWidget* parent)
     return label;
 }
 
-QWidget* makePanel(const ControlSpec& design, QWidget* parent)
+QWidget* makePanel(const ControlDesign& design, QWidget* parent)
 {
     if (design.name == "Aufkleber") {
         auto* panel = new QFrame{parent};
@@ -144,7 +135,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         onClick();
 }
 
-QWidget* makeControlWidget(const ControlSpec& design, QWidget* parent)
+QWidget* makeControlWidget(const ControlDesign& design, QWidget* parent)
 {
     switch (design.kind) {
     case ControlKind::DateField: {
@@ -181,40 +172,14 @@ QWidget* makeControlWidget(const ControlSpec& design, QWidget* parent)
     return nullptr;
 }
 
-namespace {
-
-// The period rows stand 300 twips apart but their fields are 315 high, and
-// the top buttons reach 15 twips into the line of "Jahren" and "Monaten":
-// drawn as given, neighbours would share a pixel line and hide each other's
-// frame. They are drawn that much shorter, and so is the two-line text
-// above the notice tiers, which reaches 15 twips into the first tier. The
-// footnote under the notice dates needs three lines in Arial; it gets them
-// below its place, where the window has room, and ends where the
-// employment-period panel begins instead of 15 twips inside it.
-int drawnHeight(const ControlSpec& design)
-{
-    if (design.name == "Label8")
-        return 480;
-    if (design.name == "Label12")
-        return 585;
-    if (design.height == 315)
-        return 285;
-    if (design.kind == ControlKind::Button && design.top == 15)
-        return 585;
-    return design.height;
-}
-
-} // namespace
-
-QRect controlGeometry(const ControlSpec& design, const TwipScale& scale, const QWidget& widget)
+QRect controlGeometry(const ControlDesign& design, const TwipScale& scale, const QWidget& widget)
 {
     if (design.kind == ControlKind::Line) {
         // A line has no height in the table; it is drawn one pixel thick.
         const QRect r = scale.rect(design.left, design.top, design.width, 15);
         return QRect{r.left(), r.top(), r.width(), std::max(1, r.height())};
     }
-    const int width = design.name == "Label12" ? design.width - 15 : design.width;
-    QRect r = scale.rect(design.left, design.top, width, drawnHeight(design));
+    QRect r = scale.rect(design.left, design.top, design.drawnWidth, design.drawnHeight);
     if (design.kind == ControlKind::Check || design.kind == ControlKind::Option) {
         const auto metric = design.kind == ControlKind::Check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth;
         const int side = std::max(r.width(), widget.style()->pixelMetric(metric, nullptr, &widget) + 2);
@@ -227,11 +192,11 @@ QRect controlGeometry(const ControlSpec& design, const TwipScale& scale, const Q
 int windowHeightForControls()
 {
     int bottom = windowHeightTwips;
-    for (const ControlSpec& design : controlTable) {
+    for (const ControlDesign& design : controlTable) {
         if (design.kind == ControlKind::Image || design.kind == ControlKind::PictureBox)
             continue;
         const int parentTop = design.parent.empty() ? 0 : controlTable[static_cast<std::size_t>(controlSlot(design.parent))].top;
-        bottom = std::max(bottom, parentTop + design.top + std::max(design.height, drawnHeight(design)));
+        bottom = std::max(bottom, parentTop + design.top + std::max(design.height, design.drawnHeight));
     }
     return bottom + 45;
 }

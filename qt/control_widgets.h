@@ -24,10 +24,10 @@ protected:
 };
 
 // The widget of one control, not yet placed.
-QWidget* makeControlWidget(const ControlSpec& design, QWidget* parent);
+QWidget* makeControlWidget(const ControlDesign& design, QWidget* parent);
 // Where the control stands, in the parent's pixels. Check boxes and option
 // buttons grow around their centre to at least the style's indicator size.
-QRect controlGeometry(const ControlSpec& design, const TwipScale& scale, const QWidget& widget);
+QRect controlGeometry(const ControlDesign& design, const TwipScale& scale, const QWidget& widget);
 // The window's height in twips: the design height, or more where a control
 // reaches further down (the employment-period panel's last notice tier
 // ends at 9615 twips, below the design height of 9405).

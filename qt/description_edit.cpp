@@ -1,6 +1,7 @@
 #include "qt/description_edit.h"
 
 #include "qt/key_codes.h"
+#include "window/keys.h"
 
 #include <QKeyEvent>
 
@@ -16,11 +17,10 @@ DescriptionEdit::DescriptionEdit(QWidget* parent) : QLineEdit{parent}
 
 int DescriptionEdit::endOfText() const
 {
-    const QString t = text();
-    qsizetype end = t.size();
-    while (end > 0 && t.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return static_cast<int>(end);
+    const QByteArray utf8 = text().toUtf8();
+    const std::string_view before =
+        textBeforeTypingPlace(std::string_view{utf8.constData(), static_cast<std::size_t>(utf8.size())});
+    return static_cast<int>(QString::fromUtf8(before.data(), static_cast<qsizetype>(before.size())).size());
 }
 
 void DescriptionEdit::placeCursorAfterText()

@@ -23,7 +23,8 @@ public:
     std::function<std::int16_t(std::int16_t code)> onKey;
     std::function<void()> onEdited;
 
-    // Position right after the last non-blank character.
+    // Where typing lands by the description box's cursor rule (window/keys.h):
+    // right after the last non-blank character.
     int endOfText() const;
     void placeCursorAfterText();
 

@@ -4,15 +4,14 @@
 // Tab, the arrow keys, Delete and shortcuts such as Ctrl+V are no character
 // keys; the field handles them alone.
 
+#include "window/keys.h"
+
 #include <QKeyEvent>
 
 #include <cstdint>
 #include <optional>
 
 namespace tarvolin {
-
-inline constexpr std::int16_t enterCode = 13;
-inline constexpr std::int16_t backspaceCode = 8;
 
 inline std::optional<std::int16_t> characterCode(const QKeyEvent& event)
 {

@@ -1,6 +1,5 @@
 #include "qt/main_window.h"
 
-#include "qt/accessible_names.h"
 #include "qt/calendar_popup.h"
 #include "qt/control_widgets.h"
 #include "qt/decoration.h"
@@ -24,14 +23,6 @@ bool movedByUser(Qt::FocusReason reason)
 {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
            || reason == Qt::ShortcutFocusReason;
-}
-
-QString objectNameOf(const ControlSpec& design)
-{
-    QString name = QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()));
-    if (design.index >= 0)
-        name += QStringLiteral("(%1)").arg(design.index);
-    return name;
 }
 
 } // namespace
@@ -82,14 +73,15 @@ QWidget* MainWindow::makeWidget(int slot)
     QWidget*& made = widgets_[static_cast<std::size_t>(slot)];
     if (made != nullptr)
         return made;
-    const ControlSpec& design = controlTable[static_cast<std::size_t>(slot)];
+    const ControlDesign& design = controlTable[static_cast<std::size_t>(slot)];
     // The panel's children stand relative to the panel.
     QWidget* parent = design.parent.empty() ? this : makeWidget(controlSlot(design.parent));
     QWidget* w = makeControlWidget(design, parent);
-    w->setObjectName(objectNameOf(design));
+    w->setObjectName(QString::fromStdString(controlName(design)));
     w->setProperty(slotProperty, slot);
     w->setGeometry(controlGeometry(design, scale_, *w));
-    w->setAccessibleName(tarvolin::accessibleName(design));
+    const std::string_view accessible = design.accessibleName.view();
+    w->setAccessibleName(QString::fromUtf8(accessible.data(), static_cast<qsizetype>(accessible.size())));
     if (w->focusPolicy() != Qt::NoFocus)
         w->installEventFilter(this);
     made = w;
@@ -101,7 +93,7 @@ void MainWindow::addBadges()
 {
     constexpr std::array<int, 3> years{25, 40, 50};
     for (int k = 1; k <= 3; ++k) {
-        const ControlSpec& caption = *jda_.Label5(k).design;
+        const ControlDesign& caption = *jda_.Label5(k).design;
         QWidget* badge = makeBadge(QString::number(years[static_cast<std::size_t>(k - 1)]), this);
         badge->setObjectName(QStringLiteral("badge%1").arg(years[static_cast<std::size_t>(k - 1)]));
         badge->setGeometry(scale_.rect(caption.left - 540, caption.top + 15, 450, caption.height - 30));
@@ -126,8 +118,8 @@ void MainWindow::orderTabStops()
         QWidget* w = widgets_[slot];
         if (!(w->focusPolicy() & Qt::TabFocus))
             continue;
-        const ControlSpec& design = controlTable[slot];
-        const ControlSpec* parent = design.parent.empty() ? nullptr : &controlTable[static_cast<std::size_t>(controlSlot(design.parent))];
+        const ControlDesign& design = controlTable[slot];
+        const ControlDesign* parent = design.parent.empty() ? nullptr : &controlTable[static_cast<std::size_t>(controlSlot(design.parent))];
         stops.push_back({w, design.top + (parent ? parent->top : 0), design.left + (parent ? parent->left : 0)});
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) { return a.top < b.top; });
@@ -199,7 +191,7 @@ void MainWindow::applyFocus()
 
 void MainWindow::focusModelOn(int slot)
 {
-    handle([this, slot] { jda_.setFocus(jda_.at(slot)); });
+    handle([this, slot] { dispatcher_.focus(jda_.at(slot)); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -226,6 +218,7 @@ bool MainWindow::unload()
     if (!unloadModel())
         return false;
     closed_ = true;
+    dispatcher_.windowUnloaded();
     close();
     emit unloaded();
     return true;
@@ -246,6 +239,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     closed_ = true;
+    dispatcher_.windowUnloaded();
     event->accept();
     emit unloaded();
 }

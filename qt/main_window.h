@@ -1,8 +1,8 @@
 #pragma once
 // MainWindow: the window on the desktop. It draws the control model of the
-// JDA object it owns and turns the user's keys, clicks and focus moves into
-// the model's handler calls; after each call it draws every widget again from
-// the model. It decides nothing itself and keeps no state of its own that the
+// JDA object it owns and hands the user's keys, clicks and focus moves to the
+// window's Dispatcher, which calls the handlers; after each call it draws
+// every widget again from the model. It decides nothing itself and keeps no state of its own that the
 // model does not hold (the widgets only mirror the model).
 //
 // The clock, printer and shell come from outside, so that tests can fix
@@ -10,6 +10,7 @@
 
 #include "qt/qt_message_box.h"
 #include "qt/twips.h"
+#include "window/dispatcher.h"
 #include "window/jda.h"
 #include "window/window_host.h"
 
@@ -79,6 +80,7 @@ private:
     QtMessageBox messages_;
     Host host_;
     JDA jda_;
+    Dispatcher dispatcher_{jda_};
     TwipScale scale_;
     std::vector<QWidget*> widgets_; // by slot of the control table
     std::vector<QWidget*> badges_;  // in front of Label5(1..3)

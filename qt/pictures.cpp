@@ -228,6 +228,8 @@ void drawArrow(QPainter& painter, const QRectF& area, ArrowDirection direction, 
         triangle << QPointF{c.x() - half * 0.55, c.y() - half} << QPointF{c.x() - half * 0.55, c.y() + half}
                  << QPointF{c.x() + half * 0.6, c.y()};
         break;
+    case ArrowDirection::None:
+        return;
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

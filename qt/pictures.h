@@ -3,6 +3,8 @@
 // any screen density: the pictures of the top button row, the calendar
 // button's picture, and the arrows of the small stepping buttons.
 
+#include "window/control_table.h"
+
 #include <QIcon>
 
 #include <string_view>
@@ -19,8 +21,8 @@ namespace tarvolin {
 QIcon buttonPicture(std::string_view buttonName);
 QIcon calendarPicture();
 
-enum class ArrowDirection { Up, Down, Left, Right };
-// A filled triangle pointing that way, centred in the rectangle.
+// A filled triangle pointing that way (ArrowDirection of the control table),
+// centred in the rectangle; nothing for ArrowDirection::None.
 void drawArrow(QPainter& painter, const QRectF& area, ArrowDirection direction, const QColor& colour);
 
 // The calm colours the window's drawing shares.

@@ -10,9 +10,7 @@
 #include "qt/window_style.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QGuiApplication>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,25 +34,9 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&)
     std::_Exit(1);
 }
 
-// For the start-up benchmark (bench/startup_ratio.sh): with the environment
-// variable TARVOLIN_QUIT_AFTER_FIRST_FRAME=1 the program quits, saving
-// nothing, as soon as the window has been drawn once.
-class QuitAfterFirstFrame final : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched == parent()) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
-int runWindow(int argc, char** argv)
+int runWindow(int argc, char** argv, const std::function<void(QWidget& window)>& beforeStart)
 {
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     QApplication application{argc, argv};
@@ -72,8 +54,8 @@ int runWindow(int argc, char** argv)
         window.jda().notice(std::string_view{text.constData(), static_cast<std::size_t>(text.size())});
     });
     QObject::connect(&window, &MainWindow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
-    if (qEnvironmentVariableIntValue("TARVOLIN_QUIT_AFTER_FIRST_FRAME") == 1)
-        window.installEventFilter(new QuitAfterFirstFrame{&window});
+    if (beforeStart)
+        beforeStart(window);
     window.start();
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "script/dump.h"
 
+#include "calc/state_fields.h"
+
 #include <cstdio>
 #include <string_view>
 
@@ -28,13 +30,10 @@ public:
     }
     void property(const Control& c, std::string_view property, std::string_view value)
     {
-        text_.append(c.design->name);
-        if (c.design->index >= 0)
-            text_ += '(' + std::to_string(c.design->index) + ')';
+        text_.append(controlName(*c.design));
         text_ += '.';
         line(property, value);
     }
-    void number(std::string_view name, long value) { line(name, std::to_string(value)); }
     std::string& text() { return text_; }
 
 private:
@@ -73,64 +72,35 @@ void dumpControls(DumpWriter& out, JDA& w)
         out.property(w.Opt(i), "Value", boolText(w.Opt(i).value));
 }
 
-// Every field of the calculation state, in the order of its declaration.
+// A value of the calculation state as the dump shows it.
+std::string stateValue(std::int16_t v, bool flag) { return flag ? boolText(v != False) : std::to_string(v); }
+std::string stateValue(std::int32_t v, bool) { return std::to_string(v); }
+std::string stateValue(const std::string& v, bool) { return v; }
+template <std::size_t N>
+std::string stateValue(const FixedText<N>& v, bool)
+{
+    return v.str();
+}
 
+// Every field of the calculation state, in the order of its declaration;
+// arrays one line an element: dayCounts(0) to dayCounts(31).
 void dumpState(DumpWriter& out, const CalculationState& s)
 {
-    out.number("currentIndex", s.currentIndex);
-    out.number("currentRow", s.currentRow);
-    out.number("lastIndex", s.lastIndex);
-    out.number("workIndex", s.workIndex);
-    out.line("loadingFlag", boolText(s.loadingFlag != False));
-    out.number("confirmAnswer", s.confirmAnswer);
-    out.number("viewMode", s.viewMode);
-    for (std::size_t i = 0; i < s.dayCounts.size(); ++i)
-        out.number("dayCounts(" + std::to_string(i) + ")", s.dayCounts[i]);
-    out.number("retireAgeYears", s.retireAgeYears);
-    out.number("retireAgeMonths", s.retireAgeMonths);
-    out.number("statutoryAgeYears", s.statutoryAgeYears);
-    out.number("statutoryAgeMonths", s.statutoryAgeMonths);
-    out.line("fromDateText", s.fromDateText);
-    out.line("toDateText", s.toDateText);
-    out.number("fromDay", s.fromDay);
-    out.number("toDay", s.toDay);
-    out.number("fromMonth", s.fromMonth);
-    out.number("toMonth", s.toMonth);
-    out.number("fromYear", s.fromYear);
-    out.number("februaryFill", s.februaryFill);
-    out.number("diffYears", s.diffYears);
-    out.number("diffMonths", s.diffMonths);
-    out.number("diffDays", s.diffDays);
-    out.number("sumYears", s.sumYears);
-    out.number("sumMonths", s.sumMonths);
-    out.number("sumDays", s.sumDays);
-    out.number("noticeMonths", s.noticeMonths);
-    out.number("periodRow", s.periodRow);
-    out.line("workDateText", s.workDateText);
-    out.line("swapFromText", s.swapFromText);
-    out.line("swapToText", s.swapToText);
-    out.line("swapDescription", s.swapDescription);
-    out.number("swapCharsLeft", s.swapCharsLeft);
-    out.number("swapInService", s.swapInService);
-    out.number("swapDays", s.swapDays);
-    out.number("swapMonths", s.swapMonths);
-    out.number("swapYears", s.swapYears);
-    out.number("swapFromCount", s.swapFromCount);
-    out.number("swapToCount", s.swapToCount);
-    out.line("linkCode", s.linkCode);
-    out.line("linkPage", s.linkPage);
-    out.line("linkPrefix", s.linkPrefix);
+    forEachStateField([&](const auto& field) {
+        const auto& value = s.*field.member;
+        if constexpr (requires { value.size(); value[0]; } && !requires { value.c_str(); }) {
+            for (std::size_t i = 0; i < value.size(); ++i)
+                out.line(std::string{field.name} + "(" + std::to_string(i) + ")", stateValue(value[i], field.flag));
+        } else {
+            out.line(field.name, stateValue(value, field.flag));
+        }
+    });
 }
 
 std::string focusName(JDA& w)
 {
     const Control* c = w.focused();
-    if (c == nullptr)
-        return {};
-    std::string name{c->design->name};
-    if (c->design->index >= 0)
-        name += '(' + std::to_string(c->design->index) + ')';
-    return name;
+    return c == nullptr ? std::string{} : controlName(*c->design);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "script/script_command.h"
 
 #include "calc/date_text.h"
-#include "script/keys.h"
 #include "window/control_table.h"
+#include "window/dispatcher.h"
+#include "window/keys.h"
 
 #include <optional>
 #include <vector>
@@ -11,7 +12,7 @@ namespace tarvolin {
 
 namespace {
 
-std::string quoted(std::string_view s) { return "„" + std::string{s} + "“"; }
+std::string inQuotes(std::string_view s) { return "„" + std::string{s} + "“"; }
 
 ScriptLine failure(std::string message)
 {
@@ -54,7 +55,7 @@ std::optional<int> parseIndex(std::string_view s)
 
 bool isArrayName(std::string_view name)
 {
-    for (const ControlSpec& s : controlTable)
+    for (const ControlDesign& s : controlTable)
         if (s.name == name)
             return s.index >= 0;
     return false;
@@ -62,7 +63,7 @@ bool isArrayName(std::string_view name)
 
 bool isControlName(std::string_view name)
 {
-    for (const ControlSpec& s : controlTable)
+    for (const ControlDesign& s : controlTable)
         if (s.name == name)
             return true;
     return false;
@@ -85,48 +86,32 @@ ControlLookup lookUpControl(std::string_view word)
         const auto parsed = inner.empty() || inner.back() != ')' ? std::nullopt
                                                                    : parseIndex(inner.substr(0, inner.size() - 1));
         if (!parsed)
-            return {-1, "unbekanntes Steuerelement " + quoted(word)};
+            return {-1, "unbekanntes Steuerelement " + inQuotes(word)};
         index = *parsed;
     }
     if (!isControlName(name))
-        return {-1, "unbekanntes Steuerelement " + quoted(word)};
+        return {-1, "unbekanntes Steuerelement " + inQuotes(word)};
     const int slot = indexed && index < 0 ? -1 : controlSlot(name, index);
     if (slot >= 0)
         return {slot, {}};
     if (isArrayName(name))
-        return {-1, !indexed ? quoted(name) + " braucht einen Index, z. B. " + quoted(std::string{name} + "(1)")
-                              : "Index außerhalb des Bereichs: " + quoted(word)};
-    return {-1, quoted(name) + " ist kein Steuerelementfeld: " + quoted(word)};
+        return {-1, !indexed ? inQuotes(name) + " braucht einen Index, z. B. " + inQuotes(std::string{name} + "(1)")
+                              : "Index außerhalb des Bereichs: " + inQuotes(word)};
+    return {-1, inQuotes(name) + " ist kein Steuerelementfeld: " + inQuotes(word)};
 }
 
-bool takesKeys(const ControlSpec& s) { return s.kind == ControlKind::DateField || s.kind == ControlKind::TextBox; }
-
-bool takesClick(const ControlSpec& s)
+std::string refusal(const ControlDesign& s, std::string_view verb)
 {
-    return s.kind == ControlKind::Button || s.kind == ControlKind::Check || s.kind == ControlKind::Option ||
-           s.name == "Label4" || s.name == "Label7";
-}
-
-std::string controlWord(const ControlSpec& s)
-{
-    std::string w{s.name};
-    if (s.index >= 0)
-        w += "(" + std::to_string(s.index) + ")";
-    return w;
-}
-
-std::string refusal(const ControlSpec& s, std::string_view verb)
-{
-    return quoted(controlWord(s)) + " nimmt " + quoted(verb) + " nicht an";
+    return inQuotes(controlName(s)) + " nimmt " + inQuotes(verb) + " nicht an";
 }
 
 // The text typed into a control: a date text for a date field, any UTF-8
 // text for a description box.
-std::string checkTypedText(const ControlSpec& s, std::string_view text)
+std::string checkTypedText(const ControlDesign& s, std::string_view text)
 {
     if (s.kind == ControlKind::DateField) {
         if (!isTypableDateText(text))
-            return quoted(text) + " ist kein Datumstext der Form TT/MM/JJJJ (Ziffern oder _)";
+            return inQuotes(text) + " ist kein Datumstext der Form TT/MM/JJJJ (Ziffern oder _)";
     } else if (!splitCharacters(text)) {
         return "der Text ist kein gültiges UTF-8";
     }
@@ -150,7 +135,7 @@ ScriptLine parseToday(std::string_view text)
 {
     const auto day = parseDateText(text);
     if (!day)
-        return failure(quoted(text) + " ist kein Kalendertag der Form TT/MM/JJJJ");
+        return failure(inQuotes(text) + " ist kein Kalendertag der Form TT/MM/JJJJ");
     ScriptLine l = command(ScriptCommand::Today);
     l.day = *day;
     return l;
@@ -159,7 +144,7 @@ ScriptLine parseToday(std::string_view text)
 ScriptLine parseAnswer(std::string_view text)
 {
     if (text != "yes" && text != "no")
-        return failure("nach „answer“ steht yes oder no, nicht " + quoted(text));
+        return failure("nach „answer“ steht yes oder no, nicht " + inQuotes(text));
     ScriptLine l = command(ScriptCommand::Answer);
     l.yes = text == "yes";
     return l;
@@ -170,14 +155,14 @@ ScriptLine parseKey(int slot, std::string_view key)
     ScriptLine l = command(ScriptCommand::Key);
     l.slot = slot;
     if (key == "Enter") {
-        l.key = ScriptKey::Enter;
+        l.key = Key::Enter;
     } else if (key == "Backspace") {
-        l.key = ScriptKey::Backspace;
+        l.key = Key::Backspace;
     } else {
         const auto characters = splitCharacters(key);
         if (!characters || characters->size() != 1)
-            return failure("unbekannte Taste " + quoted(key) + " (Enter, Backspace oder ein Zeichen)");
-        l.key = ScriptKey::Character;
+            return failure("unbekannte Taste " + inQuotes(key) + " (Enter, Backspace oder ein Zeichen)");
+        l.key = Key::Character;
         l.text = std::string{key};
     }
     return l;
@@ -187,10 +172,10 @@ ScriptLine parseDate(std::string_view number, std::string_view text)
 {
     const auto index = parseIndex(number);
     if (!index)
-        return failure("nach „date“ steht die Nummer des Datumsfelds, nicht " + quoted(number));
+        return failure("nach „date“ steht die Nummer des Datumsfelds, nicht " + inQuotes(number));
     const int slot = controlSlot("Datum", *index);
     if (slot < 0)
-        return failure("Index außerhalb des Bereichs: " + quoted("Datum(" + std::string{number} + ")"));
+        return failure("Index außerhalb des Bereichs: " + inQuotes("Datum(" + std::string{number} + ")"));
     if (text == "clear")
         text = emptyMask;
     if (auto problem = checkTypedText(controlTable[static_cast<std::size_t>(slot)], text); !problem.empty())
@@ -208,9 +193,9 @@ ScriptLine parseControlCommand(std::string_view verb, std::string_view line, std
     const ControlLookup found = lookUpControl(controlText);
     if (found.slot < 0)
         return failure(found.error);
-    const ControlSpec& design = controlTable[static_cast<std::size_t>(found.slot)];
+    const ControlDesign& design = controlTable[static_cast<std::size_t>(found.slot)];
     const bool keyed = verb != "click";
-    if (keyed ? !takesKeys(design) : !takesClick(design))
+    if (keyed ? !Dispatcher::takesKeys(design) : !Dispatcher::takesClick(design))
         return failure(refusal(design, verb));
 
     // What follows the control after its one blank, verbatim.
@@ -219,8 +204,8 @@ ScriptLine parseControlCommand(std::string_view verb, std::string_view line, std
     const std::string_view rest = hasRest ? line.substr(restAt + 1) : std::string_view{};
     const bool needsRest = verb == "type" || verb == "key";
     if (hasRest != needsRest)
-        return failure(needsRest ? quoted(verb) + " braucht nach dem Steuerelement noch eine Angabe"
-                                 : "überzählige Angaben nach " + quoted(controlText));
+        return failure(needsRest ? inQuotes(verb) + " braucht nach dem Steuerelement noch eine Angabe"
+                                 : "überzählige Angaben nach " + inQuotes(controlText));
 
     ScriptLine l = command(ScriptCommand::Focus);
     l.slot = found.slot;
@@ -233,7 +218,7 @@ ScriptLine parseControlCommand(std::string_view verb, std::string_view line, std
         return parseKey(found.slot, rest);
     } else if (verb == "enter") {
         l.command = ScriptCommand::Key;
-        l.key = ScriptKey::Enter;
+        l.key = Key::Enter;
     } else if (verb == "click") {
         l.command = ScriptCommand::Click;
     }
@@ -261,7 +246,7 @@ ScriptLine parseScriptLine(std::string_view line)
     const auto w = words(line);
     const std::string_view verb = w[0];
     const auto expectWords = [&](std::size_t n) { return w.size() == n; };
-    const auto wrongShape = [&] { return failure("falsch aufgebaute Zeile für " + quoted(verb)); };
+    const auto wrongShape = [&] { return failure("falsch aufgebaute Zeile für " + inQuotes(verb)); };
 
     if (verb == "start" || verb == "close" || verb == "dump") {
         if (!expectWords(1))
@@ -280,7 +265,7 @@ ScriptLine parseScriptLine(std::string_view line)
             return wrongShape();
         return parseControlCommand(verb, line, w[1]);
     }
-    return failure("unbekannter Befehl " + quoted(verb));
+    return failure("unbekannter Befehl " + inQuotes(verb));
 }
 
 } // namespace tarvolin

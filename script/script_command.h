@@ -11,6 +11,7 @@
 //   click Altern            click box(3)                 click Opt(1)      click Label7
 
 #include "calc/date.h"
+#include "window/keys.h"
 
 #include <string>
 #include <string_view>
@@ -19,8 +20,6 @@ namespace tarvolin {
 
 enum class ScriptCommand { Today, Answer, Start, Focus, Type, Key, Click, Close, Dump };
 
-enum class ScriptKey { Enter, Backspace, Character };
-
 struct ScriptLine {
     enum class Status { Skip, Command, Error } status = Status::Skip;
     std::string error;          // Status::Error: what is wrong, in German
@@ -28,7 +27,7 @@ struct ScriptLine {
     ScriptCommand command = ScriptCommand::Start;
     int slot = -1;              // the control, as its place in the control table
     std::string text;           // Type: the text typed; Key/Character: the character
-    ScriptKey key = ScriptKey::Character;
+    Key key = Key::Character;
     bool pressEnter = false;    // Type: Enter follows (the command `date`)
     Date day;                   // Today
     bool yes = true;            // Answer

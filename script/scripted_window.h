@@ -1,11 +1,11 @@
 #pragma once
 // The window without a display: one JDA at a time, wired to the printing
-// platform of script_platform.h, driven command by command the way a user
-// drives the drawn window. It also keeps what only the drawn text boxes know,
-// the cursor of the focused description box.
+// platform of script_platform.h and driven command by command through the
+// window's Dispatcher, the way a user drives the drawn window.
 
 #include "script/script_command.h"
 #include "script/script_platform.h"
+#include "window/dispatcher.h"
 #include "window/jda.h"
 
 #include <memory>
@@ -27,19 +27,10 @@ public:
 
     // The open window, or nullptr.
     JDA* window() { return window_.get(); }
-    // Where typing lands in the focused description box, in characters.
-    std::size_t cursorPosition() const { return cursor_.position; }
 
 private:
     void start();
     void unload();
-    void focus(Control& c);
-    void type(Control& c, std::string_view text, bool pressEnter);
-    void key(Control& c, ScriptKey key, std::string_view character);
-    void click(Control& c);
-    void dateKey(Control& field, std::int16_t code);
-    void descriptionKey(Control& box, ScriptKey key, std::string_view character);
-    void followFocus();
 
     std::ostream& out_;
     ScriptMessageBox messages_;
@@ -48,16 +39,8 @@ private:
     ScriptShell shell_;
     ScriptHost host_;
     std::unique_ptr<JDA> window_;
+    std::unique_ptr<Dispatcher> dispatcher_;
     bool unloaded_ = false; // unloaded during the present command
-
-    // The cursor of the focused description box: when the box receives the
-    // focus, and whenever the program changes its text, it goes right after
-    // the last non-blank character; typing moves it on.
-    struct Cursor {
-        int slot = -1;
-        std::size_t position = 0;
-        std::string knownText;
-    } cursor_;
 };
 
 } // namespace tarvolin

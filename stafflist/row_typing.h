@@ -4,6 +4,7 @@
 // staff list computes anything.
 
 #include "calc/date.h"
+#include "window/dispatcher.h"
 #include "window/jda.h"
 
 #include <array>
@@ -83,23 +84,8 @@ public:
     void stepRetirementAgeTo(int years, int months);
 
 private:
-    void focus(Control& c);
-    void type(Control& c, std::string_view text, bool pressEnter);
-    void pressEnter(Control& c);
-    void click(Control& c);
-    void dateKey(Control& field, std::int16_t code);
-    void descriptionKey(Control& box, std::string_view character);
-    void followFocus();
-
     JDA& w_;
-    // The cursor of the focused description box: when the box receives the
-    // focus, and whenever the program changes its text, it goes right after
-    // the last non-blank character; typing moves it on.
-    struct Cursor {
-        int slot = -1;
-        std::size_t position = 0;
-        std::string knownText;
-    } cursor_;
+    Dispatcher d_;
 };
 
 } // namespace tarvolin

@@ -1,6 +1,8 @@
 #pragma once
 // Every control of the window as one table of data: name, index, kind, design
-// caption, position and size in twips, and for date fields the permitted range.
+// caption, position and size in twips, for date fields the permitted range,
+// and what else belongs to one control: its accessible name, whether it takes
+// a click, the arrow a stepping button shows, the size the window draws it.
 // The control model and the drawn window are both built from this table, and
 // code finds controls by name and index, never by caption.
 //
@@ -8,37 +10,15 @@
 // in `parent` for the controls laid on the employment-period panel. A line is
 // given by its left end, its top and its length (height 0).
 
+#include "window/control_design.h"
+
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tarvolin {
-
-enum class ControlKind { DateField, Panel, Button, Check, Option, Label, TextBox, Line, Image, PictureBox };
-
-struct YearMonthDay {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-struct DateRange {
-    YearMonthDay first;
-    YearMonthDay last;
-};
-
-struct ControlSpec {
-    std::string_view name;
-    std::int16_t index = -1; // -1 for a single control
-    ControlKind kind = ControlKind::Label;
-    std::string_view caption;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    std::string_view parent; // "" for the window itself
-    DateRange range{};       // date fields only
-};
 
 inline constexpr int windowWidthTwips = 11100;
 inline constexpr int windowHeightTwips = 9405;
@@ -101,73 +81,127 @@ constexpr int rowTop(int k) { return 1830 + 300 * (k - 1); }
 
 template <std::size_t Capacity>
 struct TableBuilder {
-    std::array<ControlSpec, Capacity> specs{};
+    std::array<ControlDesign, Capacity> designs{};
     std::size_t count = 0;
 
-    constexpr void add(ControlSpec s) { specs[count++] = s; }
-    constexpr void single(std::string_view name, ControlKind kind, std::string_view caption, int left, int top,
-                          int width, int height, std::string_view parent = {})
+    constexpr ControlDesign& add(ControlDesign d)
     {
-        add({name, -1, kind, caption, left, top, width, height, parent, {}});
+        d.clickable = d.kind == ControlKind::Button || d.kind == ControlKind::Check || d.kind == ControlKind::Option;
+        designs[count] = d;
+        return designs[count++];
     }
-    constexpr void element(std::string_view name, int index, ControlKind kind, std::string_view caption, int left,
-                           int top, int width, int height, std::string_view parent = {}, DateRange range = {})
+    constexpr ControlDesign& single(std::string_view name, ControlKind kind, std::string_view caption, int left,
+                                    int top, int width, int height, std::string_view parent = {})
     {
-        add({name, static_cast<std::int16_t>(index), kind, caption, left, top, width, height, parent, range});
+        return element(name, -1, kind, caption, left, top, width, height, parent);
+    }
+    constexpr ControlDesign& element(std::string_view name, int index, ControlKind kind, std::string_view caption,
+                                     int left, int top, int width, int height, std::string_view parent = {},
+                                     DateRange range = {})
+    {
+        ControlDesign d;
+        d.name = name;
+        d.index = static_cast<std::int16_t>(index);
+        d.kind = kind;
+        d.caption = caption;
+        d.left = left;
+        d.top = top;
+        d.width = width;
+        d.height = height;
+        d.parent = parent;
+        d.range = range;
+        return add(d);
     }
 };
 
-// The date fields in index order: where each stands and which range it accepts.
+// "Zeitraum 3 von": a text, a number, a text.
+constexpr DesignText numbered(std::string_view before, int number, std::string_view after = {})
+{
+    DesignText t{before};
+    t.append(number);
+    t.append(after);
+    return t;
+}
+
+// The date fields in index order: where each stands, which range it accepts,
+// and what it holds.
 template <std::size_t C>
 constexpr void addDateFields(TableBuilder<C>& b)
 {
     using K = ControlKind;
-    b.element("Datum", 0, K::DateField, "", 3870, 720, 1890, 345, {}, inputRange);
-    b.element("Datum", 1, K::DateField, "", 3870, 1080, 1890, 330, {}, inputRange);
+    b.element("Datum", 0, K::DateField, "", 3870, 720, 1890, 345, {}, inputRange).accessibleName = "Geburtstag";
+    b.element("Datum", 1, K::DateField, "", 3870, 1080, 1890, 330, {}, inputRange).accessibleName =
+        "Tag, ab dem Dienstbezüge zustehen";
     for (int k = 1; k <= 14; ++k) {
-        b.element("Datum", 2 * k, K::DateField, "", 300, rowTop(k), 1200, 315, {}, inputRange);
-        b.element("Datum", 2 * k + 1, K::DateField, "", 1755, rowTop(k), 1200, 315, {}, inputRange);
+        b.element("Datum", 2 * k, K::DateField, "", 300, rowTop(k), 1200, 315, {}, inputRange).accessibleName =
+            numbered("Zeitraum ", k, " von");
+        b.element("Datum", 2 * k + 1, K::DateField, "", 1755, rowTop(k), 1200, 315, {}, inputRange).accessibleName =
+            numbered("Zeitraum ", k, " bis");
     }
-    b.element("Datum", 30, K::DateField, "", 1680, 6120, 1200, 315, {}, inputRange);
-    b.element("Datum", 31, K::DateField, "", 7440, 1110, 1530, 330, {}, inputRange);
-    b.element("Datum", 32, K::DateField, "", 9045, 6870, 1890, 420, {}, resultRange);
-    b.element("Datum", 33, K::DateField, "", 9045, 7785, 1890, 420, {}, anniversaryRange);
-    b.element("Datum", 34, K::DateField, "", 9045, 8220, 1890, 420, {}, anniversaryRange);
-    b.element("Datum", 35, K::DateField, "", 9045, 8670, 1890, 420, {}, anniversaryRange);
-    b.element("Datum", 36, K::DateField, "", 240, 6480, 1200, 315, {}, inputRange);
-    b.element("Datum", 37, K::DateField, "", 240, 6120, 1200, 315, {}, inputRange);
-    b.element("Datum", 38, K::DateField, "", 9045, 7320, 1890, 420, {}, resultRange);
+    b.element("Datum", 30, K::DateField, "", 1680, 6120, 1200, 315, {}, inputRange).accessibleName =
+        "Beschäftigungszeit Beginn";
+    b.element("Datum", 31, K::DateField, "", 7440, 1110, 1530, 330, {}, inputRange).accessibleName =
+        "Stichtag (benötigt bis)";
+    b.element("Datum", 32, K::DateField, "", 9045, 6870, 1890, 420, {}, resultRange).accessibleName =
+        "Jubiläumsdienstalter Beginn";
+    b.element("Datum", 33, K::DateField, "", 9045, 7785, 1890, 420, {}, anniversaryRange).accessibleName =
+        "25-jähriges Dienstjubiläum";
+    b.element("Datum", 34, K::DateField, "", 9045, 8220, 1890, 420, {}, anniversaryRange).accessibleName =
+        "40-jähriges Dienstjubiläum";
+    b.element("Datum", 35, K::DateField, "", 9045, 8670, 1890, 420, {}, anniversaryRange).accessibleName =
+        "50-jähriges Dienstjubiläum";
+    b.element("Datum", 36, K::DateField, "", 240, 6480, 1200, 315, {}, inputRange).accessibleName =
+        "Letzter Tag für die Kündigung";
+    b.element("Datum", 37, K::DateField, "", 240, 6120, 1200, 315, {}, inputRange).accessibleName =
+        "Kündigung zum Quartalsende";
+    b.element("Datum", 38, K::DateField, "", 9045, 7320, 1890, 420, {}, resultRange).accessibleName =
+        "Erreichen der Altersgrenze";
 }
 
 template <std::size_t C>
 constexpr void addPeriodRows(TableBuilder<C>& b)
 {
     using K = ControlKind;
-    for (int k = 1; k <= 13; ++k)
-        b.element("ab", k, K::Button, "", 120, rowTop(k), 180, 315);
-    for (int k = 2; k <= 14; ++k)
-        b.element("auf", k, K::Button, "", 2970, rowTop(k), 195, 315);
+    for (int k = 1; k <= 13; ++k) {
+        auto& down = b.element("ab", k, K::Button, "", 120, rowTop(k), 180, 315);
+        down.accessibleName = numbered("Zeitraum ", k, " nach unten");
+        down.arrow = ArrowDirection::Down;
+    }
+    for (int k = 2; k <= 14; ++k) {
+        auto& up = b.element("auf", k, K::Button, "", 2970, rowTop(k), 195, 315);
+        up.accessibleName = numbered("Zeitraum ", k, " nach oben");
+        up.arrow = ArrowDirection::Up;
+    }
     // Line1(0) is the dash between the quarter end and the pay-start copy.
     b.element("Line1", 0, K::Line, "", 1455, 6277, 210, 0);
     for (int k = 1; k <= 14; ++k)
         b.element("Line1", k, K::Line, "", 1545, rowTop(k) + 157, 150, 0);
     for (int k = 1; k <= 14; ++k)
-        b.element("Eingabe", k, K::TextBox, "", 3240, rowTop(k), 5025, 315);
+        b.element("Eingabe", k, K::TextBox, "", 3240, rowTop(k), 5025, 315).accessibleName =
+            numbered("Beschreibung Zeitraum ", k);
     for (int k = 1; k <= 14; ++k)
-        b.element("Zähler", k, K::Label, "60", 8355, rowTop(k) + 45, 300, 225);
+        b.element("Zähler", k, K::Label, "60", 8355, rowTop(k) + 45, 300, 225).accessibleName =
+            numbered("Freie Zeichen Zeitraum ", k);
     for (int k = 1; k <= 14; ++k)
-        b.element("box", k, K::Check, "", 8730, rowTop(k) + 60, 180, 180);
+        b.element("box", k, K::Check, "", 8730, rowTop(k) + 60, 180, 180).accessibleName =
+            numbered("Öffentlicher Dienst Zeitraum ", k);
     // Tage, Monat, Jahr: rows 1-14 in the table, 15 and 17 on the panel, 16 the sum row.
     constexpr std::array<std::string_view, 3> names{"Tage", "Monat", "Jahr"};
+    constexpr std::array<std::string_view, 3> units{"Tage ", "Monate ", "Jahre "};
     constexpr std::array<int, 3> rowLeft{9030, 9690, 10350};
     constexpr std::array<int, 3> sumLeft{9030, 9690, 10335};
     constexpr std::array<int, 3> panelLeft{5310, 5970, 6615};
-    for (int column = 0; column < 3; ++column) {
+    for (std::size_t column = 0; column < 3; ++column) {
+        const auto unit = units[column];
         for (int k = 1; k <= 14; ++k)
-            b.element(names[column], k, K::Panel, "", rowLeft[column], rowTop(k), 555, 285);
-        b.element(names[column], 15, K::Panel, "", panelLeft[column], 10, 555, 285, "Aufkleber");
-        b.element(names[column], 16, K::Panel, "", sumLeft[column], 6075, 555, 285);
-        b.element(names[column], 17, K::Panel, "", panelLeft[column], 360, 555, 285, "Aufkleber");
+            b.element(names[column], k, K::Panel, "", rowLeft[column], rowTop(k), 555, 285).accessibleName =
+                DesignText{unit}.append("Zeitraum ").append(k);
+        b.element(names[column], 15, K::Panel, "", panelLeft[column], 10, 555, 285, "Aufkleber").accessibleName =
+            DesignText{unit}.append("Beschäftigungszeit");
+        b.element(names[column], 16, K::Panel, "", sumLeft[column], 6075, 555, 285).accessibleName =
+            DesignText{unit}.append("Summe der anrechenbaren Vorzeiten");
+        b.element(names[column], 17, K::Panel, "", panelLeft[column], 360, 555, 285, "Aufkleber").accessibleName =
+            DesignText{unit}.append("Beschäftigungszeiten insgesamt");
     }
 }
 
@@ -176,12 +210,12 @@ constexpr void fillControlTable(TableBuilder<C>& b)
 {
     using K = ControlKind;
     // Top button row.
-    b.single("Hilfetexte", K::Button, "Texte", 0, 15, 1905, 600);
-    b.single("SSCommand2", K::Button, "  § 622 BGB", 1920, 15, 2025, 600);
-    b.single("Hilfe", K::Button, "      Hilfe", 3960, 15, 1545, 600);
-    b.single("Drucken", K::Button, "       Drucken", 5520, 15, 1770, 600);
-    b.single("SSCommand1", K::Button, "Info", 7320, 15, 2025, 600);
-    b.single("Schließen", K::Button, "        Schließen", 9360, 15, 1740, 600);
+    b.single("Hilfetexte", K::Button, "Texte", 0, 15, 1905, 600).accessibleName = "Texte";
+    b.single("SSCommand2", K::Button, "  § 622 BGB", 1920, 15, 2025, 600).accessibleName = "§ 622 BGB";
+    b.single("Hilfe", K::Button, "      Hilfe", 3960, 15, 1545, 600).accessibleName = "Hilfe";
+    b.single("Drucken", K::Button, "       Drucken", 5520, 15, 1770, 600).accessibleName = "Drucken";
+    b.single("SSCommand1", K::Button, "Info", 7320, 15, 2025, 600).accessibleName = "Info";
+    b.single("Schließen", K::Button, "        Schließen", 9360, 15, 1740, 600).accessibleName = "Schließen";
 
     for (int i = 0; i < 14; ++i) {
         const auto& p = fixedTextPlaces[static_cast<std::size_t>(i)];
@@ -191,19 +225,29 @@ constexpr void fillControlTable(TableBuilder<C>& b)
     addDateFields(b);
 
     // End of the calculation: retirement age line and reference date line.
-    b.element("Opt", 0, K::Option, "", 5880, 840, 180, 180);
-    b.element("Opt", 1, K::Option, "", 5880, 1200, 180, 180);
-    b.single("Label4", K::Label, "Eintritt in den Ruhestand nach", 6120, 810, 2820, 255);
-    b.single("jünger", K::Button, "", 9000, 810, 150, 375);
-    b.single("Alter", K::Panel, "", 9150, 810, 495, 375);
-    b.single("Altern", K::Button, "", 9645, 810, 150, 375);
+    b.element("Opt", 0, K::Option, "", 5880, 840, 180, 180).accessibleName =
+        "Berechnen bis zum Eintritt in den Ruhestand";
+    b.element("Opt", 1, K::Option, "", 5880, 1200, 180, 180).accessibleName =
+        "Berechnen bis zum Stichtag (benötigt bis)";
+    b.single("Label4", K::Label, "Eintritt in den Ruhestand nach", 6120, 810, 2820, 255).clickable = true;
+    auto& younger = b.single("jünger", K::Button, "", 9000, 810, 150, 375);
+    younger.accessibleName = "Ruhestand ein Jahr früher";
+    younger.arrow = ArrowDirection::Left;
+    b.single("Alter", K::Panel, "", 9150, 810, 495, 375).accessibleName = "Ruhestand nach Jahren";
+    auto& older = b.single("Altern", K::Button, "", 9645, 810, 150, 375);
+    older.accessibleName = "Ruhestand ein Jahr später";
+    older.arrow = ArrowDirection::Right;
     b.single("Label6", K::Label, "Jahren", 9120, 600, 720, 210);
     b.single("Label16", K::Label, "und", 9870, 900, 330, 210);
-    b.single("weniger", K::Button, "", 10200, 810, 150, 375);
-    b.single("month", K::Panel, "", 10350, 810, 495, 375);
-    b.single("mehr", K::Button, "", 10845, 810, 150, 375);
+    auto& fewer = b.single("weniger", K::Button, "", 10200, 810, 150, 375);
+    fewer.accessibleName = "Ruhestand einen Monat früher";
+    fewer.arrow = ArrowDirection::Left;
+    b.single("month", K::Panel, "", 10350, 810, 495, 375).accessibleName = "Ruhestand nach Monaten";
+    auto& more = b.single("mehr", K::Button, "", 10845, 810, 150, 375);
+    more.accessibleName = "Ruhestand einen Monat später";
+    more.arrow = ArrowDirection::Right;
     b.single("Label15", K::Label, "Monaten", 10200, 600, 840, 210);
-    b.single("Label7", K::Label, "benötigt bis", 6120, 1170, 1260, 255);
+    b.single("Label7", K::Label, "benötigt bis", 6120, 1170, 1260, 255).clickable = true;
 
     // Period table.
     b.single("Label1", K::Label, "*", 8730, 1500, 180, 255);
@@ -217,17 +261,18 @@ constexpr void fillControlTable(TableBuilder<C>& b)
 
     // Notice block.
     b.single("Label10", K::Label, "spätestens zu kündigen am", 1320, 7080, 2340, 255);
-    b.single("Termin", K::Label, "", 1410, 7500, 1455, 270);
+    b.single("Termin", K::Label, "", 1410, 7500, 1455, 270).accessibleName = "Spätestens zu kündigen am";
     b.single("Label11", K::Label, "zum", 1080, 7800, 330, 255);
-    b.single("Ziel", K::Label, "", 1410, 8040, 1455, 270);
+    b.single("Ziel", K::Label, "", 1410, 8040, 1455, 270).accessibleName = "Kündigung zum";
     b.single("Label12", K::Label, "*) oder vorher, wenn an diesem Tag (z.B. Sonntag) nicht zugestellt werden kann.",
              840, 8880, 2895, 495);
 
     // Employment-period panel, laid over the results.
-    b.single("Aufkleber", K::Panel, "", 3720, 6360, 7350, 3255);
-    b.single("Label9", K::Label, "", 2760, 0, 1020, 255, "Aufkleber");
+    b.single("Aufkleber", K::Panel, "", 3720, 6360, 7350, 3255).accessibleName =
+        "Beschäftigungszeit und Kündigungsfristen";
+    b.single("Label9", K::Label, "", 2760, 0, 1020, 255, "Aufkleber").accessibleName = "Beschäftigungszeit vom";
     b.single("Label13", K::Label, "bis", 3780, 0, 390, 255, "Aufkleber");
-    b.single("Label14", K::Label, "", 4200, 0, 1080, 255, "Aufkleber");
+    b.single("Label14", K::Label, "", 4200, 0, 1080, 255, "Aufkleber").accessibleName = "Beschäftigungszeit bis";
     b.single("Line4", K::Line, "", 240, 330, 6930, 0, "Aufkleber");
     b.single("Label8", K::Label,
              "Wenn für diese Berechnung der Beschäftigungszeit § 34 Abs. 3 TVöD / TV-L zutrifft, gelten folgende "
@@ -235,7 +280,8 @@ constexpr void fillControlTable(TableBuilder<C>& b)
              240, 840, 6975, 495, "Aufkleber");
     for (int k = 0; k <= 6; ++k)
         b.element("Kündigung", k, K::Label, tierCaptions[static_cast<std::size_t>(k)], 120, 1320 + 240 * k, 7080,
-                  k == 6 ? 495 : 240, "Aufkleber");
+                  k == 6 ? 495 : 240, "Aufkleber")
+            .accessibleName = numbered("Kündigungsfrist Stufe ", k);
 
     // Decoration.
     b.single("Image1", K::Image, "", 0, 660, 11100, 1500);
@@ -244,14 +290,40 @@ constexpr void fillControlTable(TableBuilder<C>& b)
     b.single("Picture1", K::PictureBox, "", 60, 8040, 555, 1380);
 }
 
+// The size the window draws a control, where it differs from the design.
+// The period rows stand 300 twips apart but their fields are 315 high, and
+// the top buttons reach 15 twips into the line of "Jahren" and "Monaten":
+// drawn as given, neighbours would share a pixel line and hide each other's
+// frame. They are drawn that much shorter, and so is the two-line text
+// above the notice tiers, which reaches 15 twips into the first tier. The
+// footnote under the notice dates needs three lines in Arial; it gets them
+// below its place, where the window has room, and ends where the
+// employment-period panel begins instead of 15 twips inside it.
+constexpr void setDrawnSize(ControlDesign& d)
+{
+    d.drawnWidth = d.name == "Label12" ? d.width - 15 : d.width;
+    if (d.name == "Label8")
+        d.drawnHeight = 480;
+    else if (d.name == "Label12")
+        d.drawnHeight = 585;
+    else if (d.height == 315)
+        d.drawnHeight = 285;
+    else if (d.kind == ControlKind::Button && d.top == 15)
+        d.drawnHeight = 585;
+    else
+        d.drawnHeight = d.height;
+}
+
 template <std::size_t N>
 constexpr auto builtTable()
 {
     TableBuilder<400> b;
     fillControlTable(b);
-    std::array<ControlSpec, N> out{};
-    for (std::size_t i = 0; i < N; ++i)
-        out[i] = b.specs[i];
+    std::array<ControlDesign, N> out{};
+    for (std::size_t i = 0; i < N; ++i) {
+        out[i] = b.designs[i];
+        setDrawnSize(out[i]);
+    }
     return out;
 }
 
@@ -283,6 +355,46 @@ consteval int requiredSlot(std::string_view name, int index = -1)
     if (slot < 0)
         throw "no such control";
     return slot;
+}
+
+// A control array as the table holds it: its elements stand one after the
+// other in index order from firstSlot on, indexes first to last.
+struct ControlArray {
+    int firstSlot = -1;
+    int first = 0;
+    int last = -1;
+};
+
+// The array of that name; an array whose elements do not stand together in
+// index order does not compile where this is evaluated at compile time.
+constexpr ControlArray controlArray(std::string_view name)
+{
+    ControlArray a;
+    for (std::size_t i = 0; i < controlTable.size(); ++i) {
+        const ControlDesign& d = controlTable[i];
+        if (d.name != name)
+            continue;
+        if (a.firstSlot < 0) {
+            a = {static_cast<int>(i), d.index, d.index};
+        } else {
+            if (static_cast<int>(i) != a.firstSlot + (a.last - a.first) + 1 || d.index != a.last + 1)
+                throw "array elements out of order";
+            a.last = d.index;
+        }
+    }
+    if (a.firstSlot < 0 || a.first < 0)
+        throw "no such array";
+    return a;
+}
+
+// "Datum(5)" for an element of an array, "Drucken" for a single control: the
+// name the window's code, the scripted mode and its dump use.
+inline std::string controlName(const ControlDesign& design)
+{
+    std::string name{design.name};
+    if (design.index >= 0)
+        name.append("(").append(std::to_string(design.index)).append(")");
+    return name;
 }
 
 } // namespace tarvolin

@@ -30,7 +30,7 @@ bool Control::accepts(Date d) const
 ControlModel::ControlModel()
 {
     controls_.reserve(controlTable.size());
-    for (const ControlSpec& design : controlTable) {
+    for (const ControlDesign& design : controlTable) {
         Control c;
         c.design = &design;
         c.text = std::string{design.caption};
@@ -38,21 +38,6 @@ ControlModel::ControlModel()
             c.text = std::string{emptyMask};
         controls_.push_back(std::move(c));
     }
-    const auto base = [](std::string_view name, int first) { return controlSlot(name, first); };
-    datumBase_ = base("Datum", 0);
-    eingabeBase_ = base("Eingabe", 1);
-    abBase_ = base("ab", 1);
-    aufBase_ = base("auf", 2);
-    zählerBase_ = base("Zähler", 1);
-    boxBase_ = base("box", 1);
-    tageBase_ = base("Tage", 1);
-    monatBase_ = base("Monat", 1);
-    jahrBase_ = base("Jahr", 1);
-    kündigungBase_ = base("Kündigung", 0);
-    textBase_ = base("Text", 0);
-    label5Base_ = base("Label5", 1);
-    optBase_ = base("Opt", 0);
-    line1Base_ = base("Line1", 0);
     // The anniversary marks start hidden; the first option is the chosen one.
     for (int k = 5; k <= 7; ++k)
         Text(k).visible = false;
@@ -65,11 +50,11 @@ Control* ControlModel::find(std::string_view name, int index)
     return slot < 0 ? nullptr : &at(slot);
 }
 
-Control& ControlModel::element(int base, int first, int last, int index)
+Control& ControlModel::element(const ControlArray& array, int index)
 {
-    if (index < first || index > last)
+    if (index < array.first || index > array.last)
         throw std::out_of_range("control index out of range");
-    return at(base + index - first);
+    return at(array.firstSlot + index - array.first);
 }
 
 } // namespace tarvolin

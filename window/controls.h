@@ -23,7 +23,7 @@ inline constexpr std::uint32_t anniversaryReached = 0xFFFF00;
 inline constexpr std::uint32_t anniversaryNotReached = 0xEAEAEA;
 
 struct Control {
-    const ControlSpec* design = nullptr;
+    const ControlDesign* design = nullptr;
     std::string text;        // Caption of labels, panels and buttons; Text of date fields and text boxes
     bool visible = true;
     std::uint32_t backColor = white;
@@ -53,20 +53,28 @@ public:
     const std::vector<Control>& controls() const { return controls_; }
 
     // Arrays by index (throws std::out_of_range for an index the array lacks).
-    Control& Datum(int i) { return element(datumBase_, 0, 38, i); }
-    Control& Eingabe(int k) { return element(eingabeBase_, 1, 14, k); }
-    Control& ab(int k) { return element(abBase_, 1, 13, k); }
-    Control& auf(int k) { return element(aufBase_, 2, 14, k); }
-    Control& Zähler(int k) { return element(zählerBase_, 1, 14, k); }
-    Control& box(int k) { return element(boxBase_, 1, 14, k); }
-    Control& Tage(int r) { return element(tageBase_, 1, 17, r); }
-    Control& Monat(int r) { return element(monatBase_, 1, 17, r); }
-    Control& Jahr(int r) { return element(jahrBase_, 1, 17, r); }
-    Control& Kündigung(int k) { return element(kündigungBase_, 0, 6, k); }
-    Control& Text(int k) { return element(textBase_, 0, 13, k); }
-    Control& Label5(int k) { return element(label5Base_, 1, 3, k); }
-    Control& Opt(int i) { return element(optBase_, 0, 1, i); }
-    Control& Line1(int k) { return element(line1Base_, 0, 14, k); }
+    // Each array's place and index range come from the control table.
+#define TARVOLIN_ARRAY(name)                                   \
+    Control& name(int index)                                   \
+    {                                                          \
+        constexpr ControlArray array = controlArray(#name);    \
+        return element(array, index);                          \
+    }
+    TARVOLIN_ARRAY(Datum)
+    TARVOLIN_ARRAY(Eingabe)
+    TARVOLIN_ARRAY(ab)
+    TARVOLIN_ARRAY(auf)
+    TARVOLIN_ARRAY(Zähler)
+    TARVOLIN_ARRAY(box)
+    TARVOLIN_ARRAY(Tage)
+    TARVOLIN_ARRAY(Monat)
+    TARVOLIN_ARRAY(Jahr)
+    TARVOLIN_ARRAY(Kündigung)
+    TARVOLIN_ARRAY(Text)
+    TARVOLIN_ARRAY(Label5)
+    TARVOLIN_ARRAY(Opt)
+    TARVOLIN_ARRAY(Line1)
+#undef TARVOLIN_ARRAY
 
     // Single controls.
 #define TARVOLIN_SINGLE(name) \
@@ -109,11 +117,9 @@ public:
     Control* focused() { return focusedSlot < 0 ? nullptr : &at(focusedSlot); }
 
 private:
-    Control& element(int base, int first, int last, int index);
+    Control& element(const ControlArray& array, int index);
 
     std::vector<Control> controls_;
-    int datumBase_, eingabeBase_, abBase_, aufBase_, zählerBase_, boxBase_, tageBase_, monatBase_, jahrBase_,
-        kündigungBase_, textBase_, label5Base_, optBase_, line1Base_;
 };
 
 } // namespace tarvolin

@@ -6,11 +6,13 @@
 //
 // The methods are defined by area:
 //   calc/      the calculation procedures (datumsdifferenz ... verarbeiten)
-//   window/    the key, focus and click handlers, start-up and shut-down
-//   output/    the entries file and the printed letter
-//   help/      the help links
-// JDA knows nothing of any window toolkit; it reaches the platform only through
-// the interfaces in Platform.
+//   window/    the key, focus and click handlers, start-up and shut-down,
+//              saving the case, the print and help buttons
+// The letter, the entries file and the help addresses themselves are pure
+// functions of output/ and help/, which know nothing of JDA. JDA knows nothing
+// of any window toolkit; it reaches the platform only through the interfaces
+// in Platform. A user's keys, clicks and focus moves reach its handlers
+// through the Dispatcher (window/dispatcher.h).
 
 #include "calc/clock.h"
 #include "calc/state.h"
@@ -79,7 +81,8 @@ public:
     void Form_Unload(std::int16_t& cancel);
     void Schließen_Click();
 
-    // --- Output and help (output/, help/) --------------------------------
+    // --- Saving, printing, help (window/save_case.cpp, print_button.cpp,
+    //     help_buttons.cpp) ------------------------------------------------
     void dateispeichern();
     void Drucken_Click();
     void insinternet();
@@ -101,7 +104,7 @@ public:
 
     Platform& platform() { return platform_; }
 
-    // --- The entries file (output/) ---------------------------------------
+    // --- The entries file ---------------------------------------------------
     std::filesystem::path entriesPath;          // fixed at start-up
     std::array<unsigned char, 58> reservedField{}; // written back exactly as read
 

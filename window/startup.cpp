@@ -6,9 +6,9 @@
 #include "calc/date_text.h"
 #include "calc/fixed_text.h"
 #include "output/entries_file.h"
-#include "output/entries_save.h"
 #include "output/saved_entries.h"
 #include "window/jda.h"
+#include "window/save_case.h"
 
 #include <string>
 #include <system_error>

@@ -1,5 +1,7 @@
+// The 30-day count on plain date texts.
+
 #include "calc/date_text.h"
-#include "tests/support/fakes.h"
+#include "calc/thirty_day_span.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +17,8 @@ struct Span {
 
 class Datumsdifferenz : public ::testing::Test {
 protected:
-    testing::TestWindow window;
-    void measure(const char* from, const char* to)
-    {
-        window.jda.fromDateText = from;
-        window.jda.toDateText = to;
-        window.jda.datumsdifferenz();
-    }
+    ThirtyDaySpan span;
+    void measure(const char* from, const char* to) { span = thirtyDaySpan(from, to); }
 };
 
 TEST_F(Datumsdifferenz, CountsThirtyDayMonthsWithBothEnds)
@@ -55,9 +52,9 @@ TEST_F(Datumsdifferenz, CountsThirtyDayMonthsWithBothEnds)
     };
     for (const Span& r : rows) {
         measure(r.from, r.to);
-        EXPECT_EQ(window.jda.diffYears, r.years) << r.shows;
-        EXPECT_EQ(window.jda.diffMonths, r.months) << r.shows;
-        EXPECT_EQ(window.jda.diffDays, r.days) << r.shows;
+        EXPECT_EQ(span.years, r.years) << r.shows;
+        EXPECT_EQ(span.months, r.months) << r.shows;
+        EXPECT_EQ(span.days, r.days) << r.shows;
     }
 }
 
@@ -68,9 +65,9 @@ TEST_F(Datumsdifferenz, MarchToEndOfFebruaryFourYearsLaterIsFourYears)
         const int endYear = year + 4;
         const std::string to = std::string{endYear % 4 == 0 ? "29" : "28"} + "/02/" + std::to_string(endYear);
         measure(from.c_str(), to.c_str());
-        EXPECT_EQ(window.jda.diffYears, 4) << from;
-        EXPECT_EQ(window.jda.diffMonths, 0) << from;
-        EXPECT_EQ(window.jda.diffDays, 0) << from;
+        EXPECT_EQ(span.years, 4) << from;
+        EXPECT_EQ(span.months, 0) << from;
+        EXPECT_EQ(span.days, 0) << from;
     }
 }
 
@@ -109,12 +106,12 @@ TEST_F(Datumsdifferenz, AgreesWithTheThirtyDayTotalOverTwoYears)
             const int start = thirtyDayNumber(from, true, fill);
             const int end = thirtyDayNumber(to, false, unused);
             const int expected = end - start + 1 + fill;
-            const int total = window.jda.diffYears * 360 + window.jda.diffMonths * 30 + window.jda.diffDays;
+            const int total = span.years * 360 + span.months * 30 + span.days;
             ASSERT_EQ(total, expected) << dateText(from) << " to " << dateText(to);
-            ASSERT_GE(window.jda.diffMonths, 0);
-            ASSERT_LE(window.jda.diffMonths, 11);
-            ASSERT_GE(window.jda.diffDays, 0);
-            ASSERT_LE(window.jda.diffDays, 29);
+            ASSERT_GE(span.months, 0);
+            ASSERT_LE(span.months, 11);
+            ASSERT_GE(span.days, 0);
+            ASSERT_LE(span.days, 29);
         }
     }
 }

@@ -2,7 +2,7 @@
 // reference date and the birthday.
 
 #include "calc/recalculation_steps.h"
-#include "tests/calc/case_helpers.h"
+#include "tests/support/typed_case.h"
 
 #include <gtest/gtest.h>
 

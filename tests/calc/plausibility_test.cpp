@@ -1,7 +1,7 @@
 // The check of a confirmed date, run as the user meets it: birthday and pay
 // start typed, then the rows.
 
-#include "tests/calc/case_helpers.h"
+#include "tests/support/typed_case.h"
 
 #include <gtest/gtest.h>
 

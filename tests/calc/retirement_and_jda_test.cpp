@@ -1,7 +1,7 @@
 // The statutory retirement age by birth year and what jdasubtraktion makes of
 // the pay start, the sum row and the retirement age.
 
-#include "tests/calc/case_helpers.h"
+#include "tests/support/typed_case.h"
 
 #include <gtest/gtest.h>
 

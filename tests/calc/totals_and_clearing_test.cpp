@@ -2,7 +2,7 @@
 // clearing a case.
 
 #include "calc/recalculation_steps.h"
-#include "tests/calc/case_helpers.h"
+#include "tests/support/typed_case.h"
 
 #include <gtest/gtest.h>
 

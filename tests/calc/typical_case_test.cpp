@@ -1,6 +1,6 @@
 // Whole cases typed entry by entry, each Enter running the recalculation.
 
-#include "tests/calc/case_helpers.h"
+#include "tests/support/typed_case.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,12 @@
-// The printed letter, checked line by line. The recorded printer operations
+// The printed letter of a plain LetterInput, checked line by line. The recorded printer operations
 // are folded into the lines as they come out of the printer: "<7000>" is a
 // move to x 7000 twips, "**...**" a bold run of text, "{...}" a setting
 // (copies, font name, size) or the end of the document.
 
 #include "calc/date_text.h"
 #include "output/letter.h"
-#include "tests/support/fakes.h"
+#include "tests/support/recording_printer.h"
+#include "tests/support/typical_letter.h"
 
 #include <gtest/gtest.h>
 
@@ -63,64 +64,21 @@ std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' ')
 
 class Letter : public ::testing::Test {
 protected:
-    testing::TestWindow window;
-    JDA& jda = window.jda;
-
-    void SetUp() override
-    {
-        // The typical case after its recalculation: born 10/03/1955, paid from
-        // 01/04/1990, military service and studies before, one period that does
-        // not count (unticked), one ticked row without a from-date.
-        jda.Datum(0).text = "10/03/1955";
-        jda.Datum(1).text = "01/04/1990";
-        setRow(1, "01/09/1980", "31/08/1983", "Wehrdienst", true, "0", "0", "3");
-        setRow(2, "01/09/1983", "31/12/1983", "Praktikum", false, "0", "4", "0");
-        setRow(3, "__/__/____", "31/12/1983", "ohne Beginn", true, "0", "0", "0");
-        setRow(4, "01/01/1984", "31/12/1985", "Studium" + blanks(53), true, "0", "0", "2");
-        setPanels(15, "15", "1", "18");
-        setPanels(16, "0", "0", "5");
-        setPanels(17, "15", "1", "23");
-        jda.Datum(30).text = "01/04/1990";
-        jda.Datum(31).text = "15/05/2008";
-        jda.Datum(32).text = "01/04/1985";
-        jda.Datum(33).text = "01/04/2010";
-        jda.Datum(34).text = "01/04/2025";
-        jda.Datum(35).text = "01/04/2035";
-        jda.Datum(38).text = "31/12/2020";
-        jda.Text(13).text = "Erreichen der Regelaltersgrenze";
-        jda.Text(5).visible = false;
-        jda.Text(6).visible = true;
-        jda.Text(7).visible = true;
-        jda.retireAgeYears = 65;
-        jda.retireAgeMonths = 9;
-        jda.Opt(0).value = true;
-        jda.Opt(1).value = false;
-    }
+    testing::RecordingPrinter printer;
+    LetterInput letter = testing::typicalLetter();
+    LetterPrinted printed;
 
     void setRow(int k, std::string from, std::string to, std::string text, bool ticked, const char* days,
-                 const char* months, const char* years)
+                const char* months, const char* years)
     {
-        jda.Datum(2 * k).text = std::move(from);
-        jda.Datum(2 * k + 1).text = std::move(to);
-        jda.Eingabe(k).text = std::move(text);
-        jda.box(k).value = ticked;
-        setPanels(k, days, months, years);
+        testing::setLetterRow(letter, k, std::move(from), std::move(to), std::move(text), ticked,
+                              {days, months, years});
     }
-    void setPanels(int r, const char* days, const char* months, const char* years)
-    {
-        jda.Tage(r).text = days;
-        jda.Monat(r).text = months;
-        jda.Jahr(r).text = years;
-    }
-    void employmentLetter()
-    {
-        jda.Opt(0).value = false;
-        jda.Opt(1).value = true;
-    }
+    void employmentLetter() { letter.jdaLetter = false; }
     std::vector<std::string> print()
     {
-        jda.Drucken_Click();
-        return printedLines(window.printer.operations);
+        printed = printLetter(letter, printer);
+        return printedLines(printer.operations);
     }
 };
 
@@ -201,9 +159,8 @@ TEST_F(Letter, JdaLetterPrintsEveryLine)
         "<1500>50-jähriges Dienstjubiläum (wird nicht erreicht) <7000>01/04/2035",
     };
     expectLines(print(), joined({head("Festsetzung Ihres Jubiläumsdienstalters"), body, foot()}));
-    EXPECT_TRUE(window.messages.shown.empty());
-    EXPECT_EQ(jda.workIndex, 15);
-    EXPECT_EQ(jda.periodRow, 1);
+    EXPECT_TRUE(printed.failure.empty());
+    EXPECT_TRUE(printed.rowsListed);
 }
 
 TEST_F(Letter, EmploymentLetterPrintsEveryLine)
@@ -229,8 +186,7 @@ TEST_F(Letter, EmploymentLetterPrintsEveryLine)
         "<9500>=========",
     };
     expectLines(print(), joined({head("Berechnung der Beschäftigungszeit"), body, foot()}));
-    EXPECT_EQ(jda.workIndex, 15);
-    EXPECT_EQ(jda.periodRow, 1);
+    EXPECT_TRUE(printed.rowsListed);
 }
 
 TEST_F(Letter, WithoutPrintedRowsTheSumLineStandsAlone)
@@ -242,11 +198,11 @@ TEST_F(Letter, WithoutPrintedRowsTheSumLineStandsAlone)
     for (const Case c : {Case{"JDA letter", false}, Case{"employment-period letter", true}}) {
         SCOPED_TRACE(c.name);
         // Both remaining rows have dates but no tick; row 3 a tick but no from-date.
-        jda.box(1).value = false;
-        jda.box(4).value = false;
+        letter.rows[0].ticked = false;
+        letter.rows[3].ticked = false;
         if (c.employment)
             employmentLetter();
-        window.printer.operations.clear();
+        printer.operations.clear();
         const auto lines = print();
         const auto heading = std::find_if(lines.begin(), lines.end(),
                                           [](const std::string& l) { return l.find("<9500>T") != std::string::npos; });
@@ -254,8 +210,7 @@ TEST_F(Letter, WithoutPrintedRowsTheSumLineStandsAlone)
         EXPECT_EQ(*(heading + 1), "");
         EXPECT_EQ(*(heading + 2), "<9500>0<10000>0<10500>5");
         EXPECT_EQ(*(heading + 3), "");
-        EXPECT_EQ(jda.workIndex, 15);
-        EXPECT_EQ(jda.periodRow, 0);
+        EXPECT_FALSE(printed.rowsListed);
     }
 }
 
@@ -276,17 +231,17 @@ TEST_F(Letter, RowsArePrintedOnlyWhenTickedWithAFromDate)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        for (int k = 1; k <= 14; ++k)
-            jda.box(k).value = false;
+        for (LetterRow& row : letter.rows)
+            row.ticked = false;
         setRow(14, c.from, c.to, "Wehrdienst", c.ticked, "0", "0", "3");
-        window.printer.operations.clear();
+        printer.operations.clear();
         const auto lines = print();
         const std::string row = "<1500>" + std::string{c.from} + "  -<3000>" + c.to + "<4500>Wehrdienst<9500>0<10000>0<10500>3";
         const bool rowPrinted = std::find(lines.begin(), lines.end(), row) != lines.end();
         const bool underlined = std::find(lines.begin(), lines.end(), "<9500>_________") != lines.end();
         EXPECT_EQ(rowPrinted, c.printed);
         EXPECT_EQ(underlined, c.printed);
-        EXPECT_EQ(jda.periodRow, c.printed ? 1 : 0);
+        EXPECT_EQ(printed.rowsListed, c.printed);
     }
 }
 
@@ -298,9 +253,9 @@ TEST_F(Letter, AgeLineSaysMonatOnlyForOneMonth)
     };
     for (const Case c : {Case{0, "0 Monaten"}, Case{1, "1 Monat"}, Case{2, "2 Monaten"}, Case{11, "11 Monaten"}}) {
         SCOPED_TRACE(c.months);
-        jda.retireAgeYears = 67;
-        jda.retireAgeMonths = static_cast<std::int16_t>(c.months);
-        window.printer.operations.clear();
+        letter.retireAgeYears = 67;
+        letter.retireAgeMonths = c.months;
+        printer.operations.clear();
         const auto lines = print();
         const std::string expected = "<1500>" + blanks(12) + "im Alter von 67 Jahren und " + c.ending;
         EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
@@ -311,14 +266,14 @@ TEST_F(Letter, NotReachedMarkFollowsTheVisibleLabels)
 {
     const bool visibility[][3] = {{false, false, false}, {true, true, true}, {false, true, false}};
     for (const auto& v : visibility) {
-        for (int i = 0; i < 3; ++i)
-            jda.Text(5 + i).visible = v[i];
-        window.printer.operations.clear();
+        for (std::size_t i = 0; i < 3; ++i)
+            letter.anniversaries[i].notReached = v[i];
+        printer.operations.clear();
         const auto lines = print();
         const char* const captions[] = {"25", "40", "50"};
-        for (int i = 0; i < 3; ++i) {
+        for (std::size_t i = 0; i < 3; ++i) {
             const std::string line = "<1500>" + std::string{captions[i]} + "-jähriges Dienstjubiläum" +
-                                     (v[i] ? " (wird nicht erreicht) " : "") + "<7000>" + jda.Datum(33 + i).text;
+                                     (v[i] ? " (wird nicht erreicht) " : "") + "<7000>" + letter.anniversaries[i].date;
             EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
         }
     }
@@ -326,8 +281,8 @@ TEST_F(Letter, NotReachedMarkFollowsTheVisibleLabels)
 
 TEST_F(Letter, EmptyResultDatesPrintAsTheMask)
 {
-    jda.Datum(32).text = std::string{emptyMask};
-    jda.Datum(38).text = std::string{emptyMask};
+    letter.jdaBegin = std::string{emptyMask};
+    letter.retirementDate = std::string{emptyMask};
     const auto lines = print();
     EXPECT_EQ(lines[24], blanks(12) + "festgesetzt auf<7000>**__/__/____**.");
     EXPECT_NE(std::find(lines.begin(), lines.end(), blanks(12) + "5. Erreichen der Regelaltersgrenze<7000>__/__/____"),
@@ -336,66 +291,8 @@ TEST_F(Letter, EmptyResultDatesPrintAsTheMask)
 
 TEST_F(Letter, LetterDateIsTodayInGermanForm)
 {
-    window.clock.day = *Date::fromYmd(2009, 1, 3);
+    letter.today = *Date::fromYmd(2009, 1, 3);
     EXPECT_EQ(print()[3], "**" + blanks(8) + "Mein Arbeitgeber**<7000>**03.01.2009**");
-}
-
-TEST_F(Letter, RefusesWithoutBirthdayOrPayStart)
-{
-    struct Case {
-        const char* name;
-        int emptied;
-    };
-    for (const Case c : {Case{"no birthday", 0}, Case{"no pay start", 1}}) {
-        testing::TestWindow fresh;
-        SCOPED_TRACE(c.name);
-        JDA& w = fresh.jda;
-        w.Datum(0).text = "10/03/1955";
-        w.Datum(1).text = "01/04/1990";
-        w.Datum(c.emptied).text = std::string{emptyMask};
-        w.Datum(29).text = "31/12/1989"; // a filled last row does not help
-        w.setFocus(w.Datum(7));
-        w.Drucken_Click();
-        EXPECT_TRUE(fresh.printer.operations.empty());
-        ASSERT_EQ(fresh.messages.shown.size(), 1u);
-        EXPECT_EQ(fresh.messages.shown[0].text, "Bitte vorher Daten eingeben");
-        EXPECT_EQ(fresh.messages.shown[0].title, "Dateneingabe fehlt");
-        EXPECT_EQ(fresh.messages.shown[0].buttons, MessageButtons::Ok);
-        EXPECT_EQ(w.focused(), &w.Datum(0));
-    }
-}
-
-TEST_F(Letter, PrintsWhenOnlyTheLastRowIsEmpty)
-{
-    // An empty to-date of row 14 is the usual case and no reason to refuse.
-    ASSERT_TRUE(jda.Datum(29).isEmptyDate());
-    print();
-    EXPECT_TRUE(window.messages.shown.empty());
-    EXPECT_EQ(window.printer.operations.back(), "enddoc");
-}
-
-TEST_F(Letter, PrinterFailureIsShownAndChangesNothing)
-{
-    window.printer.failure = "Der Brief konnte nicht gedruckt werden, weil der Drucker „Büro“ einen Fehler gemeldet hat.";
-    jda.setFocus(jda.Datum(5));
-    std::vector<Control> before = jda.controls();
-    const std::string caption = jda.formCaption;
-    print();
-    ASSERT_EQ(window.messages.shown.size(), 1u);
-    EXPECT_EQ(window.messages.shown[0].text, window.printer.failure);
-    EXPECT_EQ(window.messages.shown[0].title, "Tarvolin");
-    EXPECT_EQ(window.messages.shown[0].buttons, MessageButtons::Ok);
-    const auto& after = jda.controls();
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        SCOPED_TRACE(std::string{before[i].design->name} + "(" + std::to_string(before[i].design->index) + ")");
-        EXPECT_EQ(after[i].text, before[i].text);
-        EXPECT_EQ(after[i].visible, before[i].visible);
-        EXPECT_EQ(after[i].backColor, before[i].backColor);
-        EXPECT_EQ(after[i].fontBold, before[i].fontBold);
-        EXPECT_EQ(after[i].value, before[i].value);
-    }
-    EXPECT_EQ(jda.focused(), &jda.Datum(5));
-    EXPECT_EQ(jda.formCaption, caption);
 }
 
 } // namespace

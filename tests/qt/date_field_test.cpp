@@ -10,18 +10,6 @@ using namespace tarvolin::testing;
 
 namespace {
 
-// Birthday and pay start typed, as every real case begins.
-bool startTypicalCase(WindowFixture& f)
-{
-    if (!f.start())
-        return false;
-    f.type(QStringLiteral("10031955"));
-    f.enter();
-    f.type(QStringLiteral("01041990"));
-    f.enter();
-    return f.jda().Datum(32).text == "01/04/1990";
-}
-
 void clearField(QWidget* field)
 {
     QTest::keyClick(field, Qt::Key_Home);
@@ -66,7 +54,7 @@ void DateFieldTest::maskAndEnter()
     QFETCH(QString, afterEnter);
 
     WindowFixture f;
-    QVERIFY(startTypicalCase(f));
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
     const std::string periodsBefore = f.jda().Jahr(17).text + "/" + f.jda().Tage(2).text;
     auto& field = f.widgetAs<QLineEdit>("Datum", index);
     f.click(&field);
@@ -101,7 +89,7 @@ void DateFieldTest::typingLandsOnFirstBlank()
     QFETCH(QString, after);
 
     WindowFixture f;
-    QVERIFY(startTypicalCase(f));
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
     auto& field = f.widgetAs<QLineEdit>("Datum", 6);
     f.click(&field);
     f.type(before);
@@ -116,7 +104,7 @@ void DateFieldTest::typingLandsOnFirstBlank()
 void DateFieldTest::boldFollowsFocus()
 {
     WindowFixture f;
-    QVERIFY(startTypicalCase(f));
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
     QWidget* d25 = f.widget("Datum", 25);
     QWidget* d26 = f.widget("Datum", 26);
     f.click(d25);
@@ -131,7 +119,7 @@ void DateFieldTest::boldFollowsFocus()
 void DateFieldTest::tabMovesModelFocus()
 {
     WindowFixture f;
-    QVERIFY(startTypicalCase(f));
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
     QCOMPARE(f.focus(), f.widget("Datum", 2));
     QVERIFY(f.widget("Datum", 2)->font().bold());
     f.tab();
@@ -151,7 +139,7 @@ void DateFieldTest::tabMovesModelFocus()
 void DateFieldTest::resultFieldsTakeNoTyping()
 {
     WindowFixture f;
-    QVERIFY(startTypicalCase(f));
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
     auto& jdaBegin = f.widgetAs<QLineEdit>("Datum", 32);
     f.click(&jdaBegin);
     f.type(QStringLiteral("0202"));

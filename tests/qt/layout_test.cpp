@@ -28,7 +28,7 @@ std::vector<Drawn> visibleControls(WindowFixture& f)
     QWidget* panel = f.widget("Aufkleber");
     const QRect panelRect = panel->isVisible() ? panel->geometry() : QRect{};
     std::vector<Drawn> drawn;
-    for (const ControlSpec& design : controlTable) {
+    for (const ControlDesign& design : controlTable) {
         if (design.kind == ControlKind::Image || design.kind == ControlKind::PictureBox)
             continue;
         QWidget* w = f.widget(design.name, design.index);
@@ -136,7 +136,7 @@ void LayoutTest::inputsAndResultsHaveGermanNames()
     WindowFixture f;
     QSet<QString> names;
     QStringList missing;
-    for (const ControlSpec& design : controlTable) {
+    for (const ControlDesign& design : controlTable) {
         const bool input = design.kind == ControlKind::DateField || design.kind == ControlKind::TextBox
                            || design.kind == ControlKind::Check || design.kind == ControlKind::Option
                            || design.kind == ControlKind::Button;
@@ -146,8 +146,7 @@ void LayoutTest::inputsAndResultsHaveGermanNames()
             continue;
         const QString name = f.widget(design.name, design.index)->accessibleName();
         if (name.isEmpty() || names.contains(name))
-            missing << QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()))
-                           + QStringLiteral("(%1) \"%2\"").arg(design.index).arg(name);
+            missing << QString::fromStdString(controlName(design)) + QStringLiteral(" \"%1\"").arg(name);
         names.insert(name);
     }
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing or repeated: ") + missing.join(", ")));

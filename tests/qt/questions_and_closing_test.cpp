@@ -14,21 +14,6 @@ using namespace tarvolin::testing;
 
 namespace {
 
-bool startTypicalCase(WindowFixture& f)
-{
-    if (!f.start())
-        return false;
-    f.type(QStringLiteral("10031955"));
-    f.enter();
-    f.type(QStringLiteral("01041990"));
-    f.enter();
-    f.type(QStringLiteral("01091980"));
-    f.enter();
-    f.type(QStringLiteral("31081983"));
-    f.enter();
-    return f.jda().Datum(32).text == "01/04/1987";
-}
-
 qint64 entriesFileSize() { return QFileInfo{QStringLiteral("jda.txt")}.size(); }
 
 } // namespace
@@ -59,7 +44,7 @@ void QuestionsAndClosingTest::deleteAllQuestion()
     QFETCH(QString, payStartAfter);
 
     WindowFixture f;
-    QVERIFY(startTypicalCase(f));
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::With));
     QWidget* birthday = f.widget("Datum", 0);
     f.click(birthday);
     QCOMPARE(f.focus(), birthday);
@@ -101,7 +86,7 @@ void QuestionsAndClosingTest::deleteAllQuestion()
 void QuestionsAndClosingTest::closeButtonSavesAndEnds()
 {
     WindowFixture f;
-    QVERIFY(startTypicalCase(f));
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::With));
     QCOMPARE(entriesFileSize(), 0);
     QSignalSpy unloaded{f.window.get(), &MainWindow::unloaded};
     f.click(f.widget("Schließen"));
@@ -114,7 +99,7 @@ void QuestionsAndClosingTest::closeButtonSavesAndEnds()
 void QuestionsAndClosingTest::closeBoxEndsWithoutSaving()
 {
     WindowFixture f;
-    QVERIFY(startTypicalCase(f));
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::With));
     QSignalSpy unloaded{f.window.get(), &MainWindow::unloaded};
     QVERIFY(f.window->close());
     QCOMPARE(unloaded.count(), 1);

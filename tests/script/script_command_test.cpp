@@ -13,10 +13,7 @@ using Status = ScriptLine::Status;
 
 std::string controlOf(const ScriptLine& l)
 {
-    if (l.slot < 0)
-        return "";
-    const ControlSpec& s = controlTable[static_cast<std::size_t>(l.slot)];
-    return std::string{s.name} + (s.index >= 0 ? "(" + std::to_string(s.index) + ")" : "");
+    return l.slot < 0 ? "" : controlName(controlTable[static_cast<std::size_t>(l.slot)]);
 }
 
 TEST(ScriptLines, SkippedLines)
@@ -32,7 +29,7 @@ TEST(ScriptLines, Commands)
         ScriptCommand command;
         const char* control;
         std::string text;
-        ScriptKey key = ScriptKey::Character;
+        Key key = Key::Character;
         bool pressEnter = false;
     };
     const Row rows[] = {
@@ -47,14 +44,14 @@ TEST(ScriptLines, Commands)
         {"type Eingabe(3)  zwei  Blanks ", ScriptCommand::Type, "Eingabe(3)", " zwei  Blanks "},
         {"type Eingabe(3) ", ScriptCommand::Type, "Eingabe(3)", ""},
         {"type Eingabe(1) Grundwehrdienst in Köln", ScriptCommand::Type, "Eingabe(1)", "Grundwehrdienst in Köln"},
-        {"key Eingabe(1) Enter", ScriptCommand::Key, "Eingabe(1)", "", ScriptKey::Enter},
-        {"key Datum(4) Backspace", ScriptCommand::Key, "Datum(4)", "", ScriptKey::Backspace},
+        {"key Eingabe(1) Enter", ScriptCommand::Key, "Eingabe(1)", "", Key::Enter},
+        {"key Datum(4) Backspace", ScriptCommand::Key, "Datum(4)", "", Key::Backspace},
         {"key Eingabe(2) ä", ScriptCommand::Key, "Eingabe(2)", "ä"},
         {"key Eingabe(2)  ", ScriptCommand::Key, "Eingabe(2)", " "},
-        {"enter Datum(0)", ScriptCommand::Key, "Datum(0)", "", ScriptKey::Enter},
-        {"date 5 01/09/1980", ScriptCommand::Type, "Datum(5)", "01/09/1980", ScriptKey::Character, true},
-        {"date 0 clear", ScriptCommand::Type, "Datum(0)", "__/__/____", ScriptKey::Character, true},
-        {"date 38 10/12/2020", ScriptCommand::Type, "Datum(38)", "10/12/2020", ScriptKey::Character, true},
+        {"enter Datum(0)", ScriptCommand::Key, "Datum(0)", "", Key::Enter},
+        {"date 5 01/09/1980", ScriptCommand::Type, "Datum(5)", "01/09/1980", Key::Character, true},
+        {"date 0 clear", ScriptCommand::Type, "Datum(0)", "__/__/____", Key::Character, true},
+        {"date 38 10/12/2020", ScriptCommand::Type, "Datum(38)", "10/12/2020", Key::Character, true},
         {"click box(14)", ScriptCommand::Click, "box(14)", ""},
         {"click Opt(1)", ScriptCommand::Click, "Opt(1)", ""},
         {"click Label7", ScriptCommand::Click, "Label7", ""},

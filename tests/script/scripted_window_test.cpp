@@ -1,5 +1,5 @@
-// The scripted window as a whole: runs, exit statuses, the printed platform
-// and where typing lands in a description box.
+// The scripted window as a whole: runs, exit statuses and the printed
+// platform. (Where typing lands is the dispatcher's: tests/window/dispatcher_test.cpp.)
 
 #include "script/script_platform.h"
 #include "script/script_runner.h"
@@ -107,94 +107,6 @@ TEST_F(ScriptRuns, SchließenSavesAndTheNextStartReadsIt)
 TEST(ScriptFiles, AScriptThatCannotBeReadIsAnError)
 {
     EXPECT_EQ(runScriptFile("/nonexistent/tarvolin.script"), 2);
-}
-
-// Where typing lands in a description box.
-class Typing : public InEmptyFolder {
-protected:
-    void SetUp() override
-    {
-        InEmptyFolder::SetUp();
-        ASSERT_EQ(window.run(parseScriptLine("start")), "");
-        jda = window.window();
-    }
-    void line(const std::string& text)
-    {
-        const ScriptLine l = parseScriptLine(text);
-        ASSERT_EQ(l.status, ScriptLine::Status::Command) << text << ": " << l.error;
-        ASSERT_EQ(window.run(l), "") << text;
-    }
-    std::ostringstream out;
-    ScriptedWindow window{out};
-    JDA* jda = nullptr;
-};
-
-TEST_F(Typing, AfterTheLastNonBlankCharacterOnFocus)
-{
-    struct Row {
-        const char* name;
-        std::string before;
-        const char* script;
-        std::string after;
-    };
-    const std::string blanks57(57, ' ');
-    const Row rows[] = {
-        {"empty box", "", "type Eingabe(3) Köln", "Köln"},
-        {"restored with trailing blanks", "Abc" + blanks57, "type Eingabe(3) de", "Abcde" + blanks57},
-        {"Backspace takes the last non-blank", "Abc" + blanks57, "key Eingabe(3) Backspace", "Ab" + blanks57},
-        {"Backspace in an empty box", "", "key Eingabe(3) Backspace", ""},
-        {"Backspace over an umlaut", "Köln", "key Eingabe(3) Backspace", "Köl"},
-        {"Backspace with only blanks", "   ", "key Eingabe(3) Backspace", "   "},
-        {"Enter inserts nothing", "Abc", "key Eingabe(3) Enter", "Abc"},
-        {"a blank key", "Abc", "key Eingabe(3)  ", "Abc "},
-        {"leading blanks stay", "  Abc  ", "type Eingabe(3) d", "  Abcd  "},
-        {"a full box takes nothing", std::string(60, 'x'), "type Eingabe(3) yz", std::string(60, 'x')},
-    };
-    for (const Row& r : rows) {
-        line("focus Datum(0)");
-        jda->Eingabe(3).text = r.before;
-        line(r.script);
-        EXPECT_EQ(jda->Eingabe(3).text, r.after) << r.name;
-    }
-}
-
-TEST_F(Typing, TheCursorMovesOnWithTheTyping)
-{
-    line("type Eingabe(2) Abc");
-    line("key Eingabe(2) Backspace");
-    line("type Eingabe(2) x y");
-    EXPECT_EQ(jda->Eingabe(2).text, "Abx y");
-    EXPECT_EQ(window.cursorPosition(), 5u);
-    // Blanks typed at the end stay where they were typed.
-    line("type Eingabe(2)   ");
-    line("type Eingabe(2) z");
-    EXPECT_EQ(jda->Eingabe(2).text, "Abx y  z");
-}
-
-TEST_F(Typing, ATextChangedByTheProgramPutsTheCursorAfterItsLastNonBlank)
-{
-    line("type Eingabe(1) Wehrdienst");
-    jda->Eingabe(2).text = "Studium";
-    // The row move leaves the focus in Eingabe(1) but gives it row 2's text,
-    // padded to 60 by the buffer.
-    line("click ab(1)");
-    EXPECT_EQ(jda->Eingabe(1).text, "Studium" + std::string(53, ' '));
-    line("type Eingabe(1)  Bonn");
-    EXPECT_EQ(jda->Eingabe(1).text, "Studium Bonn" + std::string(53, ' '));
-    EXPECT_EQ(jda->Eingabe(2).text, "Wehrdienst");
-}
-
-TEST_F(Typing, ADateFieldTakesTheTypedTextAndRaisesItsKeys)
-{
-    line("today 15/05/2008");
-    line("type Datum(5) 12/03/____");
-    EXPECT_EQ(jda->Datum(5).text, "12/03/____");
-    EXPECT_EQ(jda->currentIndex, 5);
-    EXPECT_EQ(jda->Datum(31).text, "__/__/____"); // no Enter, no recalculation
-    line("key Datum(5) 1");
-    EXPECT_EQ(jda->Datum(5).text, "12/03/____");
-    line("enter Datum(5)");
-    EXPECT_EQ(jda->Datum(5).text, "__/__/____");
 }
 
 TEST(ScriptPlatform, PrinterOperationsAsLines)

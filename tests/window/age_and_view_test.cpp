@@ -1,6 +1,6 @@
 // Stepping the retirement age, and the two views of the window.
 
-#include "tests/window/window_case.h"
+#include "tests/support/typed_case.h"
 
 #include <gtest/gtest.h>
 

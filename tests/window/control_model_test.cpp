@@ -34,7 +34,7 @@ TEST(ControlTable, ArraysHaveTheirIndexesAndTheirGaps)
 TEST(ControlTable, NamesAndIndexesAreUnique)
 {
     std::set<std::pair<std::string, int>> seen;
-    for (const ControlSpec& s : controlTable)
+    for (const ControlDesign& s : controlTable)
         EXPECT_TRUE(seen.emplace(std::string{s.name}, s.index).second) << s.name << s.index;
 }
 

@@ -1,6 +1,6 @@
 // Enter in the date fields, the keys of the description boxes and the row ticks.
 
-#include "tests/window/window_case.h"
+#include "tests/support/typed_case.h"
 
 #include <gtest/gtest.h>
 

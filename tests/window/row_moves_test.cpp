@@ -1,6 +1,6 @@
 // The buttons ab and auf exchange a period row with its neighbour.
 
-#include "tests/window/window_case.h"
+#include "tests/support/typed_case.h"
 
 #include <gtest/gtest.h>
 

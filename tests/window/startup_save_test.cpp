@@ -2,7 +2,7 @@
 // saves nothing; a save that fails keeps the old file and the window.
 
 #include "tests/window/startup_case.h"
-#include "tests/window/window_case.h"
+#include "tests/support/typed_case.h"
 #include "output/entries_file.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Form_Load: the blank start, the restored start and what the file may hold.
 
 #include "tests/window/startup_case.h"
-#include "tests/window/window_case.h"
+#include "tests/support/typed_case.h"
 
 #include <gtest/gtest.h>
 

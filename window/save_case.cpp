@@ -1,4 +1,4 @@
-#include "output/entries_save.h"
+#include "window/save_case.h"
 
 #include "calc/fixed_text.h"
 #include "output/entries_file.h"

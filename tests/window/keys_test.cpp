@@ -1,13 +1,13 @@
 // Characters and their key codes.
 
-#include "script/keys.h"
+#include "window/keys.h"
 
 #include <gtest/gtest.h>
 
 namespace tarvolin {
 namespace {
 
-TEST(Keys, CharactersOfAText)
+TEST(KeyCodes, CharactersOfAText)
 {
     struct Row {
         const char* text;
@@ -26,14 +26,14 @@ TEST(Keys, CharactersOfAText)
     }
 }
 
-TEST(Keys, TextsThatAreNoUtf8)
+TEST(KeyCodes, TextsThatAreNoUtf8)
 {
     for (const char* text : {"K\xF6ln", "\xC3", "\xC0\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
                              "\x80", "ab\xC3(", "\xF8\x88\x80\x80\x80"})
         EXPECT_FALSE(splitCharacters(text)) << ::testing::PrintToString(std::string{text});
 }
 
-TEST(Keys, CodesFromTheWindowsCodePage)
+TEST(KeyCodes, CodesFromTheWindowsCodePage)
 {
     struct Row {
         const char* character;

@@ -1,3 +1,6 @@
+// dateispeichern: what the window holds becomes the record of jda.txt, byte
+// for byte, and a save that fails says what and where.
+
 #include "output/saved_entries.h"
 #include "tests/output/scratch_folder.h"
 #include "tests/support/fakes.h"
@@ -17,9 +20,9 @@ Bytes slice(const Bytes& b, std::size_t offset, std::size_t length)
     return Bytes(b.begin() + static_cast<std::ptrdiff_t>(offset), b.begin() + static_cast<std::ptrdiff_t>(offset + length));
 }
 
-// The window of the worked example: 67 years 4 months, born 14/03/1958, no
-// pay start, only row 1 ticked, the employment-period view chosen.
-void workedExample(JDA& w)
+// Born 14/03/1958, 67 years 4 months, no pay start, only row 1 ticked, the
+// employment-period view chosen.
+void bornIn1958WithoutPayStart(JDA& w)
 {
     w.retireAgeYears = 67;
     w.retireAgeMonths = 4;
@@ -29,11 +32,11 @@ void workedExample(JDA& w)
     w.Opt(1).value = true;
 }
 
-TEST(Dateispeichern, TheWorkedExampleByteForByte)
+TEST(Dateispeichern, AWholeRecordByteForByte)
 {
     ScratchFolder scratch;
     TestWindow t;
-    workedExample(t.jda);
+    bornIn1958WithoutPayStart(t.jda);
     t.jda.entriesPath = scratch.entries();
     t.jda.dateispeichern();
 
@@ -95,7 +98,7 @@ TEST(Dateispeichern, WhatEachControlBecomes)
     for (const Row& r : rows) {
         ScratchFolder scratch;
         TestWindow t;
-        workedExample(t.jda);
+        bornIn1958WithoutPayStart(t.jda);
         t.jda.entriesPath = scratch.entries();
         r.set(t.jda);
         t.jda.dateispeichern();
@@ -109,7 +112,7 @@ TEST(Dateispeichern, AFailedSaveSaysWhatAndWhere)
 {
     ScratchFolder scratch;
     TestWindow t;
-    workedExample(t.jda);
+    bornIn1958WithoutPayStart(t.jda);
     t.jda.entriesPath = scratch.path() / "kein Ordner" / "jda.txt";
     t.jda.dateispeichern();
     ASSERT_EQ(t.messages.shown.size(), 1u);

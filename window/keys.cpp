@@ -1,4 +1,6 @@
-#include "script/keys.h"
+#include "window/keys.h"
+
+#include "calc/fixed_text.h"
 
 #include <array>
 
@@ -79,5 +81,9 @@ std::int16_t keyCodeOf(std::string_view character)
             return static_cast<std::int16_t>(0x80 + i);
     return questionMark;
 }
+
+std::string_view textBeforeTypingPlace(std::string_view text) { return trimmedRight(text); }
+
+std::size_t typingPlace(std::string_view text) { return characterCount(textBeforeTypingPlace(text)); }
 
 } // namespace tarvolin

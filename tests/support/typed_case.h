@@ -1,13 +1,38 @@
 #pragma once
-// A window driven through its handlers, as the user drives it: a date typed
-// into a field and confirmed with Enter, a row filled, a case set up.
+// Driving a window the way a user types a case, for the core's tests, and
+// how its rows and its focus read. Two ways in:
+//   typeAndEnter  the field gets the focus and shows the text, then Enter
+//                 goes to its key handler (Datum_KeyPress), as typing does;
+//   type/confirm  the recalculation that Enter starts for a usable date runs
+//                 directly, without the key handler and without a focus move.
 
+#include "calc/date_text.h"
 #include "tests/support/fakes.h"
 
 #include <string>
 #include <string_view>
 
 namespace tarvolin::testing {
+
+// What Enter on a complete date does: name the entry, set the statutory
+// retirement age for a birthday, recalculate.
+inline void confirm(JDA& jda, int i)
+{
+    jda.currentIndex = static_cast<std::int16_t>(i);
+    jda.currentRow = static_cast<std::int16_t>(i < 2 ? 0 : i / 2);
+    jda.lastIndex = static_cast<std::int16_t>(i);
+    if (i == 0) {
+        jda.inrente();
+        jda.inrentei();
+    }
+    jda.verarbeiten();
+}
+
+inline void type(JDA& jda, int i, const std::string& text)
+{
+    jda.Datum(i).text = text;
+    confirm(jda, i);
+}
 
 inline void pressKey(JDA& w, int i, std::int16_t code)
 {
@@ -49,9 +74,7 @@ inline std::string rowShown(JDA& w, int row)
 inline std::string focusedName(JDA& w)
 {
     const Control* c = w.focused();
-    if (c == nullptr)
-        return "";
-    return std::string{c->design->name} + (c->design->index >= 0 ? "(" + std::to_string(c->design->index) + ")" : "");
+    return c == nullptr ? "" : controlName(*c->design);
 }
 
 } // namespace tarvolin::testing

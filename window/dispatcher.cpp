@@ -1,0 +1,207 @@
+#include "window/dispatcher.h"
+
+#include "calc/fixed_text.h"
+
+#include <array>
+
+namespace tarvolin {
+
+namespace {
+
+// Which handler a click on a control runs. Adding a button to the window is
+// its row in the control table, its handler in JDA and its row here.
+struct ClickRow {
+    std::string_view control;
+    void (*run)(JDA& window, Control& clicked);
+};
+
+constexpr std::array<ClickRow, 16> clickRows{{
+    {"box",
+     [](JDA& w, Control& c) {
+         c.value = !c.value;
+         w.box_Click(c.design->index, c.value ? True : False);
+     }},
+    {"Opt", [](JDA& w, Control& c) { w.selectOpt(c.design->index); }},
+    {"ab", [](JDA& w, Control& c) { w.ab_Click(c.design->index); }},
+    {"auf", [](JDA& w, Control& c) { w.auf_Click(c.design->index); }},
+    {"Drucken", [](JDA& w, Control&) { w.Drucken_Click(); }},
+    {"Schließen", [](JDA& w, Control&) { w.Schließen_Click(); }},
+    {"Hilfe", [](JDA& w, Control&) { w.Hilfe_Click(); }},
+    {"Hilfetexte", [](JDA& w, Control&) { w.Hilfetexte_Click(); }},
+    {"SSCommand1", [](JDA& w, Control&) { w.SSCommand1_Click(); }},
+    {"SSCommand2", [](JDA& w, Control&) { w.SSCommand2_Click(); }},
+    {"Altern", [](JDA& w, Control&) { w.Altern_Click(); }},
+    {"jünger", [](JDA& w, Control&) { w.jünger_Click(); }},
+    {"mehr", [](JDA& w, Control&) { w.mehr_Click(); }},
+    {"weniger", [](JDA& w, Control&) { w.weniger_Click(); }},
+    {"Label4", [](JDA& w, Control&) { w.Label4_Click(); }},
+    {"Label7", [](JDA& w, Control&) { w.Label7_Click(); }},
+}};
+
+constexpr const ClickRow* clickRowOf(std::string_view control)
+{
+    for (const ClickRow& row : clickRows)
+        if (row.control == control)
+            return &row;
+    return nullptr;
+}
+
+// Every control the table marks clickable has its handler here, and every
+// row here belongs to a clickable control.
+constexpr bool clicksMatchTheTable()
+{
+    for (const ControlDesign& d : controlTable)
+        if ((clickRowOf(d.name) != nullptr) != d.clickable)
+            return false;
+    for (const ClickRow& row : clickRows) {
+        bool found = false;
+        for (const ControlDesign& d : controlTable)
+            found = found || (d.name == row.control && d.clickable);
+        if (!found)
+            return false;
+    }
+    return true;
+}
+static_assert(clicksMatchTheTable(), "a clickable control without a click handler, or a handler without its control");
+
+std::int16_t codeOf(Key key, std::string_view character)
+{
+    return key == Key::Enter ? enterCode : key == Key::Backspace ? backspaceCode : keyCodeOf(character);
+}
+
+// Byte offset of the character at a position (in characters) of a UTF-8 text.
+std::size_t byteOffset(std::string_view text, std::size_t position)
+{
+    return firstCharacters(text, position).size();
+}
+
+} // namespace
+
+Dispatcher::Dispatcher(JDA& window) : window_{window} {}
+
+bool Dispatcher::takesKeys(const ControlDesign& design)
+{
+    return design.kind == ControlKind::DateField || design.kind == ControlKind::TextBox;
+}
+
+bool Dispatcher::takesClick(const ControlDesign& design) { return design.clickable; }
+
+void Dispatcher::windowUnloaded()
+{
+    open_ = false;
+    cursor_ = {};
+}
+
+void Dispatcher::focus(Control& control)
+{
+    if (!open_)
+        return;
+    window_.setFocus(control);
+    followFocus();
+}
+
+void Dispatcher::click(Control& control)
+{
+    if (!open_)
+        return;
+    if (const ClickRow* row = clickRowOf(control.design->name))
+        row->run(window_, control);
+    followFocus();
+}
+
+std::int16_t Dispatcher::keyPress(Control& control, std::int16_t code)
+{
+    if (!open_ || !takesKeys(*control.design))
+        return 0;
+    focus(control);
+    return handleKey(control, code);
+}
+
+void Dispatcher::type(Control& control, std::string_view text)
+{
+    if (!open_ || !takesKeys(*control.design))
+        return;
+    focus(control);
+    if (control.design->kind == ControlKind::DateField) {
+        // Each key raises the handler; the field itself takes the characters
+        // into its mask, so that afterwards it shows the text typed.
+        for (const char c : text) {
+            handleKey(control, static_cast<std::int16_t>(static_cast<unsigned char>(c)));
+            if (!open_)
+                return;
+        }
+        control.text = std::string{text};
+        return;
+    }
+    const auto characters = splitCharacters(text);
+    if (!characters)
+        return;
+    for (const std::string_view character : *characters) {
+        descriptionKey(control, Key::Character, character);
+        if (!open_)
+            return;
+    }
+}
+
+void Dispatcher::key(Control& control, Key key, std::string_view character)
+{
+    if (!open_ || !takesKeys(*control.design))
+        return;
+    focus(control);
+    if (control.design->kind == ControlKind::DateField)
+        handleKey(control, codeOf(key, character));
+    else
+        descriptionKey(control, key, character);
+}
+
+std::int16_t Dispatcher::handleKey(Control& control, std::int16_t code)
+{
+    if (control.design->kind == ControlKind::DateField)
+        window_.Datum_KeyPress(control.design->index, code);
+    else
+        window_.Eingabe_KeyPress(control.design->index, code);
+    followFocus();
+    return code;
+}
+
+// A key in a description box: the handler sees it first and may discard it
+// (code 0); otherwise a character goes in at the cursor and Backspace takes
+// the character before the cursor away. Enter puts nothing into the
+// single-line box.
+void Dispatcher::descriptionKey(Control& box, Key key, std::string_view character)
+{
+    const std::int16_t code = handleKey(box, codeOf(key, character));
+    if (code == 0 || key == Key::Enter || !open_)
+        return;
+
+    const int slot = window_.slotOf(box);
+    // A box that lost the focus to the handler keeps no cursor of ours; the
+    // key lands where a newly focused box would put it.
+    std::size_t position = cursor_.slot == slot ? cursor_.position : typingPlace(box.text);
+    if (key == Key::Backspace) {
+        if (position == 0)
+            return;
+        const std::size_t from = byteOffset(box.text, position - 1);
+        box.text.erase(from, byteOffset(box.text, position) - from);
+        --position;
+    } else {
+        box.text.insert(byteOffset(box.text, position), character);
+        ++position;
+    }
+    if (cursor_.slot == slot)
+        cursor_ = {slot, position, box.text};
+}
+
+void Dispatcher::followFocus()
+{
+    Control* f = open_ ? window_.focused() : nullptr;
+    if (f == nullptr || f->design->kind != ControlKind::TextBox) {
+        cursor_ = {};
+        return;
+    }
+    const int slot = window_.slotOf(*f);
+    if (slot != cursor_.slot || f->text != cursor_.knownText)
+        cursor_ = {slot, typingPlace(f->text), f->text};
+}
+
+} // namespace tarvolin
