@@ -11,6 +11,7 @@
 #include "calc/recalculation_steps.h"
 #include "window/jda.h"
 
+#include <chrono>
 #include <string>
 
 namespace tarvolin {
@@ -53,15 +54,19 @@ void monthsToQuarterEnd(JDA& window, const NoticeTier& rule)
     mark(window, rule.tier == 6 && !protectedFromNotice ? 5 : rule.tier);
 }
 
-// Months of 31 days end on the 31st, February always on the 28th, the others on the 30th.
-void moveToMonthEnd(Control& dateField)
+// Months of 31 days end on the 31st, the others on the 30th, February on the
+// 28th, or on the 29th in a leap year where the real last day is asked for.
+void moveToMonthEnd(Control& dateField, bool realLastDay)
 {
     std::string& text = dateField.text;
     if (text.size() < 8)
         return;
-    const int lastDay = commonMonthLength(textMonth(text));
+    const int month = textMonth(text);
+    int lastDay = commonMonthLength(month);
     if (lastDay == 0)
         return;
+    if (realLastDay && month == 2 && std::chrono::year{textYear(text)}.is_leap())
+        lastDay = 29;
     text = std::to_string(lastDay) + text.substr(text.size() - 8);
 }
 } // namespace
@@ -86,10 +91,14 @@ void fillNoticePeriod(JDA& window)
             sixWeeksToQuarterEnd(window, m, y);
         else
             monthsToQuarterEnd(window, *rule);
-        // Every tier but the six weeks ends at a month's end.
+        // Every tier but the six weeks ends at a month's end. The end date is
+        // the month's real last day: a notice "zum Monatsschluss" in February
+        // 2028 takes effect on 29/02/2028, and the 28th would end the
+        // employment a day early. The last notice day keeps 28/02 in every
+        // year (March 2028 gives 28/02/2028): it errs to the earlier side.
         if (rule->tier != 1) {
-            moveToMonthEnd(window.Datum(36));
-            moveToMonthEnd(window.Datum(37));
+            moveToMonthEnd(window.Datum(36), false);
+            moveToMonthEnd(window.Datum(37), true);
         }
     }
 

@@ -68,9 +68,11 @@ void restoreSavedCase(JDA& w, const SavedEntries& saved)
     }
     for (int k = 1; k <= 14; ++k) {
         const auto row = static_cast<std::size_t>(k - 1);
-        // A zero byte may have ended the stored text early; the box always
-        // holds the field's 60 characters.
-        w.Eingabe(k).text = fitted(saved.descriptions[row], savedDescriptionWidth);
+        // The box gets the stored text as it is: all 60 characters of the
+        // field, trailing blanks included, or the characters before a zero
+        // byte that ended it early ("Vor", zero, "Nach" gives "Vor"), not
+        // padded. A short file's missing descriptions read as empty texts.
+        w.Eingabe(k).text = saved.descriptions[row];
         w.setBox(k, saved.rowFlags[row] != 0);
         w.Zähler(k).text = std::to_string(60 - characterCount(trimmed(w.Eingabe(k).text)));
     }

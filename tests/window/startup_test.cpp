@@ -2,6 +2,7 @@
 
 #include "tests/window/startup_case.h"
 #include "tests/support/typed_case.h"
+#include "window/dispatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -250,12 +251,33 @@ TEST(StartUp, AHundredByteFileRestoresWhatItHolds)
     EXPECT_EQ(w.Datum(2).text, "01/09/1980");
     EXPECT_EQ(w.Datum(9).text, mask);
     for (int k = 1; k <= 14; ++k) {
-        EXPECT_EQ(w.Eingabe(k).text, std::string(60, ' ')) << k;
+        EXPECT_EQ(w.Eingabe(k).text, "") << k << ": a description the file does not hold is an empty text";
+        EXPECT_EQ(w.Zähler(k).text, "60") << k;
         EXPECT_FALSE(w.box(k).value) << k;
     }
     EXPECT_EQ(w.Alter().text, "65");
     EXPECT_EQ(w.month().text, "0");
     EXPECT_EQ(std::filesystem::file_size(scratch.entries()), 100u) << "reading changes nothing";
+}
+
+// A zero byte ends a stored description: the box holds exactly the characters
+// before it, not padded, so that typing and the letter go on right after
+// them. A description without a zero byte keeps all 60 characters.
+TEST(StartUp, AZeroByteEndsARestoredDescription)
+{
+    ScratchFolder scratch;
+    std::vector<unsigned char> bytes = recordBytes(savedCase());
+    const std::string stored = std::string{"Vor"} + '\0' + "Nach" + std::string(52, ' ');
+    std::copy(stored.begin(), stored.end(), bytes.begin() + offsetDescriptions + savedDescriptionWidth);
+    writeFile(scratch.entries(), bytes);
+    TestWindow t;
+    t.jda.Form_Load();
+    EXPECT_EQ(t.jda.Eingabe(2).text, "Vor");
+    EXPECT_EQ(t.jda.Zähler(2).text, "57");
+    EXPECT_EQ(t.jda.Eingabe(1).text, "Grundwehrdienst" + std::string(45, ' '));
+    Dispatcher typing{t.jda};
+    typing.type(t.jda.Eingabe(2), " und danach");
+    EXPECT_EQ(t.jda.Eingabe(2).text, "Vor und danach");
 }
 
 } // namespace
