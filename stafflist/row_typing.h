@@ -22,6 +22,7 @@ struct TypedPeriod {
     std::optional<Date> to;
     std::string description; // typed into the row's box as it is (at most 60 characters are typed)
     bool counted = true;     // the row's tick (öD); an unticked row gets one click on its tick
+    friend bool operator==(const TypedPeriod&, const TypedPeriod&) = default;
 };
 
 // What is typed for one employee. Only the values present are typed.
@@ -33,8 +34,10 @@ struct TypedCase {
     struct Age {
         int years;  // 55 to 70
         int months; // 0 to 11
+        friend bool operator==(const Age&, const Age&) = default;
     };
     std::optional<Age> retirementAge;
+    friend bool operator==(const TypedCase&, const TypedCase&) = default;
 };
 
 // A typed date that the window emptied on its Enter: refused with a message of
