@@ -38,6 +38,9 @@ public:
     std::string_view field(std::size_t line, std::size_t column) const;
     // The row of the list a shown line comes from.
     std::size_t source(std::size_t line) const { return sources_[order_[line]]; }
+    // What stays with a line whatever the order: its place in the list's own
+    // order.
+    std::size_t identity(std::size_t line) const { return order_[line]; }
 
     // Orders the lines by a column: dates as dates, numbers and ages (66/2)
     // as numbers, texts as nameKey folds them; empty cells last. Lines alike

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,6 +68,11 @@ void copyWindowState(JDA& to, const JDA& from);
 // Types the case into a window that has just made its blank start; the
 // window's own platform answers its message boxes.
 TypingOutcome typeCase(JDA& window, const TypedCase& typedCase);
+
+// One employee's case opened in a window as the list computes it: the blank
+// start, then the typing. The window keeps its case in `folder` (Schließen
+// saves jda.txt there); nothing is read from any jda.txt.
+TypingOutcome openCase(JDA& window, const std::filesystem::path& folder, const TypedCase& typedCase);
 
 // The typing steps, for a driver that types more than one case's worth, for
 // instance a window that opens one employee of the list.
