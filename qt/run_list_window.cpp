@@ -49,7 +49,10 @@ int runListWindow(int argc, char** argv, const std::string& file)
     const QString caseFolder =
         QDir{QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)}.filePath(QStringLiteral("Personalliste"));
     SystemClock clock;
-    QSettings settings;
+    // Window size, column widths, year and folder: ~/.config/Tarvolin/Personalliste.conf.
+    QSettings settings{QDir{QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)}.filePath(
+                           QStringLiteral("Personalliste.conf")),
+                       QSettings::IniFormat};
     StaffListWindow window{clock, settings, caseFolder};
     window.show();
     if (!file.empty()) {
