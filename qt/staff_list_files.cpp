@@ -4,6 +4,7 @@
 
 #include "qt/staff_list_window.h"
 
+#include "qt/background_job.h"
 #include "qt/case_window.h"
 #include "qt/frozen_table_view.h"
 #include "qt/staff_list_pdf.h"
@@ -13,6 +14,7 @@
 #include "stafflist/csv_sink.h"
 #include "stafflist/staff_table.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -176,24 +178,47 @@ void StaffListWindow::choosePdf()
                                         QStringLiteral(".pdf"));
     if (path.isEmpty())
         return;
-    if (const QString e = savePdf(path); !e.isEmpty())
-        complain(e);
-    else
-        statusText_->setText(QStringLiteral("Gespeichert: „%1“").arg(path));
+    startJob(QStringLiteral("„%1“ wird geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
+             [table = shownTable(), file = path.toStdString()] { return q(writeStaffListPdf(table, file)); });
 }
 
 void StaffListWindow::print()
 {
     if (model_->list() == nullptr)
         return;
-    QPrinter printer{QPrinter::HighResolution};
-    setStaffListPage(printer);
-    QPrintDialog dialog{&printer, this};
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    setStaffListPage(*printer);
+    QPrintDialog dialog{printer.get(), this};
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!printTo(printer))
-        complain(QStringLiteral("Der Drucker hat die Liste nicht angenommen."));
+    startJob(QStringLiteral("Die Liste wird gedruckt …"), QStringLiteral("Gedruckt."), [table = shownTable(), printer] {
+        return paintStaffList(table, *printer) ? QString{} : QStringLiteral("Der Drucker hat die Liste nicht angenommen.");
+    });
+}
+
+void StaffListWindow::startJob(const QString& running, const QString& done, std::function<QString()> work)
+{
+    jobDone_ = done;
+    job_->start(std::move(work));
+    statusText_->setText(running);
+    updateActions();
+}
+
+void StaffListWindow::jobFinished()
+{
+    updateActions();
+    if (!job_->result().isEmpty()) {
+        statusText_->clear();
+        complain(job_->result());
+        return;
+    }
+    statusText_->setText(jobDone_);
+}
+
+PrintableTable StaffListWindow::shownTable() const
+{
+    return selectionTable(*model_->list(), model_->selection());
 }
 
 QString StaffListWindow::saveCsv(const QString& path) const
@@ -207,13 +232,12 @@ QString StaffListWindow::savePdf(const QString& path) const
 {
     if (model_->list() == nullptr)
         return QStringLiteral("Es ist keine Liste berechnet.");
-    return q(writeStaffListPdf(selectionTable(*model_->list(), model_->selection()), path.toStdString()));
+    return q(writeStaffListPdf(shownTable(), path.toStdString()));
 }
 
 bool StaffListWindow::printTo(QPrinter& printer) const
 {
-    return model_->list() != nullptr
-           && paintStaffList(selectionTable(*model_->list(), model_->selection()), printer);
+    return model_->list() != nullptr && paintStaffList(shownTable(), printer);
 }
 
 MainWindow* StaffListWindow::openEmployee(int line)
@@ -246,14 +270,14 @@ void StaffListWindow::closeEvent(QCloseEvent* event)
 
 void StaffListWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!droppedFile(event->mimeData()).isEmpty())
+    if (openAction_->isEnabled() && !droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void StaffListWindow::dropEvent(QDropEvent* event)
 {
     const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty())
+    if (path.isEmpty() || !openAction_->isEnabled())
         return;
     event->acceptProposedAction();
     openFile(path);

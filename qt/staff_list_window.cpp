@@ -4,6 +4,7 @@
 
 #include "qt/staff_list_window.h"
 
+#include "qt/background_job.h"
 #include "qt/frozen_table_view.h"
 #include "qt/staff_list_worker.h"
 #include "qt/staff_table_model.h"
@@ -55,6 +56,7 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
       settings_{settings},
       caseFolder_{std::move(caseFolder)},
       worker_{new StaffListWorker{this}},
+      job_{new BackgroundJob{this}},
       model_{new StaffTableModel{this}}
 {
     setObjectName(QStringLiteral("Personalliste"));
@@ -96,6 +98,7 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
 
     connect(worker_, &StaffListWorker::progressed, this, &StaffListWindow::showProgress);
     connect(worker_, &StaffListWorker::finished, this, &StaffListWindow::computingFinished);
+    connect(job_, &BackgroundJob::finished, this, &StaffListWindow::jobFinished);
 
     readSettings();
     updateFilterTexts();
@@ -302,18 +305,30 @@ void StaffListWindow::applyColumnWidths()
         }
         table_->resizeColumnToContents(c);
         header->resizeSection(c, std::min(header->sectionSize(c), std::max(120, width() / 3)));
+        // Kept from now on, so that the columns do not change their widths
+        // with every letter of a search.
+        columnWidths_[head] = header->sectionSize(c);
     }
     table_->setFrozenColumns(table_->frozenColumns());
     placingColumns_ = false;
 }
 
+// While a table is computed nothing of the list is saved; while a PDF is
+// written or printed no other table is opened.
 void StaffListWindow::updateActions()
 {
-    const bool shown = model_->list() != nullptr && !worker_->isRunning();
+    const bool computing = worker_->isRunning();
+    const bool writing = job_->isRunning();
     for (QAction* a : {csvAction_, pdfAction_, printAction_})
-        a->setEnabled(shown);
-    progress_->setVisible(worker_->isRunning());
-    cancelButton_->setVisible(worker_->isRunning());
+        a->setEnabled(model_->list() != nullptr && !computing && !writing);
+    openAction_->setEnabled(!writing);
+    referenceDateEdit_->setEnabled(!writing);
+    if (writing)
+        progress_->setRange(0, 0);
+    else
+        progress_->setRange(0, 100);
+    progress_->setVisible(computing || writing);
+    cancelButton_->setVisible(computing);
 }
 
 void StaffListWindow::updateStatus()

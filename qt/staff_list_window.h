@@ -16,6 +16,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 QT_BEGIN_NAMESPACE
 class QAction;
 class QButtonGroup;
@@ -31,6 +33,7 @@ QT_END_NAMESPACE
 
 namespace tarvolin {
 
+class BackgroundJob;
 class FrozenTableView;
 class MainWindow;
 class StaffListWorker;
@@ -75,6 +78,11 @@ private:
     void choosePdf();
     void print();
     QString chooseSaveName(const QString& title, const QString& filter, const QString& suffix);
+    // A PDF or a print job of many pages runs off this thread; `done` is
+    // shown when it succeeded.
+    void startJob(const QString& running, const QString& done, std::function<QString()> work);
+    void jobFinished();
+    PrintableTable shownTable() const;
     void complain(const QString& text);
 
     void startComputing();
@@ -96,10 +104,12 @@ private:
     QString path_;                     // the table computed or being computed
     std::optional<Date> referenceDate_; // for rows without one of their own
     QString extraNote_;                // what the last computation found about the file
+    QString jobDone_;                  // what to say when the job has succeeded
     QHash<QString, int> columnWidths_; // by column head, as the user left them
     bool placingColumns_ = false;      // widths set by the program are not remembered
 
     StaffListWorker* worker_;
+    BackgroundJob* job_;
     StaffTableModel* model_;
     FrozenTableView* table_ = nullptr;
     QAction* openAction_ = nullptr;

@@ -34,7 +34,6 @@ void StaffTableModel::setList(std::shared_ptr<const ComputedList> list)
     beginResetModel();
     shown_.reset();
     list_ = std::move(list);
-    sortColumn_ = -1;
     show();
     endResetModel();
 }

@@ -21,7 +21,8 @@ class StaffTableModel final : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // A new list (nothing: an empty table), shown with the current selection.
+    // A new list (nothing: an empty table), shown with the current selection
+    // and order.
     void setList(std::shared_ptr<const ComputedList> list);
     void setSelection(const ListSelection& selection);
     const ListSelection& selection() const { return selection_; }
