@@ -83,27 +83,28 @@ void StaffListWindow::startComputing()
 void StaffListWindow::computingFinished()
 {
     const StaffListWorker::Outcome& outcome = worker_->outcome();
-    extraNote_.clear();
-    updateActions();
     if (outcome.list) {
         model_->setList(outcome.list);
-        updateActions();
+        updateFilterTexts();
+        selectionEdited();
+    } else if (const ComputedList* shown = model_->list()) {
+        // The list shown stays, and with it the file and the reference date
+        // it was computed with.
+        path_ = q(shown->fileName);
+        referenceDate_ = shown->referenceDate;
+        referenceDateEdit_->setText(shown->referenceDate ? q(germanDateText(*shown->referenceDate)) : QString{});
     }
+    updateActions();
     if (outcome.cancelled) {
         statusText_->setText(QStringLiteral("Berechnung abgebrochen."));
-        if (model_->list() == nullptr)
-            extraNote_ = statusText_->text();
         return;
     }
     if (!outcome.error.isEmpty()) {
-        extraNote_ = outcome.error;
-        updateStatus();
+        statusText_->setText(outcome.error);
         complain(outcome.error);
         return;
     }
     const ComputedList& list = *outcome.list;
-    updateFilterTexts();
-    selectionEdited();
     QString text = QStringLiteral("„%1“: %2 Zeilen, berechnet mit dem Tagesdatum %3.")
                        .arg(q(list.fileName), QLocale{QLocale::German}.toString(static_cast<qulonglong>(list.size())),
                             q(germanDateText(list.today)));
@@ -121,7 +122,7 @@ void StaffListWindow::referenceDateEdited()
     if (!text.isEmpty()) {
         day = parseTableDate(text.toStdString());
         if (!day) {
-            complain(QStringLiteral("„%1“ ist kein Datum (TT.MM.JJJJ). Leer gilt der Stichtag heute.").arg(text));
+            complain(QStringLiteral("„%1“ ist kein Datum (TT.MM.JJJJ). Ohne Angabe gilt der heutige Tag.").arg(text));
             referenceDateEdit_->setFocus();
             referenceDateEdit_->selectAll();
             return;
@@ -226,18 +227,6 @@ QString StaffListWindow::saveCsv(const QString& path) const
     if (model_->list() == nullptr)
         return QStringLiteral("Es ist keine Liste berechnet.");
     return q(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
-}
-
-QString StaffListWindow::savePdf(const QString& path) const
-{
-    if (model_->list() == nullptr)
-        return QStringLiteral("Es ist keine Liste berechnet.");
-    return q(writeStaffListPdf(shownTable(), path.toStdString()));
-}
-
-bool StaffListWindow::printTo(QPrinter& printer) const
-{
-    return model_->list() != nullptr && paintStaffList(shownTable(), printer);
 }
 
 MainWindow* StaffListWindow::openEmployee(int line)

@@ -104,7 +104,8 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
     updateFilterTexts();
     applyColumnWidths();
     updateActions();
-    updateStatus();
+    statusText_->setText(
+        QStringLiteral("Keine Personaltabelle geöffnet: Datei › Öffnen… (Strg+O) oder eine Datei ins Fenster ziehen."));
     table_->setFocus();
 }
 
@@ -285,7 +286,7 @@ void StaffListWindow::selectionEdited()
         table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setFrozenColumns(model_->isReport() ? 0 : frozenListColumns);
     applyColumnWidths();
-    updateStatus();
+    updateShownCount();
 }
 
 // Remembered widths by column head; a column seen for the first time fits
@@ -331,20 +332,11 @@ void StaffListWindow::updateActions()
     cancelButton_->setVisible(computing);
 }
 
-void StaffListWindow::updateStatus()
+void StaffListWindow::updateShownCount()
 {
-    const ComputedList* list = model_->list();
-    if (worker_->isRunning())
-        return;
-    if (list == nullptr) {
-        statusText_->setText(extraNote_.isEmpty() ? QStringLiteral("Keine Personaltabelle geöffnet: Datei › Öffnen… "
-                                                                   "(Strg+O) oder eine Datei ins Fenster ziehen.")
-                                                  : extraNote_);
-        shownText_->clear();
-        return;
-    }
-    shownText_->setText(QStringLiteral("Angezeigt: %1 von %2 Zeilen")
-                            .arg(number(static_cast<qulonglong>(model_->rowCount())), number(list->size())));
+    if (const ComputedList* list = model_->list())
+        shownText_->setText(QStringLiteral("Angezeigt: %1 von %2 Zeilen")
+                                .arg(number(static_cast<qulonglong>(model_->rowCount())), number(list->size())));
 }
 
 void StaffListWindow::showProgress(int percent, qulonglong rows)

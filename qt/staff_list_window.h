@@ -23,7 +23,6 @@ class QAction;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -49,10 +48,8 @@ public:
 
     // Computes the table in the file; the window shows it when it is done.
     void openFile(const QString& path);
-    // Save and print what is shown. Empty text, or what failed, in German.
+    // Saves what is shown as CSV. Empty text, or what failed, in German.
     QString saveCsv(const QString& path) const;
-    QString savePdf(const QString& path) const;
-    bool printTo(QPrinter& printer) const;
     // Opens the calculator with the case of a shown line; nullptr when the
     // row has no case to type.
     MainWindow* openEmployee(int line);
@@ -92,7 +89,7 @@ private:
     void selectionEdited();
     void updateFilterTexts();
     void updateActions();
-    void updateStatus();
+    void updateShownCount();
     void applyColumnWidths();
 
     void readSettings();
@@ -103,7 +100,6 @@ private:
     QString caseFolder_;
     QString path_;                     // the table computed or being computed
     std::optional<Date> referenceDate_; // for rows without one of their own
-    QString extraNote_;                // what the last computation found about the file
     QString jobDone_;                  // what to say when the job has succeeded
     QHash<QString, int> columnWidths_; // by column head, as the user left them
     bool placingColumns_ = false;      // widths set by the program are not remembered

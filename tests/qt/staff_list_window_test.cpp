@@ -1,5 +1,5 @@
-// The staff-list window against `tarvolin --list`: a generated table opened
-// in the window shows every row, a year filter shows the command's report,
+// The staff-list window against `tarvolin --list`: a generated table dropped
+// on the window shows every row, a year filter shows the command's report,
 // the saved CSV is the command's byte for byte, dates sort as dates, copied
 // cells paste into a spreadsheet, and a double-click (or Enter) opens the
 // calculator with that row's case, which then shows what the list shows.
