@@ -1,12 +1,14 @@
 // tarvolin            opens the window
 // tarvolin --script F runs the window headless from the script F ("-": standard input)
 // tarvolin --list F   computes every row of the staff table F as the window would
+// tarvolin --list-window [F]  the staff list in a window of its own
 // tarvolin --help     explains every mode
 
 #include "script/script_runner.h"
 #include "stafflist/list_command.h"
 #include "stafflist/list_options.h"
 #ifdef TARVOLIN_WITH_QT
+#include "qt/run_list_window.h"
 #include "qt/run_window.h"
 #include "qt/staff_list_pdf.h"
 #endif
@@ -47,6 +49,18 @@ int main(int argc, char** argv)
             std::cerr << "tarvolin --list: abgebrochen: " << e.what() << "\n";
             return 2;
         }
+    }
+    if (mode == "--list-window") {
+        if (argc > 3) {
+            std::cerr << "Aufruf: tarvolin --list-window [DATEI]\n";
+            return 2;
+        }
+#ifdef TARVOLIN_WITH_QT
+        return tarvolin::runListWindow(argc, argv, argc == 3 ? argv[2] : "");
+#else
+        std::cerr << "Tarvolin wurde ohne Fenster gebaut; die Personalliste gibt es nur als tarvolin --list DATEI\n";
+        return 1;
+#endif
     }
 #ifdef TARVOLIN_WITH_QT
     return tarvolin::runWindow(argc, argv);

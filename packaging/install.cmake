@@ -9,9 +9,10 @@
 # What goes where (prefix /usr in the package):
 #     bin/tarvolin
 #     share/applications/de.tarvolin.Tarvolin.desktop
+#     share/applications/de.tarvolin.Tarvolin.Personalliste.desktop   (the staff list, tarvolin --list-window)
 #     share/metainfo/de.tarvolin.Tarvolin.metainfo.xml
-#     share/icons/hicolor/scalable/apps/de.tarvolin.Tarvolin.svg
-#     share/icons/hicolor/<N>x<N>/apps/de.tarvolin.Tarvolin.png   (N = 16 32 48 64 128 256)
+#     share/icons/hicolor/scalable/apps/de.tarvolin.Tarvolin[.Personalliste].svg
+#     share/icons/hicolor/<N>x<N>/apps/de.tarvolin.Tarvolin[.Personalliste].png   (N = 16 32 48 64 128 256)
 #     share/doc/tarvolin/copyright, share/doc/tarvolin/changelog.gz
 #     share/man/man1/tarvolin.1.gz
 #     share/doc/tarvolin/site/...                                  (the German help pages, optional)
@@ -32,15 +33,18 @@ set(TARVOLIN_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tarvolin)
 
 install(TARGETS tarvolin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES ${TARVOLIN_PACKAGING_DIR}/${TARVOLIN_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TARVOLIN_PACKAGING_DIR}/${TARVOLIN_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${TARVOLIN_PACKAGING_DIR}/icons/${TARVOLIN_APP_ID}.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-foreach(size 16 32 48 64 128 256)
-    install(FILES ${TARVOLIN_PACKAGING_DIR}/icons/${size}x${size}/${TARVOLIN_APP_ID}.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+# The calculator and the staff list, each with its desktop entry and icon.
+foreach(entry ${TARVOLIN_APP_ID} ${TARVOLIN_APP_ID}.Personalliste)
+    install(FILES ${TARVOLIN_PACKAGING_DIR}/${entry}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${TARVOLIN_PACKAGING_DIR}/icons/${entry}.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    foreach(size 16 32 48 64 128 256)
+        install(FILES ${TARVOLIN_PACKAGING_DIR}/icons/${size}x${size}/${entry}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    endforeach()
 endforeach()
 install(FILES ${TARVOLIN_PACKAGING_DIR}/copyright DESTINATION ${TARVOLIN_DOC_DIR})
 

@@ -143,10 +143,21 @@ QWidget* MainWindow::widget(std::string_view name, int index) const
 
 void MainWindow::start()
 {
+    start([this] { jda_.Form_Load(); });
+}
+
+void MainWindow::start(const std::function<void()>& startUp)
+{
     if (const QScreen* s = screen())
         move(s->availableGeometry().topLeft());
     show();
-    handle([this] { jda_.Form_Load(); });
+    handle(startUp);
+}
+
+void MainWindow::setTitleSuffix(const QString& suffix)
+{
+    titleSuffix_ = suffix;
+    redraw();
 }
 
 void MainWindow::handle(const std::function<void()>& step)
@@ -173,7 +184,7 @@ void MainWindow::redraw()
         drawControl(jda_.at(static_cast<int>(slot)), *widgets_[slot]);
     for (int k = 1; k <= 3; ++k)
         badges_[static_cast<std::size_t>(k - 1)]->setVisible(jda_.Label5(k).visible);
-    const QString caption = QString::fromStdString(jda_.formCaption);
+    const QString caption = QString::fromStdString(jda_.formCaption) + titleSuffix_;
     if (windowTitle() != caption)
         setWindowTitle(caption);
     applyFocus();

@@ -34,6 +34,11 @@ public:
 
     // Shows the window at the top left of the screen and runs the start-up.
     void start();
+    // The same with another start-up in place of Form_Load: a window that
+    // opens a case from elsewhere (one employee of the staff list).
+    void start(const std::function<void()>& startUp);
+    // Put after the model's caption in the title bar ("" by default).
+    void setTitleSuffix(const QString& suffix);
 
     JDA& jda() { return jda_; }
     // The widget that draws a control; nullptr when there is none.
@@ -85,6 +90,7 @@ private:
     std::vector<QWidget*> widgets_; // by slot of the control table
     std::vector<QWidget*> badges_;  // in front of Label5(1..3)
     CalendarPopup* calendar_ = nullptr;
+    QString titleSuffix_;
     bool busy_ = false;   // a handler or the drawing runs: widget events do not reach the model
     bool closed_ = false; // the model agreed to unload
 };

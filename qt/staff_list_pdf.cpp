@@ -16,11 +16,10 @@ namespace tarvolin {
 
 namespace {
 
-constexpr int dotsPerInch = 720; // 10 units a point
-constexpr double unitsPerPoint = dotsPerInch / 72.0;
+constexpr int dotsPerInch = 720; // of the PDF file: 10 units a point
 constexpr double largestFont = 8.0;
 constexpr double smallestFont = 6.0;
-constexpr double cellPadding = 2.0 * unitsPerPoint;
+constexpr double paddingPoints = 2.0;
 const QString fontFamily = QStringLiteral("Arial"); // Liberation Sans on Debian, metric-compatible
 
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -73,6 +72,10 @@ double widestWord(const QFontMetricsF& m, const QString& text)
 }
 
 struct Layout {
+    // Device units a point, and the space around a cell's text: the PDF file
+    // has 10 units a point, a printer its own resolution.
+    double unitsPerPoint = 10;
+    double cellPadding = 20;
     Fonts fonts;
     std::vector<double> widths; // of each column, padding included
     double headHeight = 0;
@@ -93,6 +96,10 @@ double wrappedHeight(const QFontMetricsF& m, double width, const QString& text)
 Layout layOut(const PrintableTable& t, QPaintDevice* device, double pageWidth)
 {
     Layout l;
+    l.unitsPerPoint = device->logicalDpiX() / 72.0;
+    l.cellPadding = paddingPoints * l.unitsPerPoint;
+    const double unitsPerPoint = l.unitsPerPoint;
+    const double cellPadding = l.cellPadding;
     const std::size_t n = t.columns.size();
     for (double size = largestFont;; size -= 0.5) {
         l.fonts = fontsAt(size);
@@ -153,7 +160,7 @@ Layout layOut(const PrintableTable& t, QPaintDevice* device, double pageWidth)
 class PagePainter {
 public:
     PagePainter(QPainter& p, const PrintableTable& t, const Layout& l, QRectF page)
-        : p_{p}, t_{t}, l_{l}, page_{page}
+        : p_{p}, t_{t}, l_{l}, page_{page}, cellPadding{l.cellPadding}
     {
     }
 
@@ -263,9 +270,34 @@ private:
     const PrintableTable& t_;
     const Layout& l_;
     QRectF page_;
+    const double cellPadding;
 };
 
 } // namespace
+
+bool paintStaffList(const PrintableTable& table, QPagedPaintDevice& device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRectF page{QPointF(0, 0), QSizeF(device.width(), device.height())};
+    const Layout layout = layOut(table, &device, page.width());
+    PagePainter pages{painter, table, layout, page};
+    const std::vector<std::size_t> starts = pages.pageStarts();
+    const std::size_t count = starts.size() - 1;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        pages.paintPage(i, count, starts[i], starts[i + 1]);
+    }
+    return painter.end();
+}
+
+void setStaffListPage(QPagedPaintDevice& device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                                     QPageLayout::Millimeter));
+}
 
 std::string writeStaffListPdf(const PrintableTable& table, const std::string& path)
 {
@@ -277,22 +309,8 @@ std::string writeStaffListPdf(const PrintableTable& table, const std::string& pa
         writer.setResolution(dotsPerInch);
         writer.setTitle(q(table.title));
         writer.setCreator(QStringLiteral("Tarvolin"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                                         QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return failed;
-        const QRectF page{QPointF(0, 0), QSizeF(writer.width(), writer.height())};
-        const Layout layout = layOut(table, &writer, page.width());
-        PagePainter pages{painter, table, layout, page};
-        const std::vector<std::size_t> starts = pages.pageStarts();
-        const std::size_t count = starts.size() - 1;
-        for (std::size_t i = 0; i < count; ++i) {
-            if (i > 0 && !writer.newPage())
-                return failed;
-            pages.paintPage(i, count, starts[i], starts[i + 1]);
-        }
-        if (!painter.end())
+        setStaffListPage(writer);
+        if (!paintStaffList(table, writer))
             return failed;
     }
     QFile::remove(q(path));

@@ -9,11 +9,23 @@
 
 #include "stafflist/printable_table.h"
 
+#include <QtGlobal>
+
 #include <string>
+
+QT_BEGIN_NAMESPACE
+class QPagedPaintDevice;
+QT_END_NAMESPACE
 
 namespace tarvolin {
 
 // Empty text, or what failed, in German.
 std::string writeStaffListPdf(const PrintableTable& table, const std::string& path);
+
+// The same pages on any paged device (the printer of the print dialog),
+// within the page layout the device has; false when the device refused.
+bool paintStaffList(const PrintableTable& table, QPagedPaintDevice& device);
+// The page the PDF file has: A4 landscape, margins of 10 mm.
+void setStaffListPage(QPagedPaintDevice& device);
 
 } // namespace tarvolin

@@ -118,6 +118,15 @@ std::string programHelp()
            "      dem Grund in der Spalte Hinweise, bei Berichten auf der Standardfehlerausgabe); 2 Aufruf\n"
            "      falsch, Datei nicht lesbar oder ohne brauchbare Kopfzeile (nichts wird geschrieben).\n"
            "\n"
+           "  tarvolin --list-window [DATEI]\n"
+           "      öffnet die Personalliste als Fenster (Desktop-Eintrag „Tarvolin Personalliste“), mit der\n"
+           "      Personaltabelle DATEI, wenn angegeben. Dieselbe Berechnung wie --list, im Hintergrund mit\n"
+           "      Fortschrittsanzeige; Filter Alle, Dienstjubiläen und Altersgrenze eines Jahres, Zeilen mit\n"
+           "      Hinweisen, Suche; speichert als CSV oder PDF und druckt genau das, was --list für dieselbe\n"
+           "      Auswahl schreibt. Doppelklick oder Eingabetaste öffnet den Fall im Rechner; der arbeitet in\n"
+           "      einem eigenen Ordner (~/.local/share/Tarvolin/Personalliste), jda.txt im Arbeitsordner\n"
+           "      bleibt unberührt.\n"
+           "\n"
            "  tarvolin --help\n"
            "      zeigt diese Hilfe.\n";
 }

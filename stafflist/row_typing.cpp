@@ -74,6 +74,13 @@ TypingOutcome typeCase(JDA& window, const TypedCase& c)
     return outcome;
 }
 
+TypingOutcome openCase(JDA& window, const std::filesystem::path& folder, const TypedCase& c)
+{
+    window.entriesPath = folder / "jda.txt";
+    startBlank(window);
+    return typeCase(window, c);
+}
+
 WindowTypist::WindowTypist(JDA& window) : w_{window}, d_{window} {}
 
 bool WindowTypist::date(int index, Date day)

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ struct TypedPeriod {
     std::optional<Date> to;
     std::string description; // typed into the row's box as it is (at most 60 characters are typed)
     bool counted = true;     // the row's tick (öD); an unticked row gets one click on its tick
+    friend bool operator==(const TypedPeriod&, const TypedPeriod&) = default;
 };
 
 // What is typed for one employee. Only the values present are typed.
@@ -34,8 +36,10 @@ struct TypedCase {
     struct Age {
         int years;  // 55 to 70
         int months; // 0 to 11
+        friend bool operator==(const Age&, const Age&) = default;
     };
     std::optional<Age> retirementAge;
+    friend bool operator==(const TypedCase&, const TypedCase&) = default;
 };
 
 // A typed date that the window emptied on its Enter: refused with a message of
@@ -65,6 +69,11 @@ void copyWindowState(JDA& to, const JDA& from);
 // Types the case into a window that has just made its blank start; the
 // window's own platform answers its message boxes.
 TypingOutcome typeCase(JDA& window, const TypedCase& typedCase);
+
+// One employee's case opened in a window as the list computes it: the blank
+// start, then the typing. The window keeps its case in `folder` (Schließen
+// saves jda.txt there); nothing is read from any jda.txt.
+TypingOutcome openCase(JDA& window, const std::filesystem::path& folder, const TypedCase& typedCase);
 
 // The typing steps, for a driver that types more than one case's worth, for
 // instance a window that opens one employee of the list.

@@ -1,6 +1,7 @@
 #include "stafflist/staff_list.h"
 
 #include "calc/date_text.h"
+#include "stafflist/list_input.h"
 #include "stafflist/row_typing.h"
 
 namespace tarvolin {
@@ -79,6 +80,26 @@ bool StaffListComputer::compute(const StaffRow& row, ResultLine& line)
     }
     readWindowResults(window_, line);
     return true;
+}
+
+std::size_t computeStaffRows(ListInput& input, Date today, std::optional<Date> referenceDate,
+                             const std::function<void(const ComputedRow&)>& take,
+                             const std::function<bool(std::size_t, std::size_t)>& goOn)
+{
+    StaffListComputer computer{today};
+    CsvRecord record;
+    StaffRow row;
+    ResultLine line;
+    std::size_t rows = 0;
+    while (input.reader().next(record)) {
+        readStaffRow(input.columns(), record.fields, record.line, record.problem, referenceDate, row);
+        const bool computed = computer.compute(row, line);
+        ++rows;
+        take(ComputedRow{row, line, computed});
+        if (!goOn(rows, input.reader().bytesRead()))
+            break;
+    }
+    return rows;
 }
 
 } // namespace tarvolin

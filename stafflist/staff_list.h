@@ -4,12 +4,21 @@
 // and the line of the result table is read from what the window then shows.
 // The blank start is made once, for the system date the list was given, and
 // copied for each row.
+//
+// computeStaffRows is the one loop over a table that both the command and
+// the window run: it reads each record, computes it and hands it on.
 
 #include "stafflist/list_platform.h"
 #include "stafflist/staff_result.h"
 #include "stafflist/staff_table.h"
 
+#include <cstddef>
+#include <functional>
+#include <optional>
+
 namespace tarvolin {
+
+class ListInput;
 
 class StaffListComputer {
 public:
@@ -26,5 +35,21 @@ private:
     JDA blank_;
     JDA window_;
 };
+
+// One row as the loop hands it on; valid only during the call.
+struct ComputedRow {
+    const StaffRow& row;
+    const ResultLine& line;
+    bool computed;
+};
+
+// Reads every record after the header of `input`, computes it for the
+// system date `today` (rows without a reference date of their own take
+// `referenceDate`, when given) and hands it to `take`, in the order of the
+// table. After each row `goOn(rows so far, bytes read so far)` decides
+// whether to read the next one. Returns the number of rows computed.
+std::size_t computeStaffRows(ListInput& input, Date today, std::optional<Date> referenceDate,
+                             const std::function<void(const ComputedRow&)>& take,
+                             const std::function<bool(std::size_t rows, std::size_t bytesRead)>& goOn);
 
 } // namespace tarvolin

@@ -7,8 +7,6 @@
 
 namespace tarvolin {
 
-namespace {
-
 // "Öztürk" and "oeztuerk" are not the same, but "Öztürk" sorts with "Oz...":
 // lower case, umlauts as their base letters, ß as ss, anything else as it is.
 std::string nameKey(std::string_view name)
@@ -34,6 +32,8 @@ std::string nameKey(std::string_view name)
     return key;
 }
 
+namespace {
+
 // Personnel numbers of digits sort as numbers: 9 before 10.
 std::string numberKey(std::string_view n)
 {
@@ -47,13 +47,13 @@ constexpr std::array<std::string_view, 3> anniversaryYears{"25", "40", "50"};
 
 } // namespace
 
-void YearReport::add(const ResultLine& line)
+void YearReport::add(const ResultLine& line, std::size_t source)
 {
     auto addEntry = [&](const std::string& dateText, std::vector<std::string> fields) {
         const auto day = parseTableDate(dateText);
         if (!day || day->year() != year_)
             return;
-        entries_.push_back({day->serial(), nameKey(line[colName]), nameKey(line[colFirstName]),
+        entries_.push_back({source, day->serial(), nameKey(line[colName]), nameKey(line[colFirstName]),
                             numberKey(line[colPersonnelNumber]), std::move(fields)});
     };
     if (kind_ == ReportKind::Retirements) {
@@ -83,7 +83,7 @@ std::vector<std::string_view> YearReport::header() const
     return {"Datum", "Personalnummer", "Name", "Vorname", "Geburtstag", "Ruhestandsalter"};
 }
 
-std::vector<std::vector<std::string>> YearReport::sortedLines() const
+std::vector<const YearReport::Entry*> YearReport::order() const
 {
     std::vector<const Entry*> order;
     order.reserve(entries_.size());
@@ -94,11 +94,25 @@ std::vector<std::vector<std::string>> YearReport::sortedLines() const
         return std::tie(a->dayNumber, a->nameKey, a->firstNameKey, a->numberKey)
                < std::tie(b->dayNumber, b->nameKey, b->firstNameKey, b->numberKey);
     });
+    return order;
+}
+
+std::vector<std::vector<std::string>> YearReport::sortedLines() const
+{
     std::vector<std::vector<std::string>> lines;
-    lines.reserve(order.size());
-    for (const Entry* e : order)
+    lines.reserve(entries_.size());
+    for (const Entry* e : order())
         lines.push_back(e->fields);
     return lines;
+}
+
+std::vector<std::size_t> YearReport::sortedSources() const
+{
+    std::vector<std::size_t> sources;
+    sources.reserve(entries_.size());
+    for (const Entry* e : order())
+        sources.push_back(e->source);
+    return sources;
 }
 
 } // namespace tarvolin

@@ -7,6 +7,7 @@
 
 #include "stafflist/staff_result.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,23 +20,33 @@ class YearReport {
 public:
     YearReport(ReportKind kind, int year) : kind_{kind}, year_{year} {}
 
-    // Takes what belongs to the report from one computed line of the list.
-    void add(const ResultLine& line);
+    // Takes what belongs to the report from one computed line of the list;
+    // `source` names the line (the window's row), for sortedSources.
+    void add(const ResultLine& line, std::size_t source = 0);
 
     std::string title() const;
     std::vector<std::string_view> header() const;
     // The lines in their order; each as many fields as header().
     std::vector<std::vector<std::string>> sortedLines() const;
+    // The source of each line, in the same order.
+    std::vector<std::size_t> sortedSources() const;
 
 private:
     struct Entry {
+        std::size_t source;
         int dayNumber;
         std::string nameKey, firstNameKey, numberKey;
         std::vector<std::string> fields;
     };
+    std::vector<const Entry*> order() const;
+
     ReportKind kind_;
     int year_;
     std::vector<Entry> entries_;
 };
+
+// A name as reports sort it and the window searches it: lower case, ä as a,
+// ß as ss ("Öztürk" gives "ozturk").
+std::string nameKey(std::string_view name);
 
 } // namespace tarvolin

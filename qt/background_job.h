@@ -1,0 +1,37 @@
+#pragma once
+// BackgroundJob: one long piece of work of the staff-list window (writing a
+// PDF of many pages, printing) on a thread of its own, so that the window
+// stays responsive meanwhile. The work gets everything it needs by value and
+// touches nothing of the window; its result comes back to the window's
+// thread as a German text (empty when all went well). One job at a time.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <thread>
+
+namespace tarvolin {
+
+class BackgroundJob final : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    // Waits for work still running: a file being written is finished.
+    ~BackgroundJob() override;
+
+    void start(std::function<QString()> work);
+    bool isRunning() const { return running_; }
+    const QString& result() const { return result_; }
+
+signals:
+    void finished();
+
+private:
+    std::thread thread_;
+    bool running_ = false;
+    QString result_;
+};
+
+} // namespace tarvolin

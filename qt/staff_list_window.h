@@ -1,0 +1,133 @@
+#pragma once
+// StaffListWindow: "Tarvolin – Personalliste", the staff list for clerks.
+// It opens a staff table (file dialog or drop), has it computed off the
+// user-interface thread with a progress bar and "Abbrechen", and shows the
+// result: all rows, the rows with notes, or the anniversaries or the
+// retirements of a year, narrowed by a search, sortable by any column, the
+// first columns frozen. It saves and prints what it shows exactly as
+// `tarvolin --list` writes it for the same file, options and filter, and it
+// opens one employee's case in a calculator window of its own.
+//
+// What it shows, saves and prints comes from stafflist/ (list_selection,
+// list_output); this class only lays out the controls and connects them.
+
+#include "calc/clock.h"
+#include "stafflist/list_selection.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+QT_BEGIN_NAMESPACE
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSettings;
+class QSpinBox;
+QT_END_NAMESPACE
+
+namespace tarvolin {
+
+class BackgroundJob;
+class FrozenTableView;
+class MainWindow;
+class StaffListWorker;
+class StaffTableModel;
+
+class StaffListWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `caseFolder`: where opened employees keep jda.txt and their letters.
+    StaffListWindow(Clock& clock, QSettings& settings, QString caseFolder, QWidget* parent = nullptr);
+    ~StaffListWindow() override;
+
+    // Computes the table in the file; the window shows it when it is done.
+    void openFile(const QString& path);
+    // Saves what is shown as CSV. Empty text, or what failed, in German.
+    QString saveCsv(const QString& path) const;
+    // Opens the calculator with the case of a shown line; nullptr when the
+    // row has no case to type.
+    MainWindow* openEmployee(int line);
+
+    StaffTableModel& model() const { return *model_; }
+    FrozenTableView& table() const { return *table_; }
+    StaffListWorker& worker() const { return *worker_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void makeActions();
+    QWidget* makeOptionsBar();
+    QWidget* makeFilterBar();
+    void makeStatusBar();
+    void orderTabStops();
+
+    void chooseFile();
+    void chooseCsv();
+    void choosePdf();
+    void print();
+    QString chooseSaveName(const QString& title, const QString& filter, const QString& suffix);
+    // A PDF or a print job of many pages runs off this thread; `done` is
+    // shown when it succeeded.
+    void startJob(const QString& running, const QString& done, std::function<QString()> work);
+    void jobFinished();
+    PrintableTable shownTable() const;
+    void complain(const QString& text);
+
+    void startComputing();
+    void showProgress(int percent, qulonglong rows);
+    void computingFinished();
+    void referenceDateEdited();
+    void selectionEdited();
+    void updateFilterTexts();
+    void updateActions();
+    void updateShownCount();
+    void applyColumnWidths();
+
+    void readSettings();
+    void writeSettings() const;
+
+    Clock& clock_;
+    QSettings& settings_;
+    QString caseFolder_;
+    QString path_;                     // the table computed or being computed
+    std::optional<Date> referenceDate_; // for rows without one of their own
+    QString jobDone_;                  // what to say when the job has succeeded
+    QHash<QString, int> columnWidths_; // by column head, as the user left them
+    bool placingColumns_ = false;      // widths set by the program are not remembered
+
+    StaffListWorker* worker_;
+    BackgroundJob* job_;
+    StaffTableModel* model_;
+    FrozenTableView* table_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* csvAction_ = nullptr;
+    QAction* pdfAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QLineEdit* referenceDateEdit_ = nullptr;
+    QButtonGroup* filters_ = nullptr;
+    QRadioButton* allButton_ = nullptr;
+    QRadioButton* anniversariesButton_ = nullptr;
+    QRadioButton* retirementsButton_ = nullptr;
+    QRadioButton* notesButton_ = nullptr;
+    QSpinBox* yearBox_ = nullptr;
+    QLineEdit* searchEdit_ = nullptr;
+    QLabel* statusText_ = nullptr;
+    QLabel* shownText_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};
+
+// "3 Zeilen mit Hinweisen", "1 Zeile mit Hinweisen", "Keine Zeile mit Hinweisen".
+QString notesCountText(std::size_t rows);
+
+} // namespace tarvolin

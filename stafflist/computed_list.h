@@ -1,0 +1,71 @@
+#pragma once
+// A computed staff list held in memory, for the window: each row's result
+// line, whether it was computed, its line in the file, and its case as it
+// was typed, so that the row can be typed again into a calculator window.
+// Rows are packed into one buffer per kind (about 600 bytes a row with
+// fourteen earlier periods), so that 100,000 rows stay well under 100 MB.
+//
+// It is filled on one thread and read, once complete, on another; it does
+// no locking of its own.
+
+#include "calc/date.h"
+#include "stafflist/row_typing.h"
+#include "stafflist/staff_list.h"
+#include "stafflist/staff_result.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvolin {
+
+// Texts one after the other in one buffer.
+class PackedTexts {
+public:
+    void push_back(std::string_view text);
+    std::string_view operator[](std::size_t i) const;
+    std::size_t size() const { return ends_.size(); }
+
+private:
+    std::string bytes_;
+    std::vector<std::size_t> ends_;
+};
+
+class ComputedList {
+public:
+    // What the list was computed from, for the printed subtitles and the
+    // calculator windows opened from it.
+    std::string fileName;
+    Date today;
+    std::optional<Date> referenceDate;
+    bool readWindows1252 = false;
+    int headerLine = 0;
+
+    void add(const ComputedRow& row);
+
+    std::size_t size() const { return lines_.size(); }
+    std::string_view field(std::size_t row, std::size_t column) const;
+    void line(std::size_t row, ResultLine& into) const;
+    bool computed(std::size_t row) const { return computed_[row]; }
+    bool hasNotes(std::size_t row) const { return !field(row, colNotes).empty(); }
+    int fileLine(std::size_t row) const { return fileLines_[row]; }
+    // The case that was typed for the row; nothing when the row could not be
+    // computed from the table.
+    std::optional<TypedCase> typedCase(std::size_t row) const;
+    // Personnel number, "Name, Vorname" and "Vorname Name" as nameKey folds
+    // them, one per line, for the search.
+    std::string_view searchKey(std::size_t row) const { return searchKeys_[row]; }
+    std::size_t rowsWithNotes() const { return rowsWithNotes_; }
+
+private:
+    PackedTexts lines_;
+    PackedTexts cases_;
+    PackedTexts searchKeys_;
+    std::vector<bool> computed_;
+    std::vector<int> fileLines_;
+    std::size_t rowsWithNotes_ = 0;
+};
+
+} // namespace tarvolin

@@ -1,0 +1,42 @@
+#pragma once
+// Where the staff list's CSV text goes: standard output, or a file that
+// appears under its name only when it is complete (it is written as
+// NAME.teil and renamed at the end; a sink given up on removes its part).
+
+#include <fstream>
+#include <ostream>
+#include <string>
+
+namespace tarvolin {
+
+class CsvSink {
+public:
+    // An empty path writes to `out`.
+    CsvSink(std::ostream& out, std::string path) : out_{&out}, path_{std::move(path)} {}
+    ~CsvSink();
+    CsvSink(const CsvSink&) = delete;
+    CsvSink& operator=(const CsvSink&) = delete;
+
+    // Empty text, or why the file cannot be written.
+    std::string open();
+    // The text not yet written.
+    std::string& text() { return text_; }
+    // Writes the text out once it has grown large.
+    void flushIfFull();
+    // Writes the rest and puts the file in place. Empty text, or what failed.
+    std::string finish();
+
+private:
+    std::string partPath() const { return path_ + ".teil"; }
+    void flush();
+
+    std::ostream* out_;
+    std::string path_;
+    std::ofstream file_;
+    std::string text_;
+};
+
+// The whole text into a file, by way of a CsvSink. Empty text, or what failed.
+std::string writeCsvFile(const std::string& path, std::string text);
+
+} // namespace tarvolin

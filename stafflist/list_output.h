@@ -1,0 +1,51 @@
+#pragma once
+// What the staff list puts out: the result table, or one of the year
+// reports, as CSV text or as a printable table for the PDF. It is fed the
+// computed rows in the order of the table; the command feeds it every row as
+// it comes, the window the rows it shows. Both therefore write the same
+// bytes and print the same pages for the same rows.
+
+#include "calc/date.h"
+#include "stafflist/printable_table.h"
+#include "stafflist/staff_result.h"
+#include "stafflist/year_reports.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvolin {
+
+class ListOutput {
+public:
+    enum class Format { Csv, Pdf };
+
+    // Without a report: the result table, one line per row.
+    ListOutput(Format format, std::optional<ReportKind> report, int year);
+
+    // CSV: the byte-order mark and the head line.
+    void begin(std::string& csv) const;
+    // One row. The result table takes every row; a report only the computed
+    // ones, and puts them out at the end in its own order.
+    void add(const ResultLine& line, bool computed, std::string& csv);
+    // After the last row: the report's lines (CSV), or the printable table's
+    // title and heads (PDF).
+    void end(std::string& csv);
+
+    // PDF: the table, complete after end() but for its subtitles.
+    PrintableTable& table() { return table_; }
+
+private:
+    Format format_;
+    std::optional<YearReport> report_;
+    PrintableTable table_;
+};
+
+// The lines under the printed title: the reference date, and when and from
+// which file the list was made, with its number of rows.
+std::vector<std::string> listSubtitles(std::optional<Date> referenceDate, Date today, std::string_view fileName,
+                                       std::size_t rows);
+
+} // namespace tarvolin

@@ -1,0 +1,379 @@
+// The staff-list window against `tarvolin --list`: a generated table dropped
+// on the window shows every row, a year filter shows the command's report,
+// the saved CSV is the command's byte for byte, dates sort as dates, copied
+// cells paste into a spreadsheet, and a double-click (or Enter) opens the
+// calculator with that row's case, which then shows what the list shows.
+// Everything runs through the window's controls, on a fixed system date.
+
+#include "bench/staff_table.h"
+#include "qt/case_window.h"
+#include "qt/frozen_table_view.h"
+#include "qt/main_window.h"
+#include "qt/staff_list_window.h"
+#include "qt/staff_list_worker.h"
+#include "qt/staff_table_model.h"
+#include "calc/date_text.h"
+#include "stafflist/csv_reader.h"
+#include "stafflist/list_command.h"
+#include "stafflist/list_platform.h"
+#include "stafflist/staff_table.h"
+#include "tests/qt/window_fixture.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+#include <fstream>
+#include <sstream>
+
+using namespace tarvolin;
+
+namespace {
+
+const Date listDay = *Date::fromYmd(2026, 12, 7);
+
+// Generated rows (every second one with fourteen earlier periods), then rows
+// made for the checks: birthdays whose text order is not their date order,
+// a name with the separator and quotes, rows the list cannot compute.
+std::string staffTable(int generatedRows)
+{
+    bench::StaffTableGenerator g;
+    std::string t = bench::StaffTableGenerator::header();
+    for (int n = 0; n < generatedRows; ++n)
+        t += g.row(n);
+    const std::string noPeriods(14 * 4, ';');
+    t += "900;Früh;Frieda;02.01.1960;01.04.1990;31.12.2027;" + noPeriods + "\r\n";
+    t += "901;Spät;Siegfried;01.02.1970;01.04.1995;;" + noPeriods + "\r\n";
+    t += "902;\"Jubi;\"\"lar\"\"\";Anna;05.05.1965;01.01.1987;;63/5" + noPeriods + "\r\n";
+    t += "903;Ohne;Datum;31.02.1970;01.01.1990;;" + noPeriods + "\r\n";
+    t += "904;Vor;Geburt;01.01.1970;01.01.1960;;" + noPeriods + "\r\n";
+    return t;
+}
+
+std::string readAll(const QString& path)
+{
+    std::ifstream in{path.toStdString(), std::ios::binary};
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// What `tarvolin --list` writes for the table with these options.
+std::string commandCsv(const QString& table, std::vector<std::string> options, const QString& output)
+{
+    std::vector<std::string> args{"--list", table.toStdString(), "--today", "07.12.2026", "--output",
+                                  output.toStdString()};
+    args.insert(args.end(), options.begin(), options.end());
+    std::istringstream in;
+    std::ostringstream out, err;
+    runStaffListCommand(args, {in, out, err, false}, {});
+    return readAll(output);
+}
+
+std::vector<std::vector<std::string>> csvLines(const std::string& csv)
+{
+    std::istringstream in{csv};
+    CsvReader reader{in};
+    CsvRecord record;
+    reader.readHeader(record);
+    std::vector<std::vector<std::string>> lines;
+    while (reader.next(record))
+        lines.push_back(record.fields);
+    return lines;
+}
+
+QList<MainWindow*> calculators()
+{
+    QList<MainWindow*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<MainWindow*>(w); m != nullptr && m->isVisible())
+            found << m;
+    return found;
+}
+
+struct ListWindow {
+    QTemporaryDir folder;
+    QString table = folder.filePath(QStringLiteral("personal.csv"));
+    QString caseFolder = folder.filePath(QStringLiteral("Fälle"));
+    QSettings settings{folder.filePath(QStringLiteral("tarvolin.ini")), QSettings::IniFormat};
+    tarvolin::FixedClock clock{listDay};
+    std::unique_ptr<StaffListWindow> window;
+    testing::ModalWatchdog watchdog;
+
+    explicit ListWindow(int generatedRows = 300)
+    {
+        std::ofstream{table.toStdString(), std::ios::binary} << staffTable(generatedRows);
+        reopen();
+    }
+    void reopen()
+    {
+        window = std::make_unique<StaffListWindow>(clock, settings, caseFolder);
+        window->show();
+    }
+    StaffTableModel& model() { return window->model(); }
+    template <class W>
+    W& control(const char* name)
+    {
+        return *window->findChild<W*>(QString::fromLatin1(name));
+    }
+    // Opens the table (again) and waits until it is computed.
+    bool compute()
+    {
+        QSignalSpy done{&window->worker(), &StaffListWorker::finished};
+        window->openFile(table);
+        return done.wait(120000) && model().list() != nullptr;
+    }
+    bool computeAgain()
+    {
+        QSignalSpy done{&window->worker(), &StaffListWorker::finished};
+        return done.wait(120000) && model().list() != nullptr;
+    }
+    QString cell(int line, int column) { return model().index(line, column).data().toString(); }
+    int lineOf(const QString& name)
+    {
+        for (int line = 0; line < model().rowCount(); ++line)
+            if (cell(line, colName) == name)
+                return line;
+        return -1;
+    }
+};
+
+} // namespace
+
+class StaffListWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensADroppedTableAndNamesEveryControl();
+    void savesWhatTheCommandWrites_data();
+    void savesWhatTheCommandWrites();
+    void sortsDatesAsDates();
+    void copiesCellsForASpreadsheet();
+    void opensTheCalculatorWithTheRowsCase();
+    void cancelLeavesNoList();
+    void remembersYearAndColumnWidths();
+};
+
+void StaffListWindowTest::opensADroppedTableAndNamesEveryControl()
+{
+    ListWindow w;
+    // The table dropped on the window.
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(w.table)});
+    QDragEnterEvent enter{QPoint{10, 10}, Qt::CopyAction, &file, Qt::LeftButton, {}};
+    QApplication::sendEvent(w.window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QSignalSpy done{&w.window->worker(), &StaffListWorker::finished};
+    QDropEvent drop{QPointF{10, 10}, Qt::CopyAction, &file, Qt::LeftButton, {}};
+    QApplication::sendEvent(w.window.get(), &drop);
+    QVERIFY(done.wait(120000));
+    QCOMPARE(w.model().rowCount(), 305);
+    // The notes count is the command's count of rows with a note.
+    std::size_t withNotes = 0;
+    for (const auto& l : csvLines(commandCsv(w.table, {}, w.folder.filePath(QStringLiteral("all.csv")))))
+        withNotes += l.size() == resultColumnCount && !l[colNotes].empty() ? 1 : 0;
+    QVERIFY(withNotes >= 2);
+    QCOMPARE(w.control<QRadioButton>("notes").accessibleName(), notesCountText(withNotes));
+    w.control<QRadioButton>("notes").click();
+    QCOMPARE(static_cast<std::size_t>(w.model().rowCount()), withNotes);
+
+    // Every control the keyboard reaches has a name for screen readers (a
+    // spin box's own line edit hands its focus to the spin box).
+    for (QWidget* c : w.window->findChildren<QWidget*>())
+        if (c->isVisibleTo(w.window.get()) && (c->focusPolicy() & Qt::TabFocus) && !c->inherits("QScrollBar")
+            && c->focusProxy() == nullptr)
+            QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName() + " " + c->metaObject()->className()));
+    QVERIFY(w.watchdog.unexpected().isEmpty());
+}
+
+void StaffListWindowTest::savesWhatTheCommandWrites_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("referenceDate");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("all rows") << "all" << "" << 2027 << QStringList{};
+    QTest::newRow("all rows, reference date") << "all" << "31.12.2027" << 2027
+                                              << QStringList{"--reference-date", "31.12.2027"};
+    QTest::newRow("anniversaries 2027") << "anniversaries" << "" << 2027 << QStringList{"--anniversaries", "2027"};
+    QTest::newRow("retirements 2031, reference date")
+        << "retirements" << "30.06.2026" << 2031
+        << QStringList{"--retirements", "2031", "--reference-date", "30.06.2026"};
+}
+
+void StaffListWindowTest::savesWhatTheCommandWrites()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, referenceDate);
+    QFETCH(int, year);
+    QFETCH(QStringList, options);
+
+    ListWindow w;
+    QVERIFY(w.compute());
+    if (!referenceDate.isEmpty()) {
+        auto& field = w.control<QLineEdit>("referenceDate");
+        field.setFocus();
+        field.setText(referenceDate);
+        QSignalSpy done{&w.window->worker(), &StaffListWorker::finished};
+        QTest::keyClick(&field, Qt::Key_Return);
+        QVERIFY(done.wait(120000));
+    }
+    w.control<QSpinBox>("year").setValue(year);
+    w.control<QRadioButton>(filter.toLatin1().constData()).click();
+
+    std::vector<std::string> args;
+    for (const QString& o : options)
+        args.push_back(o.toStdString());
+    const std::string expected = commandCsv(w.table, args, w.folder.filePath(QStringLiteral("command.csv")));
+    const QString saved = w.folder.filePath(QStringLiteral("window.csv"));
+    QCOMPARE(w.window->saveCsv(saved), QString{});
+    QVERIFY(readAll(saved) == expected);
+
+    // The window shows those very lines, in that order.
+    const auto lines = csvLines(expected);
+    QCOMPARE(static_cast<std::size_t>(w.model().rowCount()), lines.size());
+    QVERIFY(!lines.empty());
+    for (int line = 0; line < w.model().rowCount(); ++line)
+        for (int c = 0; c < w.model().columnCount(); ++c)
+            QCOMPARE(w.cell(line, c).toStdString(), lines[static_cast<std::size_t>(line)][static_cast<std::size_t>(c)]);
+}
+
+void StaffListWindowTest::sortsDatesAsDates()
+{
+    ListWindow w;
+    QVERIFY(w.compute());
+    FrozenTableView& table = w.window->table();
+    QHeaderView* header = table.horizontalHeader();
+    auto clickHead = [&](int column) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                                 header->height() / 2));
+    };
+    auto birthdays = [&] {
+        std::vector<int> days;
+        for (int line = 0; line < w.model().rowCount(); ++line)
+            if (const auto d = parseTableDate(w.cell(line, colBirthday).toStdString()))
+                days.push_back(d->serial());
+        return days;
+    };
+    clickHead(colBirthday);
+    const std::vector<int> ascending = birthdays();
+    QCOMPARE(ascending.size(), std::size_t{303});
+    QVERIFY(std::is_sorted(ascending.begin(), ascending.end()));
+    // 02.01.1960 before 01.02.1970, as days and not as texts; the two rows
+    // that could not be computed have no birthday and come last.
+    QVERIFY(w.lineOf(QStringLiteral("Früh")) < w.lineOf(QStringLiteral("Spät")));
+    QCOMPARE(w.cell(w.model().rowCount() - 2, colName), QStringLiteral("Ohne"));
+    QCOMPARE(w.cell(w.model().rowCount() - 1, colName), QStringLiteral("Vor"));
+
+    clickHead(colBirthday);
+    const std::vector<int> descending = birthdays();
+    QVERIFY(std::is_sorted(descending.rbegin(), descending.rend()));
+}
+
+void StaffListWindowTest::copiesCellsForASpreadsheet()
+{
+    ListWindow w;
+    QVERIFY(w.compute());
+    FrozenTableView& table = w.window->table();
+    const int line = w.lineOf(QStringLiteral("Jubi;\"lar\""));
+    QVERIFY(line > 0);
+    QItemSelection cells{w.model().index(line - 1, colName), w.model().index(line, colBirthday)};
+    table.selectionModel()->select(cells, QItemSelectionModel::ClearAndSelect);
+    table.setFocus();
+    QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("Spät\tSiegfried\t01.02.1970\n\"Jubi;\"\"lar\"\"\"\tAnna\t05.05.1965\n"));
+}
+
+void StaffListWindowTest::opensTheCalculatorWithTheRowsCase()
+{
+    ListWindow w;
+    QVERIFY(w.compute());
+    // The calculator never works in the program's working directory.
+    QTemporaryDir workingDirectory;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(workingDirectory.path());
+    const ComputedList& list = *w.model().list();
+    FrozenTableView& table = w.window->table();
+
+    // A row with fourteen earlier periods and no notes: double-click on its
+    // name in the frozen columns.
+    int line = 0;
+    while (list.hasNotes(w.model().sourceRow(line)) || !list.typedCase(w.model().sourceRow(line))->periods[13])
+        ++line;
+    QTableView& frozen = table.frozenPart();
+    const QRect name = frozen.visualRect(w.model().index(line, colName));
+    QVERIFY(frozen.viewport()->rect().contains(name.center()));
+    // As the mouse does it: press, release, the double-click, release.
+    QTest::mouseClick(frozen.viewport(), Qt::LeftButton, {}, name.center());
+    QTest::mouseDClick(frozen.viewport(), Qt::LeftButton, {}, name.center());
+    QTest::mouseRelease(frozen.viewport(), Qt::LeftButton, {}, name.center());
+    QTRY_COMPARE(calculators().size(), 1);
+    MainWindow& calculator = *calculators().first();
+
+    const std::size_t row = w.model().sourceRow(line);
+    ResultLine listed;
+    list.line(row, listed);
+    QCOMPARE(calculator.jda().Datum(0).text, dateText(*parseTableDate(listed[colBirthday])));
+    QCOMPARE(calculator.jda().Datum(1).text, dateText(*parseTableDate(listed[colPayStart])));
+    ResultLine shown = listed;
+    readWindowResults(calculator.jda(), shown);
+    QVERIFY(shown == listed);
+    QVERIFY(calculator.windowTitle().endsWith(
+        QStringLiteral(" – %1, %2, Personalnummer %3").arg(w.cell(line, colName), w.cell(line, colFirstName), w.cell(line, 0))));
+    QVERIFY(calculator.windowTitle().startsWith(QString::fromStdString(calculator.jda().formCaption)));
+
+    // Schließen keeps the case in the cases' folder, and only there.
+    QTest::mouseClick(calculator.widget("Schließen"), Qt::LeftButton);
+    QTRY_COMPARE(calculators().size(), 0);
+    QVERIFY(QFileInfo::exists(QDir{w.caseFolder}.filePath(QStringLiteral("jda.txt"))));
+    QVERIFY(QDir{workingDirectory.path()}.isEmpty());
+
+    // Enter on a line opens its case too.
+    const int other = w.lineOf(QStringLiteral("Früh"));
+    table.setFocus();
+    table.setCurrentIndex(w.model().index(other, colBirthday));
+    QTest::keyClick(&table, Qt::Key_Return);
+    QTRY_COMPARE(calculators().size(), 1);
+    QCOMPARE(calculators().first()->jda().Datum(0).text, std::string{"02/01/1960"});
+    QCOMPARE(calculators().first()->jda().Datum(31).text, std::string{"31/12/2027"});
+    calculators().first()->close();
+    QDir::setCurrent(previous);
+    QVERIFY(w.watchdog.unexpected().isEmpty());
+}
+
+void StaffListWindowTest::cancelLeavesNoList()
+{
+    ListWindow w{20000};
+    QSignalSpy done{&w.window->worker(), &StaffListWorker::finished};
+    w.window->openFile(w.table);
+    QVERIFY(w.control<QPushButton>("cancel").isVisible());
+    QTest::mouseClick(&w.control<QPushButton>("cancel"), Qt::LeftButton);
+    QVERIFY(done.wait(120000));
+    QVERIFY(w.window->worker().outcome().cancelled);
+    QVERIFY(w.model().list() == nullptr);
+    QVERIFY(!w.control<QPushButton>("cancel").isVisible());
+}
+
+void StaffListWindowTest::remembersYearAndColumnWidths()
+{
+    ListWindow w;
+    QVERIFY(w.compute());
+    w.control<QSpinBox>("year").setValue(2031);
+    w.window->table().horizontalHeader()->resizeSection(colNotes, 333);
+    w.window->close();
+    w.reopen();
+    QCOMPARE(w.control<QSpinBox>("year").value(), 2031);
+    QVERIFY(w.compute());
+    QCOMPARE(w.window->table().columnWidth(colNotes), 333);
+}
+
+QTEST_MAIN(StaffListWindowTest)
+#include "staff_list_window_test.moc"

@@ -1,0 +1,62 @@
+// The window keeps each row's case packed; what it types into a calculator
+// window is exactly the case the list typed, whatever the case holds.
+
+#include "stafflist/computed_list.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvolin {
+namespace {
+
+Date day(int y, unsigned m, unsigned d) { return *Date::fromYmd(y, m, d); }
+
+struct PackedCase {
+    const char* name;
+    TypedCase typed;
+};
+
+void PrintTo(const PackedCase& c, std::ostream* os) { *os << c.name; }
+
+TypedCase fullCase()
+{
+    TypedCase c{day(1955, 3, 10), day(1990, 4, 1), day(2027, 12, 31), {}, TypedCase::Age{66, 11}};
+    for (int k = 0; k < 14; ++k)
+        c.periods[static_cast<std::size_t>(k)] =
+            TypedPeriod{day(1960 + k, 1, 1), day(1960 + k, 12, 31), std::string(60, static_cast<char>('a' + k)), k % 3 != 0};
+    return c;
+}
+
+TypedCase sparseCase()
+{
+    TypedCase c{day(1899, 12, 1), day(2060, 2, 29), std::nullopt, {}, std::nullopt};
+    c.periods[4] = TypedPeriod{std::nullopt, day(1990, 1, 31), "Zivildienst „Süd“ – Bühl", false};
+    c.periods[13] = TypedPeriod{day(1980, 1, 1), std::nullopt, "", true};
+    return c;
+}
+
+class ComputedListCase : public ::testing::TestWithParam<PackedCase> {};
+
+TEST_P(ComputedListCase, GivesBackTheTypedCase)
+{
+    StaffRow row;
+    row.line = 7;
+    row.typedCase = GetParam().typed;
+    ResultLine line;
+    line[colName] = "Meier";
+    ComputedList list;
+    list.add({row, line, true});
+    list.add({StaffRow{}, ResultLine{}, false});
+    ASSERT_TRUE(list.typedCase(0).has_value());
+    EXPECT_EQ(*list.typedCase(0), GetParam().typed);
+    EXPECT_FALSE(list.typedCase(1).has_value());
+    EXPECT_EQ(list.field(0, colName), "Meier");
+    EXPECT_EQ(list.fileLine(0), 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ComputedListCase,
+                         ::testing::Values(PackedCase{"FourteenPeriodsAndAnAge", fullCase()},
+                                           PackedCase{"DatesMissingAndBefore1900", sparseCase()}),
+                         [](const auto& info) { return std::string{info.param.name}; });
+
+} // namespace
+} // namespace tarvolin
