@@ -25,7 +25,7 @@ std::string rangeText(const DateRange& r)
         const auto day = Date::fromYmd(d.year, static_cast<unsigned>(d.month), static_cast<unsigned>(d.day));
         return day ? germanDateText(*day) : std::string{};
     };
-    return text(r.first) + " bis " + text(r.last);
+    return text(r.first) + " und " + text(r.last);
 }
 
 } // namespace

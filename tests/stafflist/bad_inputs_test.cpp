@@ -60,7 +60,7 @@ const std::vector<BadInput> badInputs{
     {"MissingBirthday", withHeader("1;A;;01.01.1990\n"), listWithUncomputedRows, "",
      "Zeile 2: Geburtstag fehlt; die Zeile wird nicht berechnet"},
     {"BirthdayTheWindowDoesNotAccept", withHeader("1;A;01.01.1920;01.01.1990\n"), listWithUncomputedRows, "",
-     "Geburtstag 01.01.1920 liegt nicht zwischen 01.01.1930 bis 31.12.2040"},
+     "Geburtstag 01.01.1920 liegt nicht zwischen 01.01.1930 und 31.12.2040"},
     {"RetirementAgeOutOfRange",
      "Geburtstag;Dienstbezüge ab;Ruhestandsalter\n10.03.1955;01.04.1990;99/0\n", listComplete, "",
      ";65/9;10.12.2020;"},
