@@ -6,6 +6,7 @@
 
 #include "calc/date.h"
 #include "window/jda.h"
+#include "window/quiet_platform.h"
 #include "window/save_case.h"
 
 #include <array>
@@ -35,30 +36,6 @@ public:
 class FixedDay final : public Clock {
 public:
     Date today() override { return *Date::fromYmd(2008, 5, 15); }
-};
-
-class NoPrinter final : public Printer {
-public:
-    void setCopies(int) override {}
-    void setFontName(std::string_view) override {}
-    void setFontSize(int) override {}
-    void setBold(bool) override {}
-    void setX(int) override {}
-    void print(std::string_view) override {}
-    void printLine(std::string_view) override {}
-    void newLine() override {}
-    std::string endDoc() override { return {}; }
-};
-
-class NoShell final : public Shell {
-public:
-    bool open(std::string_view) override { return true; }
-};
-
-class NoHost final : public WindowHost {
-public:
-    void unload() override {}
-    void entriesSaved(std::string_view) override {}
 };
 
 struct QuietWindow {

@@ -5,11 +5,9 @@
 // and window host do nothing (the typing never presses their buttons).
 
 #include "calc/clock.h"
-#include "help/shell.h"
-#include "output/printer.h"
 #include "window/jda.h"
 #include "window/message_box.h"
-#include "window/window_host.h"
+#include "window/quiet_platform.h"
 
 #include <string>
 #include <vector>
@@ -35,30 +33,6 @@ private:
     Date day_;
 };
 
-class NoPrinter final : public Printer {
-public:
-    void setCopies(int) override {}
-    void setFontName(std::string_view) override {}
-    void setFontSize(int) override {}
-    void setBold(bool) override {}
-    void setX(int) override {}
-    void print(std::string_view) override {}
-    void printLine(std::string_view) override {}
-    void newLine() override {}
-    std::string endDoc() override { return "Die Personalliste druckt nicht."; }
-};
-
-class NoShell final : public Shell {
-public:
-    bool open(std::string_view) override { return false; }
-};
-
-class NoHost final : public WindowHost {
-public:
-    void unload() override {}
-    void entriesSaved(std::string_view) override {}
-};
-
 // The five parts together, for one window object at a time.
 struct ListPlatform {
     explicit ListPlatform(Date today) : clock{today} {}
@@ -68,8 +42,8 @@ struct ListPlatform {
 
     CollectingMessageBox messages;
     FixedClock clock;
-    NoPrinter printer;
-    NoShell shell;
+    NoPrinter printer{"Die Personalliste druckt nicht."};
+    NoShell shell{false};
     NoHost host;
 };
 
