@@ -5,6 +5,7 @@
 
 #include "output/saved_entries.h"
 #include "window/jda.h"
+#include "window/quiet_platform.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,9 +24,11 @@ using namespace tarvolin;
 // The platform without a screen: messages are kept (the last one explains a
 // failed save), the printer and the browser are never reached by start-up
 // and Schließen, and the host counts unloads.
-struct QuietPlatform final : MessageBox, Clock, Printer, Shell, WindowHost {
+struct QuietPlatform final : MessageBox, Clock, WindowHost {
     std::string lastMessage;
     int unloads = 0;
+    NoPrinter printer;
+    NoShell shell;
 
     std::int16_t show(std::string_view text, std::string_view, MessageButtons) override
     {
@@ -33,16 +36,6 @@ struct QuietPlatform final : MessageBox, Clock, Printer, Shell, WindowHost {
         return answerOk;
     }
     Date today() override { return *Date::fromYmd(2008, 5, 15); }
-    void setCopies(int) override {}
-    void setFontName(std::string_view) override {}
-    void setFontSize(int) override {}
-    void setBold(bool) override {}
-    void setX(int) override {}
-    void print(std::string_view) override {}
-    void printLine(std::string_view) override {}
-    void newLine() override {}
-    std::string endDoc() override { return {}; }
-    bool open(std::string_view) override { return true; }
     void unload() override { ++unloads; }
     void entriesSaved(std::string_view) override {}
 };
@@ -56,7 +49,7 @@ std::vector<unsigned char> readBack()
 std::vector<unsigned char> startAndClose()
 {
     QuietPlatform platform;
-    JDA window{Platform{platform, platform, platform, platform, platform}};
+    JDA window{Platform{platform, platform, platform.printer, platform.shell, platform}};
     window.Form_Load();
     window.Schließen_Click();
     if (platform.unloads != 1) {
