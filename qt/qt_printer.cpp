@@ -16,6 +16,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tarvolin {
 
 namespace {
@@ -72,14 +75,27 @@ void QtPrinter::printLine(std::string_view text)
 
 void QtPrinter::newLine() { operations_.push_back({Operation::Kind::LineEnd, {}, 0}); }
 
+void QtPrinter::printCentredLine(int centreTwips, std::string_view text)
+{
+    operations_.push_back({Operation::Kind::CentredLine, fromUtf8(text), centreTwips});
+}
+
 std::string QtPrinter::endDoc()
 {
     lastPdfPath_.clear();
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    std::string failure = (forcePdf_ || printer.isNull()) ? printToPdf() : printToDefaultPrinter();
+    fate_ = DocumentFate::Delivered;
+    std::string failure;
+    if (const std::optional<Shown> shown = preview_ ? preview_(*this) : std::nullopt) {
+        fate_ = shown->fate;
+        failure = shown->failure;
+    } else {
+        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+        failure = (forcePdf_ || printer.isNull()) ? printToPdf() : printToDefaultPrinter();
+    }
     // The next letter starts from nothing.
     operations_.clear();
     copies_ = 1;
+    fitOnOnePage_ = false;
     if (failure.empty() && !lastPdfPath_.isEmpty() && pdfNotice_)
         pdfNotice_(pdfNoticeText(lastPdfPath_));
     return failure;
@@ -120,18 +136,7 @@ std::string QtPrinter::printToPdf()
         return failure.toStdString();
     const QString path = file->fileName();
 
-    bool painted = false;
-    {
-        QPdfWriter writer{file.get()};
-        writer.setResolution(pdfResolution);
-        writer.setTitle(QStringLiteral("Tarvolin-Brief"));
-        writer.setCreator(QStringLiteral("Tarvolin"));
-        writer.setPageLayout(QPageLayout{QPageSize{QPageSize::A4}, QPageLayout::Portrait,
-                                         QMarginsF{pdfMarginMillimetres, pdfMarginMillimetres,
-                                                   pdfMarginMillimetres, pdfMarginMillimetres},
-                                         QPageLayout::Millimeter});
-        painted = paint(writer, writer.resolution());
-    }
+    bool painted = writePdf(*file);
     painted = painted && file->flush() && file->error() == QFileDevice::NoError && file->size() > 0;
     file->close();
     if (!painted || file->error() != QFileDevice::NoError) {
@@ -143,6 +148,24 @@ std::string QtPrinter::printToPdf()
     }
     lastPdfPath_ = path;
     return {};
+}
+
+QPageLayout QtPrinter::pdfPageLayout()
+{
+    return QPageLayout{QPageSize{QPageSize::A4}, QPageLayout::Portrait,
+                       QMarginsF{pdfMarginMillimetres, pdfMarginMillimetres, pdfMarginMillimetres,
+                                 pdfMarginMillimetres},
+                       QPageLayout::Millimeter};
+}
+
+bool QtPrinter::writePdf(QIODevice& device) const
+{
+    QPdfWriter writer{&device};
+    writer.setResolution(pdfResolution);
+    writer.setTitle(QStringLiteral("Tarvolin-Brief"));
+    writer.setCreator(QStringLiteral("Tarvolin"));
+    writer.setPageLayout(pdfPageLayout());
+    return paint(writer, writer.resolution());
 }
 
 std::unique_ptr<QFile> QtPrinter::createPdfFile(QString& failure) const
@@ -172,6 +195,110 @@ std::unique_ptr<QFile> QtPrinter::createPdfFile(QString& failure) const
     return nullptr;
 }
 
+std::vector<int> QtPrinter::nextPositions() const
+{
+    std::vector<int> next(operations_.size(), -1);
+    int position = -1;
+    for (std::size_t i = operations_.size(); i-- > 0;) {
+        switch (operations_[i].kind) {
+        case Operation::Kind::X: position = operations_[i].number; break;
+        case Operation::Kind::LineEnd:
+        case Operation::Kind::CentredLine: position = -1; break;
+        case Operation::Kind::Text: next[i] = position; break;
+        default: break;
+        }
+    }
+    return next;
+}
+
+namespace {
+
+// The blanks in front of a text, its glyphs, and the blanks behind them.
+struct TextParts {
+    QString leading;
+    QString glyphs;
+    QString trailing;
+};
+
+TextParts splitBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    while (first < text.size() && text[first] == QLatin1Char(' '))
+        ++first;
+    qsizetype end = text.size();
+    while (end > first && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return {text.left(first), text.mid(first, end - first), text.mid(end)};
+}
+
+// The largest stretch (in percent, below 100) at which the glyphs are at
+// most `width` wide.
+int stretchToFit(QFont font, const QString& glyphs, double width, const QPaintDevice& device)
+{
+    const double natural = QFontMetricsF{font, &device}.horizontalAdvance(glyphs);
+    int stretch = std::clamp(static_cast<int>(std::floor(100.0 * width / natural)), 1, 99);
+    for (;; --stretch) {
+        font.setStretch(stretch);
+        if (stretch == 1 || QFontMetricsF{font, &device}.horizontalAdvance(glyphs) <= width)
+            return stretch;
+    }
+}
+
+// Draws a text from x on the baseline and returns the x after it. When the
+// line has a next absolute position (limit, in pixels; negative: none) and
+// the glyphs would reach it, they are drawn condensed to end `gap` before it.
+double drawText(QPainter& painter, const QPaintDevice& device, const QFont& font, const QString& text, double x,
+                double baseline, double limit, double gap)
+{
+    const QFontMetricsF m{font, &device};
+    const TextParts parts = splitBlanks(text);
+    const double start = x + m.horizontalAdvance(parts.leading);
+    if (limit < 0 || parts.glyphs.isEmpty() || start + m.horizontalAdvance(parts.glyphs) < limit) {
+        painter.drawText(QPointF{x, baseline}, text);
+        return x + m.horizontalAdvance(text);
+    }
+    QFont condensed = font;
+    condensed.setStretch(stretchToFit(font, parts.glyphs, limit - gap - start, device));
+    painter.setFont(condensed);
+    painter.drawText(QPointF{start, baseline}, parts.glyphs);
+    painter.setFont(font);
+    return start + QFontMetricsF{condensed, &device}.horizontalAdvance(parts.glyphs) +
+           m.horizontalAdvance(parts.trailing);
+}
+
+// Follows an operation that sets the font; false for any other.
+template <typename Operation>
+bool followFont(QFont& font, const Operation& op)
+{
+    switch (op.kind) {
+    case Operation::Kind::FontName: font.setFamily(op.text); return true;
+    case Operation::Kind::FontSize: font.setPointSize(op.number); return true;
+    case Operation::Kind::Bold: font.setBold(op.number != 0); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+double QtPrinter::documentHeight(QPagedPaintDevice& device) const
+{
+    QFont font;
+    font.setPointSize(12);
+    double height = 0;
+    bool lineOpen = false; // text stands on a line that has not ended
+    for (const Operation& op : operations_) {
+        if (followFont(font, op))
+            continue;
+        if (op.kind == Operation::Kind::Text && !op.text.isEmpty())
+            lineOpen = true;
+        if (op.kind == Operation::Kind::LineEnd || op.kind == Operation::Kind::CentredLine) {
+            height += QFontMetricsF{font, &device}.height();
+            lineOpen = false;
+        }
+    }
+    return lineOpen ? height + QFontMetricsF{font, &device}.height() : height;
+}
+
 bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
 {
     QPainter painter;
@@ -180,24 +307,35 @@ bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
 
     const double pixelsPerTwip = resolution / 1440.0;
     const double pageHeight = device.pageLayout().paintRectPixels(resolution).height();
+    // A letter to go on one page never starts a second one; taller than the
+    // page, it is drawn smaller as a whole.
+    if (fitOnOnePage_) {
+        const double height = documentHeight(device);
+        if (height > pageHeight)
+            painter.scale(pageHeight / height, pageHeight / height);
+    }
+    const std::vector<int> next = nextPositions();
+    const double gap = 100 * pixelsPerTwip;
 
     QFont font;
     font.setPointSize(12);
     double x = 0;
     double y = 0;
     auto metrics = [&] { return QFontMetricsF{font, &device}; };
+    // The printer's own page handling: a line that would not fit starts the
+    // next page at the top.
+    auto makeRoom = [&](const QFontMetricsF& m) {
+        if (fitOnOnePage_ || y <= 0 || y + m.height() <= pageHeight)
+            return true;
+        y = 0;
+        return device.newPage();
+    };
 
-    for (const Operation& op : operations_) {
+    for (std::size_t i = 0; i < operations_.size(); ++i) {
+        const Operation& op = operations_[i];
+        if (followFont(font, op))
+            continue;
         switch (op.kind) {
-        case Operation::Kind::FontName:
-            font.setFamily(op.text);
-            break;
-        case Operation::Kind::FontSize:
-            font.setPointSize(op.number);
-            break;
-        case Operation::Kind::Bold:
-            font.setBold(op.number != 0);
-            break;
         case Operation::Kind::X:
             x = op.number * pixelsPerTwip;
             break;
@@ -205,21 +343,31 @@ bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
             if (op.text.isEmpty())
                 break;
             const QFontMetricsF m = metrics();
-            // The printer's own page handling: a line that would not fit
-            // starts the next page at the top.
-            if (y > 0 && y + m.height() > pageHeight) {
-                if (!device.newPage())
-                    return false;
-                y = 0;
-            }
+            if (!makeRoom(m))
+                return false;
             painter.setFont(font);
-            painter.drawText(QPointF{x, y + m.ascent()}, op.text);
-            x += m.horizontalAdvance(op.text);
+            x = drawText(painter, device, font, op.text, x, y + m.ascent(), next[i] < 0 ? -1.0 : next[i] * pixelsPerTwip,
+                         gap);
+            break;
+        }
+        case Operation::Kind::CentredLine: {
+            const QFontMetricsF m = metrics();
+            if (!op.text.isEmpty()) {
+                if (!makeRoom(m))
+                    return false;
+                painter.setFont(font);
+                painter.drawText(QPointF{op.number * pixelsPerTwip - m.horizontalAdvance(op.text) / 2, y + m.ascent()},
+                                 op.text);
+            }
+            y += m.height();
+            x = 0;
             break;
         }
         case Operation::Kind::LineEnd:
             y += metrics().height();
             x = 0;
+            break;
+        default:
             break;
         }
     }
