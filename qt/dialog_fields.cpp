@@ -25,7 +25,10 @@ QLineEdit* addTextField(QFormLayout& form, const QString& label, const std::stri
     auto* field = new QLineEdit{QString::fromStdString(text)};
     field->setMaxLength(LetterSettings::maxLength);
     field->setPlaceholderText(hint);
-    field->setAccessibleName(withoutMnemonic(label));
+    QString name = withoutMnemonic(label);
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    field->setAccessibleName(name);
     field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 45);
     auto* caption = new QLabel{label};
     caption->setBuddy(field);

@@ -17,8 +17,9 @@ QT_END_NAMESPACE
 
 namespace tarvolin {
 
-// A field in the form: the label carries a mnemonic ("&Name"), the field the
-// label's text as its accessible name and `hint` as its placeholder.
+// A field in the form: the label carries a mnemonic ("&Name:"), the field
+// the label's words as its accessible name ("Name") and `hint` as its
+// placeholder.
 QLineEdit* addTextField(QFormLayout& form, const QString& label, const std::string& text, const QString& hint = {});
 
 // The field's text as the letter takes it.

@@ -1,5 +1,7 @@
 #include "qt/letter_preview.h"
 
+#include "qt/dialog_fields.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -49,7 +51,7 @@ QString chooseWithFileDialog(QWidget* parent, const QString& proposedPath)
 QPushButton* addButton(QHBoxLayout& row, const QString& text, const QString& hint)
 {
     auto* button = new QPushButton{text};
-    button->setAccessibleName(QString{text}.remove(QLatin1Char('&')));
+    button->setAccessibleName(withoutMnemonic(text));
     button->setToolTip(hint);
     row.addWidget(button);
     return button;
