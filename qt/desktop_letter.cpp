@@ -43,8 +43,9 @@ std::optional<QtPrinter::Shown> DesktopLetter::preview(const QtPrinter& letter)
     if (settings_.printDirectly() && !std::exchange(showAgain_, false))
         return std::nullopt;
     showAgain_ = false;
-    LetterPreview dialog{letter, proposedPdfName(QString::fromStdString(addressee_.name), QDate::currentDate()),
-                         window_};
+    const Date today = clock_.today();
+    const QDate day{today.year(), static_cast<int>(today.month()), static_cast<int>(today.day())};
+    LetterPreview dialog{letter, proposedPdfName(QString::fromStdString(addressee_.name), day), window_};
     dialog.setEditLetterhead([this](QWidget* parent) { return editLetterhead(parent); });
     if (previewHook_)
         previewHook_(dialog);

@@ -10,6 +10,7 @@
 // no addressee dialog, no preview, the default printer (or the PDF file
 // where there is none); the letterhead is still printed.
 
+#include "calc/clock.h"
 #include "qt/letter_preview.h"
 #include "qt/letter_settings.h"
 #include "qt/qt_printer.h"
@@ -26,7 +27,8 @@ namespace tarvolin {
 
 class DesktopLetter final : public LetterDetails {
 public:
-    explicit DesktopLetter(LetterSettings& settings) : settings_{settings} {}
+    // The clock gives the letter's date for the name of its PDF file.
+    DesktopLetter(LetterSettings& settings, Clock& clock) : settings_{settings}, clock_{clock} {}
 
     Letterhead letterhead() override { return settings_.letterhead(); }
     std::optional<Addressee> askAddressee() override;
@@ -44,6 +46,7 @@ private:
     std::optional<QtPrinter::Shown> preview(const QtPrinter& letter);
 
     LetterSettings& settings_;
+    Clock& clock_;
     QWidget* window_ = nullptr;
     Addressee addressee_;    // of the letter being printed: its name goes into the PDF's name
     bool showAgain_ = false; // the letter comes back from the preview's Briefkopf…

@@ -121,6 +121,10 @@ LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedNam
     view_->setObjectName(QStringLiteral("Seite"));
     view_->setAccessibleName(QStringLiteral("Vorschau des Briefs"));
     view_->setZoomMode(QPrintPreviewWidget::FitInView);
+    // The page's own view takes the focus (arrows and page keys scroll it).
+    for (QWidget* inner : view_->findChildren<QWidget*>())
+        if (inner->focusPolicy() != Qt::NoFocus)
+            inner->setAccessibleName(view_->accessibleName());
     connect(view_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* page) { letter_.paint(*page, page->resolution()); });
 

@@ -51,7 +51,7 @@ int runWindow(int argc, char** argv, const std::function<void(QWidget& window)>&
     QtPrinter printer;
     DesktopShell shell;
     LetterSettings letterSettings;
-    DesktopLetter letter{letterSettings};
+    DesktopLetter letter{letterSettings, clock};
     MainWindow window{clock, printer, shell, letter};
     letter.attach(window, printer);
     printer.setPdfNotice([&window](const QString& sentence) {
