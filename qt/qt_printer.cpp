@@ -1,5 +1,7 @@
 #include "qt/qt_printer.h"
 
+#include "qt/condensed_text.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDir>
@@ -15,9 +17,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-#include <algorithm>
-#include <cmath>
 
 namespace tarvolin {
 
@@ -213,59 +212,6 @@ std::vector<int> QtPrinter::nextPositions() const
 
 namespace {
 
-// The blanks in front of a text, its glyphs, and the blanks behind them.
-struct TextParts {
-    QString leading;
-    QString glyphs;
-    QString trailing;
-};
-
-TextParts splitBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    while (first < text.size() && text[first] == QLatin1Char(' '))
-        ++first;
-    qsizetype end = text.size();
-    while (end > first && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return {text.left(first), text.mid(first, end - first), text.mid(end)};
-}
-
-// The largest stretch (in percent, below 100) at which the glyphs are at
-// most `width` wide.
-int stretchToFit(QFont font, const QString& glyphs, double width, const QPaintDevice& device)
-{
-    const double natural = QFontMetricsF{font, &device}.horizontalAdvance(glyphs);
-    int stretch = std::clamp(static_cast<int>(std::floor(100.0 * width / natural)), 1, 99);
-    for (;; --stretch) {
-        font.setStretch(stretch);
-        if (stretch == 1 || QFontMetricsF{font, &device}.horizontalAdvance(glyphs) <= width)
-            return stretch;
-    }
-}
-
-// Draws a text from x on the baseline and returns the x after it. When the
-// line has a next absolute position (limit, in pixels; negative: none) and
-// the glyphs would reach it, they are drawn condensed to end `gap` before it.
-double drawText(QPainter& painter, const QPaintDevice& device, const QFont& font, const QString& text, double x,
-                double baseline, double limit, double gap)
-{
-    const QFontMetricsF m{font, &device};
-    const TextParts parts = splitBlanks(text);
-    const double start = x + m.horizontalAdvance(parts.leading);
-    if (limit < 0 || parts.glyphs.isEmpty() || start + m.horizontalAdvance(parts.glyphs) < limit) {
-        painter.drawText(QPointF{x, baseline}, text);
-        return x + m.horizontalAdvance(text);
-    }
-    QFont condensed = font;
-    condensed.setStretch(stretchToFit(font, parts.glyphs, limit - gap - start, device));
-    painter.setFont(condensed);
-    painter.drawText(QPointF{start, baseline}, parts.glyphs);
-    painter.setFont(font);
-    return start + QFontMetricsF{condensed, &device}.horizontalAdvance(parts.glyphs) +
-           m.horizontalAdvance(parts.trailing);
-}
-
 // Follows an operation that sets the font; false for any other.
 template <typename Operation>
 bool followFont(QFont& font, const Operation& op)
@@ -346,8 +292,8 @@ bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
             if (!makeRoom(m))
                 return false;
             painter.setFont(font);
-            x = drawText(painter, device, font, op.text, x, y + m.ascent(), next[i] < 0 ? -1.0 : next[i] * pixelsPerTwip,
-                         gap);
+            x = drawCondensedToFit(painter, device, font, op.text, x, y + m.ascent(),
+                                   next[i] < 0 ? -1.0 : next[i] * pixelsPerTwip, gap);
             break;
         }
         case Operation::Kind::CentredLine: {

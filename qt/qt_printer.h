@@ -13,13 +13,12 @@
 // A document that is to fit on one page and is taller than the page is drawn
 // smaller as a whole, just enough to fit.
 //
-// Nothing is ever overprinted: a text whose glyphs would reach the next
-// absolute position of its line (a 60-character description running into
-// the T column) is drawn condensed horizontally, with the font's stretch,
-// so that it ends at least 100 twips before that position. It is neither
-// wrapped nor cut, and it starts where it would have started; blanks in
-// front of and behind it keep their width, and a text that fits is drawn as
-// it always was.
+// A text never runs into what follows at the next absolute position of its
+// line: when its glyphs would reach that position (a 60-character
+// description running into the T column), they are drawn condensed
+// horizontally, with the font's stretch, so that they end at least 100
+// twips before it (qt/condensed_text.h). It is neither wrapped nor cut, nor
+// moved; a text that fits is drawn as it always was.
 //
 // No printer at all (no print system on the machine): the same letter is
 // written as a PDF file (A4) in the working directory, named
