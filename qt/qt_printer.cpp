@@ -17,6 +17,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRect>
+
+#include <algorithm>
 
 namespace tarvolin {
 
@@ -252,13 +255,17 @@ bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
         return false;
 
     const double pixelsPerTwip = resolution / 1440.0;
-    const double pageHeight = device.pageLayout().paintRectPixels(resolution).height();
+    const QRect paintRect = device.pageLayout().paintRectPixels(resolution);
+    const double pageHeight = paintRect.height();
+    double pageWidth = paintRect.width();
     // A letter to go on one page never starts a second one; taller than the
     // page, it is drawn smaller as a whole.
     if (fitOnOnePage_) {
         const double height = documentHeight(device);
-        if (height > pageHeight)
+        if (height > pageHeight) {
             painter.scale(pageHeight / height, pageHeight / height);
+            pageWidth *= height / pageHeight;
+        }
     }
     const std::vector<int> next = nextPositions();
     const double gap = 100 * pixelsPerTwip;
@@ -302,8 +309,10 @@ bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
                 if (!makeRoom(m))
                     return false;
                 painter.setFont(font);
-                painter.drawText(QPointF{op.number * pixelsPerTwip - m.horizontalAdvance(op.text) / 2, y + m.ascent()},
-                                 op.text);
+                // A long line keeps to the printable width rather than its centre.
+                const double width = m.horizontalAdvance(op.text);
+                const double left = std::max(0.0, std::min(op.number * pixelsPerTwip - width / 2, pageWidth - width));
+                painter.drawText(QPointF{left, y + m.ascent()}, op.text);
             }
             y += m.height();
             x = 0;

@@ -127,6 +127,7 @@ private slots:
         QTemporaryDir plainFolder;
         const QString plain = printPdf(letter, plainFolder);
         letter.letterhead = fullLetterhead();
+        letter.letterhead.signerFunction = "LEITERIN DES AMTES FÜR PERSONAL, ORGANISATION UND FINANZEN";
         letter.addressee = {"Frau", "Anna Beispiel", "Gartenweg 3", "12345 Musterstadt"};
         QTemporaryDir folder;
         const QString pdf = printPdf(letter, folder);
@@ -148,13 +149,17 @@ private slots:
         QCOMPARE(lines.mid(0, head.size()), head);
         QVERIFY(!lines.contains(QStringLiteral("Herrn / Frau")));
         QCOMPARE(lines.mid(lines.size() - 2),
-                 (QStringList{"Erika Mustermann", "Leiterin des Personalamts"}));
+                 (QStringList{"Erika Mustermann",
+                              "LEITERIN DES AMTES FÜR PERSONAL, ORGANISATION UND FINANZEN"}));
 
         QCOMPARE(wordBox(pdf, QStringLiteral("Frau")).top(), wordBox(plain, QStringLiteral("Herrn")).top());
         QCOMPARE(wordBox(pdf, QStringLiteral("Festsetzung")).top(), wordBox(plain, QStringLiteral("Festsetzung")).top());
         const QRectF signer = wordBox(pdf, QStringLiteral("Erika")).united(wordBox(pdf, QStringLiteral("Mustermann")));
         const double centre = marginPoints + pointsOfTwips(letter::signerCentreX);
         QVERIFY2(std::abs(signer.center().x() - centre) < 1.0, qPrintable(QString::number(signer.center().x())));
+        // A function too wide to stand centred there keeps to the printable width of A4.
+        const double right = wordBox(pdf, QStringLiteral("FINANZEN")).right();
+        QVERIFY2(right <= 595.28 - marginPoints + 0.5, qPrintable(QString::number(right)));
     }
 
     // Three sender lines, an Aktenzeichen, a 60-character name and all 14
