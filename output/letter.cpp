@@ -7,7 +7,9 @@
 
 #include "calc/date_text.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace tarvolin {
 
@@ -40,28 +42,85 @@ void emptyLines(Printer& p, int count)
         p.newLine();
 }
 
-// One copy, bold, 12-point Arial.
-void setUp(Printer& p)
+// One copy, bold, 12-point Arial; a letter to send on one page.
+void setUp(Printer& p, const LetterInput& l)
 {
     p.setCopies(1);
+    if (!l.letterhead.empty() || !l.addressee.empty())
+        p.fitOnOnePage();
     p.setBold(true);
     p.setFontName(fontName);
     p.setFontSize(fontPoints);
 }
 
-// Sender and date, room for the addressee, the title.
+// Lines printed one under the other at a blank indent (an empty one as an
+// empty line), then empty lines up to `room` lines in all.
+void printRoom(Printer& p, int blanks, const std::vector<std::string>& lines, std::size_t room)
+{
+    for (const std::string& line : lines) {
+        if (line.empty())
+            p.newLine();
+        else
+            p.printLine(indented(blanks, line));
+    }
+    emptyLines(p, static_cast<int>(room - std::min(room, lines.size())));
+}
+
+// What the letterhead puts under the office, in the seven lines the plain
+// letter leaves empty there: the sender lines, then, after an empty line,
+// the Aktenzeichen.
+std::vector<std::string> senderBlock(const Letterhead& head)
+{
+    std::vector<std::string> lines;
+    for (const std::string& line : head.senderLines)
+        if (!line.empty())
+            lines.push_back(line);
+    if (!head.fileReference.empty()) {
+        lines.emplace_back();
+        lines.push_back("Aktenzeichen: " + head.fileReference);
+    }
+    return lines;
+}
+
+// The address in the room from the line of "Herrn / Frau" on: salutation,
+// name, street, town, leaving out what is not given.
+std::vector<std::string> addressBlock(const Addressee& to)
+{
+    std::vector<std::string> lines;
+    for (const std::string* part : {&to.salutation, &to.name, &to.street, &to.town})
+        if (!part->empty())
+            lines.push_back(*part);
+    return lines;
+}
+
+std::string_view orDefault(const std::string& text, std::string_view plain)
+{
+    return text.empty() ? plain : std::string_view{text};
+}
+
+// Sender and date, room for the addressee, the title. The letterhead and
+// the address fill the empty lines of the plain head and move nothing.
 void printHead(Printer& p, const LetterInput& l)
 {
+    const bool plain = l.letterhead.empty() && l.addressee.empty();
     emptyLines(p, 3);
-    p.print(indented(8, "Mein Arbeitgeber"));
+    p.print(indented(8, orDefault(l.letterhead.employer, "Mein Arbeitgeber")));
     p.setX(valueX);
     p.printLine(germanDateText(l.today));
-    p.printLine(indented(8, "Personalstelle"));
-    p.newLine();
-    p.setBold(false);
-    emptyLines(p, 6);
-    p.printLine(indented(12, "Herrn / Frau"));
-    emptyLines(p, 6);
+    p.printLine(indented(8, orDefault(l.letterhead.office, "Personalstelle")));
+    if (plain) {
+        p.newLine();
+        p.setBold(false);
+        emptyLines(p, 6);
+        p.printLine(indented(12, "Herrn / Frau"));
+        emptyLines(p, 6);
+    } else {
+        p.setBold(false);
+        printRoom(p, 8, senderBlock(l.letterhead), 7);
+        const std::vector<std::string> address =
+            l.addressee.empty() ? std::vector<std::string>{"Herrn / Frau"} : addressBlock(l.addressee);
+        printRoom(p, 12, address, 7);
+    }
     p.setFontSize(fontPoints);
     p.setBold(true);
     emptyLines(p, 2);
@@ -175,8 +234,8 @@ void printEmploymentResults(Printer& p, const LetterInput& l)
     p.printLine("=========");
 }
 
-// The two signatures.
-void printFoot(Printer& p)
+// The two signatures; the letterhead's signer under the right one.
+void printFoot(Printer& p, const Letterhead& head)
 {
     p.setFontSize(fontPoints);
     p.setBold(false);
@@ -184,14 +243,24 @@ void printFoot(Printer& p)
     p.printLine(indented(9, "Sachlich und rechnerisch richtig: " + std::string(23, ' ') + "Festgestellt:"));
     emptyLines(p, 2);
     p.printLine(indented(9, std::string(25, '_') + std::string(26, ' ') + std::string(25, '_')));
+    for (const std::string* line : {&head.signerName, &head.signerFunction})
+        if (!line->empty())
+            p.printCentredLine(signerCentreX, *line);
 }
 
 } // namespace
 
+bool Letterhead::empty() const
+{
+    return employer.empty() && office.empty() && fileReference.empty() && signerName.empty() &&
+           signerFunction.empty() &&
+           std::all_of(senderLines.begin(), senderLines.end(), [](const std::string& l) { return l.empty(); });
+}
+
 LetterPrinted printLetter(const LetterInput& letter, Printer& printer)
 {
     LetterPrinted printed;
-    setUp(printer);
+    setUp(printer, letter);
     printHead(printer, letter);
     printDecision(printer, letter);
     printJustification(printer, letter);
@@ -200,8 +269,9 @@ LetterPrinted printLetter(const LetterInput& letter, Printer& printer)
         printJdaResults(printer, letter);
     else
         printEmploymentResults(printer, letter);
-    printFoot(printer);
+    printFoot(printer, letter.letterhead);
     printed.failure = printer.endDoc();
+    printed.fate = printer.fate();
     return printed;
 }
 

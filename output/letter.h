@@ -4,6 +4,13 @@
 // the Beschäftigungszeit reached on the reference date. printLetter prints
 // what a LetterInput holds, as the window showed it; it computes nothing and
 // knows no window (JDA::Drucken_Click gathers the input).
+//
+// The office's letterhead and the addressee are optional parts. Without them
+// the letter is the plain one it has always been. With either, the letterhead
+// fills the lines under the sender that the plain letter leaves empty, the
+// addressee the room under "Herrn / Frau" (so the address stays where a
+// window envelope shows it), the signer stands under the signature line, and
+// the letter asks the printer for one page.
 
 #include "calc/date.h"
 #include "output/printer.h"
@@ -24,6 +31,10 @@ inline constexpr int valueX = 7000;     // the column of dates after the texts
 inline constexpr int daysX = 9500;      // "T", underlines of the sums
 inline constexpr int monthsX = 10000;   // "M"
 inline constexpr int yearsX = 10500;    // "J"
+// The middle of the right signature line of the foot ("Festgestellt:"): nine
+// blanks, 25 underscores and 26 blanks of 12-point Arial (a blank is 66.7
+// twips, an underscore 133.5) put it at x 5672 to 9008.
+inline constexpr int signerCentreX = 7340;
 
 inline constexpr std::string_view fontName = "arial";
 inline constexpr int fontPoints = 12;
@@ -57,6 +68,28 @@ struct LetterRow {
     LetterPeriod period;
 };
 
+// The office's letterhead, set once on the desktop; every field may be empty.
+struct Letterhead {
+    std::string employer;                   // instead of "Mein Arbeitgeber"
+    std::string office;                     // instead of "Personalstelle"
+    std::array<std::string, 3> senderLines; // address, telephone, e-mail: under the office
+    std::string fileReference;              // the Aktenzeichen, a line of its own under the sender
+    std::string signerName;                 // centred under the signature line
+    std::string signerFunction;             // under the signer's name
+
+    bool empty() const;
+};
+
+// The addressee of one letter. It counts only with a name.
+struct Addressee {
+    std::string salutation; // "Frau", "Herrn" or empty
+    std::string name;
+    std::string street;     // street and house number
+    std::string town;       // postcode and town
+
+    bool empty() const { return name.empty(); }
+};
+
 struct LetterAnniversary {
     std::string date;
     bool notReached = false; // beyond the retirement age: "(wird nicht erreicht)"
@@ -78,11 +111,14 @@ struct LetterInput {
     LetterPeriod priorPeriods;        // row 16, the sum of the rows
     LetterPeriod total;               // row 17
     std::array<LetterAnniversary, 3> anniversaries; // 25, 40, 50 years
+    Letterhead letterhead;            // empty: the plain sender
+    Addressee addressee;              // empty: "Herrn / Frau" and room to write
 };
 
 struct LetterPrinted {
     bool rowsListed = false; // at least one row of prior periods was printed
     std::string failure;     // what Printer::endDoc reported; "" when the job went out
+    DocumentFate fate = DocumentFate::Delivered; // withdrawn or sent back from a preview
 };
 
 // Prints the whole letter and ends the document.

@@ -27,10 +27,10 @@ bool movedByUser(Qt::FocusReason reason)
 
 } // namespace
 
-MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell)
+MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell, LetterDetails& letter)
     : messages_{this},
       host_{*this},
-      jda_{Platform{messages_, clock, printer, shell, host_}},
+      jda_{Platform{messages_, clock, printer, shell, host_, letter}},
       scale_{static_cast<double>(logicalDpiY())}
 {
     setObjectName(QStringLiteral("JDA"));

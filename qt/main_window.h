@@ -5,8 +5,9 @@
 // every widget again from the model. It decides nothing itself and keeps no state of its own that the
 // model does not hold (the widgets only mirror the model).
 //
-// The clock, printer and shell come from outside, so that tests can fix
-// today's date and keep the printer and the browser away.
+// The clock, printer, shell and the letter's details come from outside, so
+// that tests can fix today's date and keep the printer, the browser and the
+// letter's dialogs away.
 
 #include "qt/qt_message_box.h"
 #include "qt/twips.h"
@@ -29,7 +30,7 @@ class MainWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    MainWindow(Clock& clock, Printer& printer, Shell& shell);
+    MainWindow(Clock& clock, Printer& printer, Shell& shell, LetterDetails& letter = LetterDetails::none());
     ~MainWindow() override;
 
     // Shows the window at the top left of the screen and runs the start-up.

@@ -1,5 +1,7 @@
 #include "qt/qt_printer.h"
 
+#include "qt/condensed_text.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDir>
@@ -15,6 +17,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRect>
+
+#include <algorithm>
 
 namespace tarvolin {
 
@@ -72,14 +77,27 @@ void QtPrinter::printLine(std::string_view text)
 
 void QtPrinter::newLine() { operations_.push_back({Operation::Kind::LineEnd, {}, 0}); }
 
+void QtPrinter::printCentredLine(int centreTwips, std::string_view text)
+{
+    operations_.push_back({Operation::Kind::CentredLine, fromUtf8(text), centreTwips});
+}
+
 std::string QtPrinter::endDoc()
 {
     lastPdfPath_.clear();
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    std::string failure = (forcePdf_ || printer.isNull()) ? printToPdf() : printToDefaultPrinter();
+    fate_ = DocumentFate::Delivered;
+    std::string failure;
+    if (const std::optional<Shown> shown = preview_ ? preview_(*this) : std::nullopt) {
+        fate_ = shown->fate;
+        failure = shown->failure;
+    } else {
+        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+        failure = (forcePdf_ || printer.isNull()) ? printToPdf() : printToDefaultPrinter();
+    }
     // The next letter starts from nothing.
     operations_.clear();
     copies_ = 1;
+    fitOnOnePage_ = false;
     if (failure.empty() && !lastPdfPath_.isEmpty() && pdfNotice_)
         pdfNotice_(pdfNoticeText(lastPdfPath_));
     return failure;
@@ -120,18 +138,7 @@ std::string QtPrinter::printToPdf()
         return failure.toStdString();
     const QString path = file->fileName();
 
-    bool painted = false;
-    {
-        QPdfWriter writer{file.get()};
-        writer.setResolution(pdfResolution);
-        writer.setTitle(QStringLiteral("Tarvolin-Brief"));
-        writer.setCreator(QStringLiteral("Tarvolin"));
-        writer.setPageLayout(QPageLayout{QPageSize{QPageSize::A4}, QPageLayout::Portrait,
-                                         QMarginsF{pdfMarginMillimetres, pdfMarginMillimetres,
-                                                   pdfMarginMillimetres, pdfMarginMillimetres},
-                                         QPageLayout::Millimeter});
-        painted = paint(writer, writer.resolution());
-    }
+    bool painted = writePdf(*file);
     painted = painted && file->flush() && file->error() == QFileDevice::NoError && file->size() > 0;
     file->close();
     if (!painted || file->error() != QFileDevice::NoError) {
@@ -143,6 +150,24 @@ std::string QtPrinter::printToPdf()
     }
     lastPdfPath_ = path;
     return {};
+}
+
+QPageLayout QtPrinter::pdfPageLayout()
+{
+    return QPageLayout{QPageSize{QPageSize::A4}, QPageLayout::Portrait,
+                       QMarginsF{pdfMarginMillimetres, pdfMarginMillimetres, pdfMarginMillimetres,
+                                 pdfMarginMillimetres},
+                       QPageLayout::Millimeter};
+}
+
+bool QtPrinter::writePdf(QIODevice& device) const
+{
+    QPdfWriter writer{&device};
+    writer.setResolution(pdfResolution);
+    writer.setTitle(QStringLiteral("Tarvolin-Brief"));
+    writer.setCreator(QStringLiteral("Tarvolin"));
+    writer.setPageLayout(pdfPageLayout());
+    return paint(writer, writer.resolution());
 }
 
 std::unique_ptr<QFile> QtPrinter::createPdfFile(QString& failure) const
@@ -172,6 +197,57 @@ std::unique_ptr<QFile> QtPrinter::createPdfFile(QString& failure) const
     return nullptr;
 }
 
+std::vector<int> QtPrinter::nextPositions() const
+{
+    std::vector<int> next(operations_.size(), -1);
+    int position = -1;
+    for (std::size_t i = operations_.size(); i-- > 0;) {
+        switch (operations_[i].kind) {
+        case Operation::Kind::X: position = operations_[i].number; break;
+        case Operation::Kind::LineEnd:
+        case Operation::Kind::CentredLine: position = -1; break;
+        case Operation::Kind::Text: next[i] = position; break;
+        default: break;
+        }
+    }
+    return next;
+}
+
+namespace {
+
+// Follows an operation that sets the font; false for any other.
+template <typename Operation>
+bool followFont(QFont& font, const Operation& op)
+{
+    switch (op.kind) {
+    case Operation::Kind::FontName: font.setFamily(op.text); return true;
+    case Operation::Kind::FontSize: font.setPointSize(op.number); return true;
+    case Operation::Kind::Bold: font.setBold(op.number != 0); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+double QtPrinter::documentHeight(QPagedPaintDevice& device) const
+{
+    QFont font;
+    font.setPointSize(12);
+    double height = 0;
+    bool lineOpen = false; // text stands on a line that has not ended
+    for (const Operation& op : operations_) {
+        if (followFont(font, op))
+            continue;
+        if (op.kind == Operation::Kind::Text && !op.text.isEmpty())
+            lineOpen = true;
+        if (op.kind == Operation::Kind::LineEnd || op.kind == Operation::Kind::CentredLine) {
+            height += QFontMetricsF{font, &device}.height();
+            lineOpen = false;
+        }
+    }
+    return lineOpen ? height + QFontMetricsF{font, &device}.height() : height;
+}
+
 bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
 {
     QPainter painter;
@@ -179,25 +255,40 @@ bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
         return false;
 
     const double pixelsPerTwip = resolution / 1440.0;
-    const double pageHeight = device.pageLayout().paintRectPixels(resolution).height();
+    const QRect paintRect = device.pageLayout().paintRectPixels(resolution);
+    const double pageHeight = paintRect.height();
+    double pageWidth = paintRect.width();
+    // A letter to go on one page never starts a second one; taller than the
+    // page, it is drawn smaller as a whole.
+    if (fitOnOnePage_) {
+        const double height = documentHeight(device);
+        if (height > pageHeight) {
+            painter.scale(pageHeight / height, pageHeight / height);
+            pageWidth *= height / pageHeight;
+        }
+    }
+    const std::vector<int> next = nextPositions();
+    const double gap = 100 * pixelsPerTwip;
 
     QFont font;
     font.setPointSize(12);
     double x = 0;
     double y = 0;
     auto metrics = [&] { return QFontMetricsF{font, &device}; };
+    // The printer's own page handling: a line that would not fit starts the
+    // next page at the top.
+    auto makeRoom = [&](const QFontMetricsF& m) {
+        if (fitOnOnePage_ || y <= 0 || y + m.height() <= pageHeight)
+            return true;
+        y = 0;
+        return device.newPage();
+    };
 
-    for (const Operation& op : operations_) {
+    for (std::size_t i = 0; i < operations_.size(); ++i) {
+        const Operation& op = operations_[i];
+        if (followFont(font, op))
+            continue;
         switch (op.kind) {
-        case Operation::Kind::FontName:
-            font.setFamily(op.text);
-            break;
-        case Operation::Kind::FontSize:
-            font.setPointSize(op.number);
-            break;
-        case Operation::Kind::Bold:
-            font.setBold(op.number != 0);
-            break;
         case Operation::Kind::X:
             x = op.number * pixelsPerTwip;
             break;
@@ -205,21 +296,33 @@ bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
             if (op.text.isEmpty())
                 break;
             const QFontMetricsF m = metrics();
-            // The printer's own page handling: a line that would not fit
-            // starts the next page at the top.
-            if (y > 0 && y + m.height() > pageHeight) {
-                if (!device.newPage())
-                    return false;
-                y = 0;
-            }
+            if (!makeRoom(m))
+                return false;
             painter.setFont(font);
-            painter.drawText(QPointF{x, y + m.ascent()}, op.text);
-            x += m.horizontalAdvance(op.text);
+            x = drawCondensedToFit(painter, device, font, op.text, x, y + m.ascent(),
+                                   next[i] < 0 ? -1.0 : next[i] * pixelsPerTwip, gap);
+            break;
+        }
+        case Operation::Kind::CentredLine: {
+            const QFontMetricsF m = metrics();
+            if (!op.text.isEmpty()) {
+                if (!makeRoom(m))
+                    return false;
+                painter.setFont(font);
+                // A long line keeps to the printable width rather than its centre.
+                const double width = m.horizontalAdvance(op.text);
+                const double left = std::max(0.0, std::min(op.number * pixelsPerTwip - width / 2, pageWidth - width));
+                painter.drawText(QPointF{left, y + m.ascent()}, op.text);
+            }
+            y += m.height();
+            x = 0;
             break;
         }
         case Operation::Kind::LineEnd:
             y += metrics().height();
             x = 0;
+            break;
+        default:
             break;
         }
     }

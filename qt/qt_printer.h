@@ -1,7 +1,8 @@
 #pragma once
 // QtPrinter: the letter's printer on the desktop. While the letter is printed
-// it only records the operations; endDoc draws them with QPainter as one job
-// on the system's default printer, without a dialog, in as many copies as
+// it only records the operations; endDoc hands them to the preview, when one
+// is set and wants them, and otherwise draws them with QPainter as one job on
+// the system's default printer, without a dialog, in as many copies as
 // setCopies asked for.
 //
 // Geometry: twips become device pixels with the printer's resolution
@@ -9,6 +10,15 @@
 // area; each line end advances by the line height of the current font at the
 // printer's resolution; a line that would reach past the page bottom goes to
 // the top of a new page. A blank indent is drawn as blanks of the current font.
+// A document that is to fit on one page and is taller than the page is drawn
+// smaller as a whole, just enough to fit.
+//
+// A text never runs into what follows at the next absolute position of its
+// line: when its glyphs would reach that position (a 60-character
+// description running into the T column), they are drawn condensed
+// horizontally, with the font's stretch, so that they end at least 100
+// twips before it (qt/condensed_text.h). It is neither wrapped nor cut, nor
+// moved; a text that fits is drawn as it always was.
 //
 // No printer at all (no print system on the machine): the same letter is
 // written as a PDF file (A4) in the working directory, named
@@ -28,12 +38,15 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 QT_BEGIN_NAMESPACE
 class QFile;
+class QIODevice;
+class QPageLayout;
 class QPagedPaintDevice;
 QT_END_NAMESPACE
 
@@ -53,6 +66,29 @@ public:
     void printLine(std::string_view text) override;
     void newLine() override;
     std::string endDoc() override;
+    void printCentredLine(int centreTwips, std::string_view text) override;
+    void fitOnOnePage() override { fitOnOnePage_ = true; }
+    DocumentFate fate() const override { return fate_; }
+
+    // The preview: what endDoc hands the recorded letter to before it goes
+    // out. It returns what became of the letter (and a German sentence when
+    // it could not go out), or nothing to let it go out at once as without
+    // a preview.
+    struct Shown {
+        DocumentFate fate = DocumentFate::Delivered;
+        std::string failure;
+    };
+    using Preview = std::function<std::optional<Shown>(const QtPrinter& letter)>;
+    void setPreview(Preview preview) { preview_ = std::move(preview); }
+
+    // Draws the recorded letter at the device's resolution (dots per inch);
+    // false when the device refused a page. The preview draws with it.
+    bool paint(QPagedPaintDevice& device, int resolution) const;
+    // Writes the recorded letter as a PDF (A4, the sheet of an office
+    // printer) into an open device; false when that failed.
+    bool writePdf(QIODevice& device) const;
+    // The page of the PDF: A4 with margins of 1 cm.
+    static QPageLayout pdfPageLayout();
 
     // The PDF file the last letter was written to because there was no
     // printer; empty when the last letter went to a printer or failed.
@@ -73,16 +109,18 @@ public:
 
 private:
     struct Operation {
-        enum class Kind { FontName, FontSize, Bold, X, Text, LineEnd } kind;
+        enum class Kind { FontName, FontSize, Bold, X, Text, LineEnd, CentredLine } kind;
         QString text;
         int number = 0;
     };
 
     std::string printToDefaultPrinter();
     std::string printToPdf();
-    // Draws the recorded letter at the device's resolution (dots per inch);
-    // false when the device refused a page.
-    bool paint(QPagedPaintDevice& device, int resolution) const;
+    // The height of the whole recorded letter on the device, in its pixels.
+    double documentHeight(QPagedPaintDevice& device) const;
+    // For each text, the next absolute position of its line in twips; -1
+    // when none follows it.
+    std::vector<int> nextPositions() const;
     // The next free Tarvolin-Brief-<date>[-n].pdf, created exclusively and
     // open for writing; nothing (and the German sentence) when none can be.
     std::unique_ptr<QFile> createPdfFile(QString& failure) const;
@@ -92,7 +130,10 @@ private:
     QString lastPdfPath_;
     QString pdfFolder_;
     bool forcePdf_ = false;
+    bool fitOnOnePage_ = false;
+    DocumentFate fate_ = DocumentFate::Delivered;
     PdfNotice pdfNotice_;
+    Preview preview_;
 };
 
 } // namespace tarvolin

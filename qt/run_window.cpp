@@ -1,8 +1,10 @@
 // The program on the desktop: the application, the German texts, the
-// platform (system date, printer, browser) and the window.
+// platform (system date, printer, browser, the letter's settings and
+// dialogs) and the window.
 
 #include "qt/run_window.h"
 
+#include "qt/desktop_letter.h"
 #include "qt/desktop_shell.h"
 #include "qt/german_translation.h"
 #include "qt/main_window.h"
@@ -48,7 +50,10 @@ int runWindow(int argc, char** argv, const std::function<void(QWidget& window)>&
     SystemClock clock;
     QtPrinter printer;
     DesktopShell shell;
-    MainWindow window{clock, printer, shell};
+    LetterSettings letterSettings;
+    DesktopLetter letter{letterSettings, clock};
+    MainWindow window{clock, printer, shell, letter};
+    letter.attach(window, printer);
     printer.setPdfNotice([&window](const QString& sentence) {
         const QByteArray text = sentence.toUtf8();
         window.jda().notice(std::string_view{text.constData(), static_cast<std::size_t>(text.size())});

@@ -20,6 +20,7 @@
 #include "output/printer.h"
 #include "output/saved_entries.h"
 #include "window/controls.h"
+#include "window/letter_details.h"
 #include "window/message_box.h"
 #include "window/window_host.h"
 
@@ -37,6 +38,9 @@ struct Platform {
     Printer& printer;
     Shell& shell;
     WindowHost& host;
+    // The letterhead and the addressee of the letter; a platform that names
+    // none prints the plain letter.
+    LetterDetails& letter = LetterDetails::none();
 };
 
 class JDA : public CalculationState, public ControlModel {

@@ -1,9 +1,13 @@
 // Drucken prints the letter (output/letter.h) with what the window shows at
-// the moment of the click; nothing is computed for it.
+// the moment of the click; nothing is computed for it. The platform adds the
+// letterhead and asks for the addressee; a letter the user cancels, in that
+// dialog or in a preview, prints nothing and changes nothing.
 
 #include "calc/date_text.h"
 #include "output/letter.h"
 #include "window/jda.h"
+
+#include <optional>
 
 namespace tarvolin {
 
@@ -45,7 +49,21 @@ void JDA::Drucken_Click()
         setFocus(Datum(0));
         return;
     }
-    const LetterPrinted printed = printLetter(letterOfWindow(*this), platform().printer);
+    LetterDetails& details = platform().letter;
+    const std::optional<Addressee> addressee = details.askAddressee();
+    if (!addressee)
+        return;
+    LetterInput input = letterOfWindow(*this);
+    input.addressee = *addressee;
+    LetterPrinted printed;
+    // A letterhead changed in the preview lays the letter out anew, for the
+    // same addressee.
+    do {
+        input.letterhead = details.letterhead();
+        printed = printLetter(input, platform().printer);
+    } while (printed.fate == DocumentFate::LayOutAgain);
+    if (printed.fate == DocumentFate::Withdrawn)
+        return;
     // The letter's row loop has always run on the shared counters: workIndex
     // ends at 15, periodRow tells whether a row was listed.
     workIndex = 15;

@@ -48,7 +48,11 @@ std::vector<std::string> printedLines(const std::vector<std::string>& operations
             lines.back() += "<" + arg + ">";
         } else if (kind == "text")
             text(arg);
-        else if (kind == "line" || kind == "newline") {
+        else if (kind == "centre") {
+            const auto second = arg.find('\t');
+            lines.back() += "<centre " + arg.substr(0, second) + ">" + arg.substr(second + 1);
+            lines.emplace_back();
+        } else if (kind == "line" || kind == "newline") {
             text(arg);
             closeRun();
             lines.emplace_back();
@@ -293,6 +297,67 @@ TEST_F(Letter, LetterDateIsTodayInGermanForm)
 {
     letter.today = *Date::fromYmd(2009, 1, 3);
     EXPECT_EQ(print()[3], "**" + blanks(8) + "Mein Arbeitgeber**<7000>**03.01.2009**");
+}
+
+// The letterhead and the address fill the lines 6 to 19 that the plain head
+// leaves empty, so nothing below them moves; the signer follows the foot.
+TEST_F(Letter, LetterheadAndAddresseeFillTheEmptyLinesOfTheHead)
+{
+    const Letterhead full{"Stadt Musterstadt",
+                          "Personalamt",
+                          {"Marktplatz 1, 12345 Musterstadt", "Telefon 01234 5678-0", "personal@musterstadt.de"},
+                          "11-22/2008",
+                          "Erika Mustermann",
+                          "Leiterin des Personalamts"};
+    const Addressee anna{"Frau", "Anna Beispiel", "Gartenweg 3", "12345 Musterstadt"};
+    Letterhead referenceOnly;
+    referenceOnly.fileReference = "11-22/2008";
+    Letterhead signerOnly;
+    signerOnly.signerName = "Erika Mustermann";
+    const std::string sender = "**" + blanks(8) + "Mein Arbeitgeber**<7000>**15.05.2008**";
+    const std::string office = "**" + blanks(8) + "Personalstelle**";
+    struct Case {
+        const char* name;
+        Letterhead head;
+        Addressee to;
+        std::vector<std::string> lines4to19;
+        std::vector<std::string> signer;
+    };
+    const Case cases[] = {
+        {"full letterhead and addressee", full, anna,
+         {"**" + blanks(8) + "Stadt Musterstadt**<7000>**15.05.2008**", "**" + blanks(8) + "Personalamt**",
+          blanks(8) + "Marktplatz 1, 12345 Musterstadt", blanks(8) + "Telefon 01234 5678-0",
+          blanks(8) + "personal@musterstadt.de", "", blanks(8) + "Aktenzeichen: 11-22/2008", "", "",
+          blanks(12) + "Frau", blanks(12) + "Anna Beispiel", blanks(12) + "Gartenweg 3",
+          blanks(12) + "12345 Musterstadt", "", "", ""},
+         {"<centre 7340>Erika Mustermann", "<centre 7340>Leiterin des Personalamts"}},
+        {"addressee without salutation, street or town", {}, {"", "Anna Beispiel", "", ""},
+         {sender, office, "", "", "", "", "", "", "", blanks(12) + "Anna Beispiel", "", "", "", "", "", ""},
+         {}},
+        {"Aktenzeichen only: the plain sender and Herrn / Frau stay", referenceOnly, {},
+         {sender, office, "", blanks(8) + "Aktenzeichen: 11-22/2008", "", "", "", "", "", blanks(12) + "Herrn / Frau",
+          "", "", "", "", "", ""},
+         {}},
+        {"signer only", signerOnly, {},
+         {sender, office, "", "", "", "", "", "", "", blanks(12) + "Herrn / Frau", "", "", "", "", "", ""},
+         {"<centre 7340>Erika Mustermann"}},
+    };
+    const std::vector<std::string> plain = print();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        letter.letterhead = c.head;
+        letter.addressee = c.to;
+        printer.operations.clear();
+        const std::vector<std::string> lines = print();
+        ASSERT_EQ(lines.size(), plain.size() + c.signer.size());
+        EXPECT_EQ(lines[0], "{copies 1}{fit}{font arial}{size 12}");
+        expectLines({lines.begin() + 3, lines.begin() + 19}, c.lines4to19);
+        // Title, body and foot as in the plain letter, then the signer.
+        expectLines({lines.begin() + 19, lines.end() - 1 - static_cast<std::ptrdiff_t>(c.signer.size())},
+                    {plain.begin() + 19, plain.end() - 1});
+        expectLines({lines.end() - 1 - static_cast<std::ptrdiff_t>(c.signer.size()), lines.end() - 1}, c.signer);
+        EXPECT_EQ(lines.back(), "{enddoc}");
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "calc/date_text.h"
 #include "qt/desktop_shell.h"
 #include "qt/qt_printer.h"
+#include "tests/qt/pdf_reading.h"
 #include "tests/support/typical_letter.h"
 
 #include <QDate>
@@ -22,6 +23,7 @@
 #include <memory>
 
 using namespace tarvolin;
+using namespace tarvolin::testing;
 
 namespace {
 
@@ -42,50 +44,6 @@ struct PdfLetter {
 
     LetterPrinted print() { return printLetter(letter, printer); }
 };
-
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfText(const QString& path) { return run(QStringLiteral("pdftotext"), {"-layout", path, "-"}); }
-
-// The lines of the text that are not blank, with runs of blanks squeezed.
-QStringList squeezedLines(const QString& text)
-{
-    QStringList lines;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line = line.simplified();
-        if (!line.isEmpty())
-            lines << line;
-    }
-    return lines;
-}
-
-// The box of a word (the occurrence-th equal to `word`) in points, from
-// pdftotext's bounding boxes; an empty box when it is missing.
-QRectF wordBox(const QString& path, const QString& word, int occurrence = 0)
-{
-    const QString html = run(QStringLiteral("pdftotext"), {"-bbox", path, "-"});
-    static const QRegularExpression box{QStringLiteral(
-        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re")};
-    int seen = 0;
-    for (auto it = box.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(5) == word && seen++ == occurrence)
-            return QRectF{QPointF{m.captured(1).toDouble(), m.captured(2).toDouble()},
-                          QPointF{m.captured(3).toDouble(), m.captured(4).toDouble()}};
-    }
-    return {};
-}
-
-// The printable area starts at the PDF's margin of 10 mm = 28.35 pt.
-constexpr double marginPoints = 28.35;
-double pointsOfTwips(int twips) { return twips / 20.0; }
 
 } // namespace
 

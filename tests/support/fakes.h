@@ -5,6 +5,7 @@
 #include "window/jda.h"
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,25 @@ public:
     void entriesSaved(std::string_view path) override { saved.emplace_back(path); }
 };
 
+// The letterhead as it stands at each call, and the answer of the addressee dialog.
+class RecordingLetterDetails final : public LetterDetails {
+public:
+    Letterhead head;
+    std::optional<Addressee> addressee = Addressee{}; // nothing: the user cancels
+    int letterheadsRead = 0;
+    int addresseesAsked = 0;
+    Letterhead letterhead() override
+    {
+        ++letterheadsRead;
+        return head;
+    }
+    std::optional<Addressee> askAddressee() override
+    {
+        ++addresseesAsked;
+        return addressee;
+    }
+};
+
 // A window object wired to fakes, for tests.
 struct TestWindow {
     RecordingMessageBox messages;
@@ -65,7 +85,8 @@ struct TestWindow {
     RecordingPrinter printer;
     RecordingShell shell;
     RecordingHost host;
-    JDA jda{Platform{messages, clock, printer, shell, host}};
+    RecordingLetterDetails letter;
+    JDA jda{Platform{messages, clock, printer, shell, host, letter}};
 };
 
 } // namespace tarvolin::testing

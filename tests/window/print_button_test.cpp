@@ -1,6 +1,7 @@
 // The button Drucken: it prints the letter of what the window shows, leaves
 // the shared counters as the letter's row loop always has, refuses without
-// the birthday or the pay start, and reports a printer's failure.
+// the birthday or the pay start before it asks anything, reports a printer's
+// failure, and leaves everything as it was when the user cancels.
 
 #include "calc/date_text.h"
 #include "tests/support/fakes.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -104,6 +106,7 @@ TEST_F(PrintButton, RefusesWithoutBirthdayOrPayStart)
         w.setFocus(w.Datum(7));
         w.Drucken_Click();
         EXPECT_TRUE(fresh.printer.operations.empty());
+        EXPECT_EQ(fresh.letter.addresseesAsked, 0);
         ASSERT_EQ(fresh.messages.shown.size(), 1u);
         EXPECT_EQ(fresh.messages.shown[0].text, "Bitte vorher Daten eingeben");
         EXPECT_EQ(fresh.messages.shown[0].title, "Dateneingabe fehlt");
@@ -143,6 +146,45 @@ TEST_F(PrintButton, PrinterFailureIsShownAndChangesNothing)
     }
     EXPECT_EQ(jda.focused(), &jda.Datum(5));
     EXPECT_EQ(jda.formCaption, caption);
+}
+
+TEST_F(PrintButton, CancellingPrintsNothingAndChangesNothing)
+{
+    struct Case {
+        const char* name;
+        bool addresseeCancelled;
+        bool previewWithdrawn;
+    };
+    for (const Case c : {Case{"addressee dialog cancelled", true, false}, Case{"preview closed", false, true}}) {
+        SCOPED_TRACE(c.name);
+        testing::TestWindow fresh;
+        show(fresh, testing::typicalLetter());
+        JDA& w = fresh.jda;
+        if (c.addresseeCancelled)
+            fresh.letter.addressee.reset();
+        if (c.previewWithdrawn)
+            fresh.printer.fates.push_back(DocumentFate::Withdrawn);
+        fresh.printer.failure = "nicht gezeigt";
+        w.workIndex = 3;
+        w.periodRow = 0;
+        w.Drucken_Click();
+        EXPECT_EQ(fresh.printer.operations.empty(), c.addresseeCancelled);
+        EXPECT_TRUE(fresh.messages.shown.empty());
+        EXPECT_EQ(w.workIndex, 3);
+        EXPECT_EQ(w.periodRow, 0);
+    }
+}
+
+TEST_F(PrintButton, LetterheadChangedInThePreviewLaysTheLetterOutAgain)
+{
+    window.letter.addressee = Addressee{"Frau", "Anna Beispiel", "", ""};
+    window.printer.fates = {DocumentFate::LayOutAgain, DocumentFate::Delivered};
+    const auto& operations = print();
+    EXPECT_EQ(window.letter.addresseesAsked, 1);
+    EXPECT_EQ(window.letter.letterheadsRead, 2);
+    EXPECT_EQ(std::count(operations.begin(), operations.end(), "enddoc"), 2);
+    EXPECT_EQ(std::count(operations.begin(), operations.end(), "line\t" + std::string(12, ' ') + "Anna Beispiel"), 2);
+    EXPECT_EQ(jda.workIndex, 15);
 }
 
 } // namespace
