@@ -62,6 +62,10 @@ int main(int argc, char** argv)
         return 1;
 #endif
     }
+    if (mode.starts_with("--")) {
+        std::cerr << "tarvolin: unbekannte Option „" << mode << "“; tarvolin --help erklärt, was es gibt.\n";
+        return 2;
+    }
 #ifdef TARVOLIN_WITH_QT
     return tarvolin::runWindow(argc, argv);
 #else
