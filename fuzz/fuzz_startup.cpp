@@ -27,7 +27,7 @@ struct QuietPlatform final : MessageBox, Clock, Printer, Shell, WindowHost {
     std::string lastMessage;
     int unloads = 0;
 
-    std::int16_t show(std::string_view text, std::string_view, MessageButtons) override
+    std::int16_t show(std::string_view text, std::string_view, MessageButtons, MessageKind) override
     {
         lastMessage = text;
         return answerOk;

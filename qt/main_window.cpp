@@ -159,7 +159,7 @@ void MainWindow::handle(const std::function<void()>& step)
     } catch (const std::exception& e) {
         // A fault of the program itself; the window stays usable.
         messages_.show(std::string{"Ein interner Fehler ist aufgetreten: "} + e.what(), programTitle,
-                       MessageButtons::Ok);
+                       MessageButtons::Ok, MessageKind::Failure);
     }
     busy_ = false;
     redraw();
