@@ -82,6 +82,9 @@ QWidget* MainWindow::makeWidget(int slot)
     w->setGeometry(controlGeometry(design, scale_, *w));
     const std::string_view accessible = design.accessibleName.view();
     w->setAccessibleName(QString::fromUtf8(accessible.data(), static_cast<qsizetype>(accessible.size())));
+    // The working fields are hidden and out of reach of Tab and the mouse.
+    if (Dispatcher::takesKeys(design) && !Dispatcher::takesUserFocus(design))
+        w->setFocusPolicy(Qt::NoFocus);
     if (w->focusPolicy() != Qt::NoFocus)
         w->installEventFilter(this);
     made = w;

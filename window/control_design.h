@@ -78,6 +78,11 @@ struct ControlDesign {
     // The size the window draws (setDrawnSize in control_table.h).
     int drawnWidth = 0;
     int drawnHeight = 0;
+    // A working field holds a date the calculation keeps for itself (the
+    // copy of the pay start, the two notice dates): the window never shows
+    // it and it never takes the focus; its value shows elsewhere (Label9,
+    // Termin, Ziel).
+    bool working = false;
 };
 
 } // namespace tarvolin

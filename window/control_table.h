@@ -138,8 +138,9 @@ constexpr void addDateFields(TableBuilder<C>& b)
         b.element("Datum", 2 * k + 1, K::DateField, "", 1755, rowTop(k), 1200, 315, {}, inputRange).accessibleName =
             numbered("Zeitraum ", k, " bis");
     }
-    b.element("Datum", 30, K::DateField, "", 1680, 6120, 1200, 315, {}, inputRange).accessibleName =
-        "Beschäftigungszeit Beginn";
+    auto& payStartCopy = b.element("Datum", 30, K::DateField, "", 1680, 6120, 1200, 315, {}, inputRange);
+    payStartCopy.accessibleName = "Beschäftigungszeit Beginn";
+    payStartCopy.working = true;
     b.element("Datum", 31, K::DateField, "", 7440, 1110, 1530, 330, {}, inputRange).accessibleName =
         "Stichtag (benötigt bis)";
     b.element("Datum", 32, K::DateField, "", 9045, 6870, 1890, 420, {}, resultRange).accessibleName =
@@ -150,10 +151,12 @@ constexpr void addDateFields(TableBuilder<C>& b)
         "40-jähriges Dienstjubiläum";
     b.element("Datum", 35, K::DateField, "", 9045, 8670, 1890, 420, {}, anniversaryRange).accessibleName =
         "50-jähriges Dienstjubiläum";
-    b.element("Datum", 36, K::DateField, "", 240, 6480, 1200, 315, {}, inputRange).accessibleName =
-        "Letzter Tag für die Kündigung";
-    b.element("Datum", 37, K::DateField, "", 240, 6120, 1200, 315, {}, inputRange).accessibleName =
-        "Kündigung zum Quartalsende";
+    auto& lastNoticeDay = b.element("Datum", 36, K::DateField, "", 240, 6480, 1200, 315, {}, inputRange);
+    lastNoticeDay.accessibleName = "Letzter Tag für die Kündigung";
+    lastNoticeDay.working = true;
+    auto& noticeEnd = b.element("Datum", 37, K::DateField, "", 240, 6120, 1200, 315, {}, inputRange);
+    noticeEnd.accessibleName = "Kündigung zum Quartalsende";
+    noticeEnd.working = true;
     b.element("Datum", 38, K::DateField, "", 9045, 7320, 1890, 420, {}, resultRange).accessibleName =
         "Erreichen der Altersgrenze";
 }

@@ -1,9 +1,12 @@
 // The date fields as a user meets them: the mask takes digits only, Enter
 // reaches the model whether the date is complete or not, an unusable date is
-// emptied, typing lands on the first blank wherever the click fell, and the
-// bold highlight of the period dates follows the real keyboard focus.
+// emptied, typing lands on the first blank wherever the click fell, the
+// bold highlight of the period dates follows the real keyboard focus, and
+// the working fields are never seen nor reached.
 
 #include "tests/qt/window_fixture.h"
+
+#include <QSet>
 
 using namespace tarvolin;
 using namespace tarvolin::testing;
@@ -30,6 +33,7 @@ private slots:
     void boldFollowsFocus();
     void tabMovesModelFocus();
     void resultFieldsTakeNoTyping();
+    void workingFieldsAreNeverShownNorReached();
 };
 
 void DateFieldTest::maskAndEnter_data()
@@ -147,6 +151,30 @@ void DateFieldTest::resultFieldsTakeNoTyping()
     QCOMPARE(jdaBegin.displayText(), QStringLiteral("01/04/1990"));
     QCOMPARE(f.jda().Datum(32).text, std::string{"01/04/1990"});
     QCOMPARE(f.jda().lastIndex, 32);
+}
+
+void DateFieldTest::workingFieldsAreNeverShownNorReached()
+{
+    WindowFixture f;
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::With));
+    // The employment view shows what the working fields hold.
+    f.click(f.widget("Label7"));
+    QCOMPARE(f.jda().Label9().text, std::string{"01.04.1990"});
+    QVERIFY(!f.jda().Termin().text.empty());
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 150; ++i) {
+        f.tab();
+        reached.insert(f.focus());
+    }
+    QVERIFY(reached.contains(f.widget("Datum", 31)));
+    for (int index : {30, 36, 37}) {
+        QWidget* field = f.widget("Datum", index);
+        QVERIFY(!f.jda().Datum(index).visible);
+        QVERIFY(!field->isVisible());
+        QCOMPARE(field->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!reached.contains(field));
+    }
+    QVERIFY(f.watchdog.unexpected().isEmpty());
 }
 
 QTEST_MAIN(DateFieldTest)
