@@ -83,6 +83,12 @@ struct ControlDesign {
     // it and it never takes the focus; its value shows elsewhere (Label9,
     // Termin, Ziel).
     bool working = false;
+    // What the hint under the mouse pointer says about the control, in
+    // German; empty for none.
+    std::string_view toolTip;
+    // The key that clicks the control from anywhere in the window, in the
+    // portable form "Ctrl+P", "F1"; empty for none.
+    std::string_view shortcut;
 };
 
 } // namespace tarvolin
