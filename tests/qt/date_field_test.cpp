@@ -2,11 +2,15 @@
 // reaches the model whether the date is complete or not, an unusable date is
 // emptied, typing lands on the first blank wherever the click fell, the
 // bold highlight of the period dates follows the real keyboard focus, and
-// the working fields are never seen nor reached.
+// the working fields are never seen nor reached. Typing forgives "1.4.1990",
+// a click into a complete date chooses a part, and an emptied date that
+// names no day or lies out of range says why at the field.
 
+#include "qt/date_edit.h"
 #include "tests/qt/window_fixture.h"
 
 #include <QSet>
+#include <QToolTip>
 
 using namespace tarvolin;
 using namespace tarvolin::testing;
@@ -34,6 +38,11 @@ private slots:
     void tabMovesModelFocus();
     void resultFieldsTakeNoTyping();
     void workingFieldsAreNeverShownNorReached();
+    void separatorCompletesPart_data();
+    void separatorCompletesPart();
+    void clickChoosesPartOfCompleteDate();
+    void emptiedDateSaysWhy_data();
+    void emptiedDateSaysWhy();
 };
 
 void DateFieldTest::maskAndEnter_data()
@@ -173,6 +182,76 @@ void DateFieldTest::workingFieldsAreNeverShownNorReached()
         QVERIFY(!field->isVisible());
         QCOMPARE(field->focusPolicy(), Qt::NoFocus);
         QVERIFY(!reached.contains(field));
+    }
+    QVERIFY(f.watchdog.unexpected().isEmpty());
+}
+
+void DateFieldTest::separatorCompletesPart_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("dots") << "1.4.1990" << "01/04/1990";
+    QTest::newRow("slashes") << "1/4/1990" << "01/04/1990";
+    QTest::newRow("two-digit day, one-digit month") << "12.4.1990" << "12/04/1990";
+    QTest::newRow("one-digit day, two-digit month") << "1.12.1990" << "01/12/1990";
+    QTest::newRow("a lone 0 is no day") << "0.5" << "05/__/____";
+}
+
+void DateFieldTest::separatorCompletesPart()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    WindowFixture f;
+    QVERIFY(f.start());
+    f.type(keys);
+    QCOMPARE(f.widgetAs<QLineEdit>("Datum", 0).displayText(), shown);
+    QCOMPARE(QString::fromStdString(f.jda().Datum(0).text), shown);
+}
+
+void DateFieldTest::clickChoosesPartOfCompleteDate()
+{
+    WindowFixture f;
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
+    auto& payStart = f.widgetAs<DateEdit>("Datum", 1);
+    // The pointer between the month's two digits: "01/0|4/1990".
+    QPoint between{0, payStart.height() / 2};
+    while (between.x() < payStart.width() && payStart.cursorPositionAt(between) != 4)
+        between.rx() += 1;
+    QTest::mouseClick(&payStart, Qt::LeftButton, {}, between);
+    QCOMPARE(payStart.selectedText(), QStringLiteral("04"));
+    f.type(QStringLiteral("07"));
+    QCOMPARE(payStart.displayText(), QStringLiteral("01/07/1990"));
+    QCOMPARE(f.jda().Datum(1).text, std::string{"01/07/1990"});
+}
+
+void DateFieldTest::emptiedDateSaysWhy_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("reason"); // empty: no hint
+    QTest::newRow("no such day") << "31021990" << "31.02.1990 gibt es nicht";
+    QTest::newRow("before the range") << "01011920" << "Datum außerhalb 01.01.1930 – 31.12.2040";
+    QTest::newRow("half typed") << "0103" << "";
+    QTest::newRow("a usable date") << "01091980" << "";
+}
+
+void DateFieldTest::emptiedDateSaysWhy()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, reason);
+    WindowFixture f;
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
+    auto& from = f.widgetAs<DateEdit>("Datum", 2);
+    QCOMPARE(f.focus(), &from);
+    f.type(keys);
+    f.enter();
+    QCOMPARE(from.showsRefusal(), !reason.isEmpty());
+    if (!reason.isEmpty()) {
+        QCOMPARE(f.jda().Datum(2).text, std::string{"__/__/____"});
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), reason);
+        // The next key starts the correction and ends the hint.
+        f.type(QStringLiteral("0"));
+        QVERIFY(!from.showsRefusal());
     }
     QVERIFY(f.watchdog.unexpected().isEmpty());
 }
