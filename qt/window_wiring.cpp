@@ -9,6 +9,7 @@
 #include "qt/date_edit.h"
 #include "qt/description_edit.h"
 #include "qt/main_window.h"
+#include "window/calendar_start.h"
 #include "window/refused_date.h"
 
 #include <QAbstractButton>
@@ -106,7 +107,9 @@ void MainWindow::openCalendar(int slot, DateEdit& field)
             dispatcher_.type(jda_.at(slot), text);
         });
     };
-    calendar().open(&field, first, last, shown ? toQDate(*shown) : toQDate(jda_.platform().clock.today()));
+    const auto before = calendarStartBefore(jda_, c.design->index);
+    const Date start = shown ? *shown : before ? *before : jda_.platform().clock.today();
+    calendar().open(&field, first, last, toQDate(start));
 }
 
 } // namespace tarvolin
