@@ -81,7 +81,7 @@ struct ControlDesign {
     // A working field holds a date the calculation keeps for itself (the
     // copy of the pay start, the two notice dates): the window never shows
     // it and it never takes the focus; its value shows elsewhere (Label9,
-    // Termin, Ziel).
+    // Termin, Ziel). The dash between two of them is hidden with them.
     bool working = false;
     // What the hint under the mouse pointer says about the control, in
     // German; empty for none.

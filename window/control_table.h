@@ -188,7 +188,7 @@ constexpr void addPeriodRows(TableBuilder<C>& b)
         up.toolTip = "Zeile nach oben";
     }
     // Line1(0) is the dash between the quarter end and the pay-start copy.
-    b.element("Line1", 0, K::Line, "", 1455, 6277, 210, 0);
+    b.element("Line1", 0, K::Line, "", 1455, 6277, 210, 0).working = true;
     for (int k = 1; k <= 14; ++k)
         b.element("Line1", k, K::Line, "", 1545, rowTop(k) + 157, 150, 0);
     for (int k = 1; k <= 14; ++k)
