@@ -22,10 +22,13 @@ namespace {
 
 constexpr const char* slotProperty = "controlSlot";
 
+// A click into the window while another window has the keyboard gives the
+// focus only when the window becomes active again (ActiveWindowFocusReason);
+// the model follows that too, or the next redraw would take the focus back.
 bool movedByUser(Qt::FocusReason reason)
 {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-           || reason == Qt::ShortcutFocusReason;
+           || reason == Qt::ShortcutFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
 } // namespace

@@ -36,6 +36,7 @@ private slots:
     void typingLandsOnFirstBlank();
     void boldFollowsFocus();
     void tabMovesModelFocus();
+    void clickIntoInactiveWindowMovesModelFocus();
     void resultFieldsTakeNoTyping();
     void workingFieldsAreNeverShownNorReached();
     void separatorCompletesPart_data();
@@ -147,6 +148,28 @@ void DateFieldTest::tabMovesModelFocus()
     f.tab();
     QCOMPARE(f.focus(), f.widget("box", 1));
     QVERIFY(!f.jda().Datum(3).fontBold);
+}
+
+void DateFieldTest::clickIntoInactiveWindowMovesModelFocus()
+{
+    WindowFixture f;
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
+    QCOMPARE(f.focus(), f.widget("Datum", 2));
+    // Another window has the keyboard; the click into the birthday brings
+    // Tarvolin back, and the birthday keeps the focus that the click gave it.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QWidget* birthday = f.widget("Datum", 0);
+    QTest::mouseClick(birthday, Qt::LeftButton, {}, birthday->rect().center());
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    QCOMPARE(f.focus(), birthday);
+    QCOMPARE(f.jda().focused(), &f.jda().Datum(0));
+    QTest::keyClick(birthday, Qt::Key_End);
+    QTest::keyClick(birthday, Qt::Key_Backspace);
+    QCOMPARE(f.focus(), birthday);
 }
 
 void DateFieldTest::resultFieldsTakeNoTyping()
