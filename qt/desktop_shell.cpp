@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -18,6 +21,11 @@ std::string toUtf8(const QString& text)
     const QByteArray bytes = text.toUtf8();
     return std::string{bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
+
+// xdg-open ends within moments when it finds no way to open the page. A
+// failure after this long comes from a browser it ran and that has ended
+// since (xdg-open then tries the next one), not from a missing browser.
+constexpr qint64 openerGivesUpWithinMs = 10000;
 
 QStringList defaultSiteFolders()
 {
@@ -62,7 +70,38 @@ QUrl DesktopShell::target(std::string_view address) const
 bool DesktopShell::open(std::string_view address)
 {
     const QUrl url = target(address);
-    return url.isValid() && QDesktopServices::openUrl(url);
+    if (!url.isValid())
+        return false;
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (lateFailure_ && !opener.isEmpty())
+        return openWatched(opener, url, failureText(address));
+    return QDesktopServices::openUrl(url);
+}
+
+bool DesktopShell::openWatched(const QString& opener, const QUrl& url, std::string failure)
+{
+    // The process may outlive the window (a browser run in the foreground);
+    // it is left to end by itself and deletes itself then.
+    auto* process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({url.toString(QUrl::FullyEncoded)});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer started;
+    started.start();
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, started, failure = std::move(failure), report = lateFailure_](
+                         int exitCode, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         const bool soon = started.elapsed() < openerGivesUpWithinMs;
+                         if (soon && (status != QProcess::NormalExit || exitCode != 0))
+                             report(failure);
+                     });
+    process->start();
+    if (process->waitForStarted())
+        return true;
+    delete process;
+    return false;
 }
 
 std::string DesktopShell::failureText(std::string_view address) const

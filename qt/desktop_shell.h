@@ -4,6 +4,11 @@
 // web: an address of the help site opens the program's copy of the page as
 // a file: address, found in the first of the site folders that holds it.
 // Addresses of the law-text site go to the web unchanged.
+//
+// xdg-open starts at once even where it then finds no browser (status 3,
+// "no method available"), so the desktop's word that the address was handed
+// over says little. Given someone to tell (setLateFailure), the shell runs
+// xdg-open itself and reports a failure that comes back from it soon after.
 
 #include "help/shell.h"
 
@@ -11,6 +16,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +33,10 @@ public:
 
     // False when the help page is missing or no browser could be started.
     bool open(std::string_view address) override;
+    // Receives failureText(address) when xdg-open gives up after open has
+    // returned; the window shows it in a message box.
+    using LateFailure = std::function<void(const std::string& text)>;
+    void setLateFailure(LateFailure report) { lateFailure_ = std::move(report); }
     // Names the address and, for a help page, the local file.
     std::string failureText(std::string_view address) const override;
 
@@ -38,8 +48,11 @@ private:
     // The file of a help page: in the first folder that holds it, else
     // where the first existing folder (or the first folder) would hold it.
     QString localPage(const std::string& page) const;
+    // xdg-open, watched for a failure within its first seconds.
+    bool openWatched(const QString& opener, const QUrl& url, std::string failure);
 
     QStringList siteFolders_;
+    LateFailure lateFailure_;
 };
 
 } // namespace tarvolin

@@ -28,6 +28,7 @@ private slots:
     void buttonsAndResultsExplainThemselves();
     void helpSiteOpensTheProgramsOwnPage_data();
     void helpSiteOpensTheProgramsOwnPage();
+    void xdgOpenWithoutBrowserIsReported();
 };
 
 // Takes the place of the browser.
@@ -179,6 +180,39 @@ void ButtonsTest::helpSiteOpensTheProgramsOwnPage()
     QVERIFY(handedOver);
     const QString expected = opened == QLatin1String("PAGE") ? QUrl::fromLocalFile(page).toString() : opened;
     QCOMPARE(browser.opened, QStringList{expected});
+}
+
+// xdg-open starts, finds no browser and ends with status 3: the shell has
+// already said yes, and tells the window afterwards.
+void ButtonsTest::xdgOpenWithoutBrowserIsReported()
+{
+    QTemporaryDir bin;
+    QTemporaryDir site;
+    QVERIFY(bin.isValid() && site.isValid());
+    QVERIFY(QDir{site.path()}.mkpath(QStringLiteral("manual")));
+    const QString page = site.path() + QStringLiteral("/manual/20.htm");
+    QFile pageFile{page};
+    QVERIFY(pageFile.open(QIODevice::WriteOnly));
+    QFile stub{bin.path() + QStringLiteral("/xdg-open")};
+    QVERIFY(stub.open(QIODevice::WriteOnly));
+    stub.write(QStringLiteral("#!/bin/sh\necho \"$1\" > '%1/given'\nexit 3\n").arg(bin.path()).toUtf8());
+    stub.close();
+    QVERIFY(stub.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+
+    DesktopShell shell{{site.path()}};
+    QStringList told;
+    shell.setLateFailure([&told](const std::string& text) { told << QString::fromStdString(text); });
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+    const bool handedOver = shell.open("http://www.tarvolin.de/manual/20.htm");
+    qputenv("PATH", path);
+    QVERIFY(handedOver);
+    QTRY_COMPARE(told.size(), 1);
+    QVERIFY2(told.front().contains(page) && told.front().contains(QStringLiteral("http://www.tarvolin.de/manual/20.htm")),
+             qPrintable(told.front()));
+    QFile given{bin.path() + QStringLiteral("/given")};
+    QVERIFY(given.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(given.readAll()).trimmed(), QUrl::fromLocalFile(page).toString());
 }
 
 QTEST_MAIN(ButtonsTest)
