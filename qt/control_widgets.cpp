@@ -8,12 +8,12 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QKeySequence>
-#include <QShortcut>
 #include <QFrame>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
 
 #include <array>

@@ -208,8 +208,9 @@ void ButtonsTest::xdgOpenWithoutBrowserIsReported()
     qputenv("PATH", path);
     QVERIFY(handedOver);
     QTRY_COMPARE(told.size(), 1);
-    QVERIFY2(told.front().contains(page) && told.front().contains(QStringLiteral("http://www.tarvolin.de/manual/20.htm")),
-             qPrintable(told.front()));
+    const QString& text = told.front();
+    const QString address = QStringLiteral("http://www.tarvolin.de/manual/20.htm");
+    QVERIFY2(text.contains(page) && text.contains(address), qPrintable(text));
     QFile given{bin.path() + QStringLiteral("/given")};
     QVERIFY(given.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(given.readAll()).trimmed(), QUrl::fromLocalFile(page).toString());
