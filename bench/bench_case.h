@@ -25,7 +25,7 @@ class QuietMessages final : public MessageBox {
 public:
     int shown = 0;
     std::string last;
-    std::int16_t show(std::string_view text, std::string_view, MessageButtons buttons) override
+    std::int16_t show(std::string_view text, std::string_view, MessageButtons buttons, MessageKind) override
     {
         ++shown;
         last = text;

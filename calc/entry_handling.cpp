@@ -56,7 +56,8 @@ EntryOutcome handleFromDate(JDA& window, int i)
 EntryOutcome refuseBackwardsSpan(JDA& window, int i, int row)
 {
     window.notice("Das Datum " + messageDate(window.Datum(i)) + " liegt   v o r   dem Datum " +
-                  messageDate(window.Datum(i - 1)) + " und damit nicht in der richtigen Zeitrichtung.");
+                  messageDate(window.Datum(i - 1)) + " und damit nicht in der richtigen Zeitrichtung.",
+                  MessageKind::RejectedDate);
     window.Datum(i).text = std::string{emptyMask};
     window.setFocus(window.Datum(i));
     window.dayCounts[static_cast<std::size_t>(i)] = 0;

@@ -53,7 +53,8 @@ void JDA::plausibilität()
 
     if (countOf(*this, k) < countOf(*this, 0)) {
         notice("Das Datum " + messageDate(Datum(k)) + " liegt   v o r   dem Geburtstag am " +
-               messageDate(Datum(0)) + ".");
+               messageDate(Datum(0)) + ".",
+               MessageKind::RejectedDate);
         reject(*this, k, true);
         return;
     }
@@ -64,7 +65,8 @@ void JDA::plausibilität()
     // A period date equal to the pay start lies after it.
     if (countOf(*this, k) >= countOf(*this, 1)) {
         notice("Das Datum " + messageDate(Datum(k)) + " liegt   n a c h   dem Beginn der Dienstbezüge am " +
-               messageDate(Datum(1)) + " und damit außerhalb des hier zu prüfenden Zeitraums.");
+               messageDate(Datum(1)) + " und damit außerhalb des hier zu prüfenden Zeitraums.",
+               MessageKind::RejectedDate);
         reject(*this, k, true);
         return;
     }
@@ -77,7 +79,8 @@ void JDA::plausibilität()
             continue;
         if (countOf(*this, 2 * r) <= countOf(*this, k) && countOf(*this, k) <= countOf(*this, 2 * r + 1)) {
             notice("Das Datum " + messageDate(Datum(k)) + " liegt in der bereits verwendeten Zeitspanne vom " +
-                   messageDate(Datum(2 * r)) + " bis " + messageDate(Datum(2 * r + 1)));
+                   messageDate(Datum(2 * r)) + " bis " + messageDate(Datum(2 * r + 1)),
+                   MessageKind::RejectedDate);
             reject(*this, k, false);
             return;
         }

@@ -30,7 +30,7 @@ struct QuietPlatform final : MessageBox, Clock, WindowHost {
     NoPrinter printer;
     NoShell shell;
 
-    std::int16_t show(std::string_view text, std::string_view, MessageButtons) override
+    std::int16_t show(std::string_view text, std::string_view, MessageButtons, MessageKind) override
     {
         lastMessage = text;
         return answerOk;

@@ -4,7 +4,9 @@
 
 #include "calc/date_text.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace tarvolin {
 
@@ -79,6 +81,54 @@ std::string helpAddress(std::string_view linkCode, std::string_view linkPage)
 std::string browserFailureText(std::string_view address)
 {
     return "Der Browser konnte nicht gestartet werden, um die Seite " + std::string{address} + " zu öffnen.";
+}
+
+namespace {
+
+bool startsWithNoCase(std::string_view text, std::string_view start)
+{
+    return text.size() >= start.size()
+           && std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
+                  return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+              });
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && startsWithNoCase(a, b); }
+
+// "manual/20.htm" stays inside the site; "manual/../../etc/passwd" and "./x" do not pass.
+bool staysInside(std::string_view path)
+{
+    while (!path.empty()) {
+        const std::size_t slash = path.find('/');
+        const std::string_view segment = path.substr(0, slash);
+        if (segment == "." || segment == "..")
+            return false;
+        path = slash == std::string_view::npos ? std::string_view{} : path.substr(slash + 1);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string helpSitePage(std::string_view address)
+{
+    for (const std::string_view scheme : {std::string_view{"http://"}, std::string_view{"https://"}}) {
+        if (!startsWithNoCase(address, scheme))
+            continue;
+        std::string_view rest = address.substr(scheme.size());
+        rest = rest.substr(0, rest.find_first_of("?#"));
+        const std::size_t slash = rest.find('/');
+        std::string_view host = rest.substr(0, slash);
+        if (startsWithNoCase(host, "www."))
+            host.remove_prefix(4);
+        if (!equalsNoCase(host, helpSiteHost))
+            return {};
+        std::string page{slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1)};
+        if (page.empty() || page.back() == '/')
+            page += "index.htm";
+        return staysInside(page) ? page : std::string{};
+    }
+    return {};
 }
 
 } // namespace tarvolin

@@ -23,4 +23,13 @@ std::string helpAddress(std::string_view linkCode, std::string_view linkPage);
 // The German sentence shown when no browser could be started for an address.
 std::string browserFailureText(std::string_view address);
 
+// The help site's pages come with the program; its host is only a name the
+// addresses carry. For an address of the help site (http or https, with or
+// without "www.") this is the page's path inside the program's copy of the
+// site: "http://www.tarvolin.de/manual/20.htm" -> "manual/20.htm", the start
+// page "index.htm" for the bare host. Empty for every other address (the
+// law-text site stays on the web) and for a path that would climb out of the
+// site ("..").
+std::string helpSitePage(std::string_view address);
+
 } // namespace tarvolin

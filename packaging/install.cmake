@@ -15,7 +15,7 @@
 #     share/icons/hicolor/<N>x<N>/apps/de.tarvolin.Tarvolin[.Personalliste].png   (N = 16 32 48 64 128 256)
 #     share/doc/tarvolin/copyright, share/doc/tarvolin/changelog.gz
 #     share/man/man1/tarvolin.1.gz
-#     share/doc/tarvolin/site/...                                  (the German help pages, optional)
+#     share/tarvolin/site/...                                      (the German help pages the help buttons open)
 # The icon cache and the desktop database are refreshed by dpkg's triggers of hicolor-icon-theme and
 # desktop-file-utils; the package needs no maintainer scripts of its own.
 
@@ -73,9 +73,12 @@ else()
     install(FILES ${TARVOLIN_PACKAGING_DIR}/changelog DESTINATION ${TARVOLIN_DOC_DIR})
 endif()
 
-option(TARVOLIN_INSTALL_SITE "Install the German help pages to share/doc/tarvolin/site" ON)
+# The help pages are program data, not documentation: the help buttons open them from
+# share/tarvolin/site beside bin/ (qt/desktop_shell.cpp), and minimal Debian systems leave
+# share/doc out.
+option(TARVOLIN_INSTALL_SITE "Install the German help pages to share/tarvolin/site" ON)
 if(TARVOLIN_INSTALL_SITE AND IS_DIRECTORY ${TARVOLIN_SITE_SOURCE_DIR})
-    install(DIRECTORY ${TARVOLIN_SITE_SOURCE_DIR}/ DESTINATION ${TARVOLIN_DOC_DIR}/site
+    install(DIRECTORY ${TARVOLIN_SITE_SOURCE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tarvolin/site
             FILES_MATCHING PATTERN "*.htm" PATTERN "*.html" PATTERN "*.css" PATTERN "*.png" PATTERN "*.svg")
 endif()
 
@@ -120,7 +123,7 @@ TVöD / TV-L. The program's window and printout are in German.")
 # (qt6-translations-l10n) and the metric-compatible Arial replacement for the letter (fonts-liberation2).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6 (>= 6.4.2), libqt6gui6 (>= 6.4.2), libqt6core6 (>= 6.4.2), libqt6printsupport6 (>= 6.4.2), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12)")
-# The help buttons hand their addresses to xdg-open.
+# The help buttons hand their pages to xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 

@@ -40,9 +40,13 @@ void ArrowButton::paintEvent(QPaintEvent*)
 void ArrowButton::drawFace(QPainter& p) const
 {
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF face = QRectF{rect()}.adjusted(0.5, 0.5, -0.5, -0.5);
-    QColor fill = isDown() ? colours::accentLight.darker(112) : hovered_ ? colours::accentLight : QColor{0xFA, 0xFB, 0xFC};
-    p.setPen(QPen{hasFocus() ? colours::accent : QColor{0xA9, 0xB4, 0xC0}, hasFocus() ? 1.5 : 1.0});
+    // The focus shows as a light face in a frame of two pixels in the accent colour.
+    const double inset = hasFocus() ? 1.0 : 0.5;
+    const QRectF face = QRectF{rect()}.adjusted(inset, inset, -inset, -inset);
+    QColor fill = isDown() ? colours::accentLight.darker(112)
+                  : hovered_ || hasFocus() ? colours::accentLight
+                                           : QColor{0xFA, 0xFB, 0xFC};
+    p.setPen(QPen{hasFocus() ? colours::accent : QColor{0xA9, 0xB4, 0xC0}, hasFocus() ? 2.0 : 1.0});
     p.setBrush(fill);
     p.drawRoundedRect(face, 2, 2);
     const QColor arrow = isEnabled() ? colours::ink : QColor{0xA0, 0xA0, 0xA0};

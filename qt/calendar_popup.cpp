@@ -69,7 +69,7 @@ CalendarPopup::CalendarPopup(QWidget* parent) : QFrame{parent, Qt::Popup}, calen
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(calendar_);
     calendar_->setLocale(german);
-    calendar_->setFirstDayOfWeek(Qt::Sunday);
+    calendar_->setFirstDayOfWeek(Qt::Monday);
     calendar_->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setGridVisible(false);

@@ -1,7 +1,8 @@
 #pragma once
 // CalendarPopup: the drop-down calendar of a date field. It shows one month
-// with a German title ("Mai 2008"), the week days "So" to "Sa" starting on
-// Sunday, and only lets the field's permitted days be picked. A picked day
+// with a German title ("Mai 2008"), the week days "Mo" to "So" (the weeks
+// start on Monday, as German calendars do), and only lets the field's
+// permitted days be picked. A picked day
 // goes to onPicked; the popup closes on a pick, on Escape or on a click
 // elsewhere. It knows nothing of the field's text: the window puts the day in.
 
@@ -17,7 +18,7 @@ QT_END_NAMESPACE
 
 namespace tarvolin {
 
-// The week-day titles of the calendar, Sunday first.
+// The week-day titles of the calendar, by Qt::DayOfWeek modulo 7 (Sunday 0).
 inline const std::array<QString, 7> weekDayTitles{
     QStringLiteral("So"), QStringLiteral("Mo"), QStringLiteral("Di"), QStringLiteral("Mi"),
     QStringLiteral("Do"), QStringLiteral("Fr"), QStringLiteral("Sa")};

@@ -6,11 +6,14 @@
 #include "qt/description_edit.h"
 #include "qt/pictures.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
 
 #include <array>
@@ -135,7 +138,9 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         onClick();
 }
 
-QWidget* makeControlWidget(const ControlDesign& design, QWidget* parent)
+namespace {
+
+QWidget* makeWidgetOfKind(const ControlDesign& design, QWidget* parent)
 {
     switch (design.kind) {
     case ControlKind::DateField: {
@@ -170,6 +175,33 @@ QWidget* makeControlWidget(const ControlDesign& design, QWidget* parent)
         return makePicture(design.name, parent);
     }
     return nullptr;
+}
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+} // namespace
+
+QString toolTipOf(const ControlDesign& design)
+{
+    QString tip = fromView(design.toolTip);
+    if (!design.shortcut.empty())
+        tip += QStringLiteral(" (%1)").arg(QKeySequence{fromView(design.shortcut)}.toString(QKeySequence::NativeText));
+    return tip;
+}
+
+QWidget* makeControlWidget(const ControlDesign& design, QWidget* parent)
+{
+    QWidget* w = makeWidgetOfKind(design, parent);
+    w->setToolTip(toolTipOf(design));
+    // The key clicks the button itself, so it takes the button's one way to
+    // its handler. (Not the button's own shortcut: every new caption resets
+    // that to the caption's mnemonic.)
+    if (!design.shortcut.empty()) {
+        auto* button = static_cast<QAbstractButton*>(w);
+        auto* key = new QShortcut{QKeySequence{fromView(design.shortcut)}, button};
+        QObject::connect(key, &QShortcut::activated, button, &QAbstractButton::animateClick);
+    }
+    return w;
 }
 
 QRect controlGeometry(const ControlDesign& design, const TwipScale& scale, const QWidget& widget)

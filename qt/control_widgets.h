@@ -23,8 +23,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// The widget of one control, not yet placed.
+// The widget of one control, not yet placed, with its hint and, for a
+// button with a shortcut, the key that clicks it.
 QWidget* makeControlWidget(const ControlDesign& design, QWidget* parent);
+// The hint under the mouse pointer: the table's text and the shortcut as
+// the user's keyboard names it ("Das Schreiben ... drucken (Strg+P)").
+QString toolTipOf(const ControlDesign& design);
 // Where the control stands, in the parent's pixels. Check boxes and option
 // buttons grow around their centre to at least the style's indicator size.
 QRect controlGeometry(const ControlDesign& design, const TwipScale& scale, const QWidget& widget);

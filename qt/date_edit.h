@@ -8,8 +8,17 @@
 //
 // Editable fields carry a small calendar button at their right end (also
 // opened with Alt+Down or F4); result fields are read-only and have none.
+//
+// Typing forgives the usual ways of writing a date: "." or "/" after a
+// single digit of the day or the month puts a leading zero before it and
+// goes on to the next part, so 1.4.1990 and 1/4/1990 both give 01/04/1990.
+// A click into a complete date selects the day, month or year under the
+// pointer, so that typing replaces that part instead of overwriting from
+// the middle. showRefusal frames the field in red for a few seconds and
+// says at the field why a date was emptied.
 
 #include <QLineEdit>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -33,16 +42,29 @@ public:
     void placeCursorOnFirstBlank();
     QToolButton* calendarButton() const { return calendarButton_; }
 
+    // The red frame and the reason beside the field, until a few seconds
+    // have passed or the user types into the field again.
+    void showRefusal(const QString& reason);
+    bool showsRefusal() const { return refusalShown_; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void placeCalendarButton();
+    // "." or "/" after one digit of the day or the month: true when it
+    // completed the part.
+    bool completePart(const QString& typed);
+    void endRefusal();
 
     QToolButton* calendarButton_ = nullptr;
+    QTimer refusalTimer_;
+    bool refusalShown_ = false;
 };
 
 } // namespace tarvolin

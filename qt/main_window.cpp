@@ -9,6 +9,9 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <exception>
@@ -19,10 +22,13 @@ namespace {
 
 constexpr const char* slotProperty = "controlSlot";
 
+// A click into the window while another window has the keyboard gives the
+// focus only when the window becomes active again (ActiveWindowFocusReason);
+// the model follows that too, or the next redraw would take the focus back.
 bool movedByUser(Qt::FocusReason reason)
 {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-           || reason == Qt::ShortcutFocusReason;
+           || reason == Qt::ShortcutFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
@@ -42,7 +48,23 @@ MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell, LetterDetai
     ground.setColor(QPalette::WindowText, colours::ink);
     setPalette(ground);
     setAutoFillBackground(true);
-    setFixedSize(scale_.px(windowWidthTwips), scale_.px(windowHeightForControls()));
+    canvas_ = new QWidget;
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    canvas_->setFixedSize(scale_.px(windowWidthTwips), scale_.px(windowHeightForControls()));
+    scroll_ = new QScrollArea{this};
+    scroll_->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control, never to the scroll area itself.
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setWidget(canvas_);
+    // The window's own ground shows through (setWidget made the canvas
+    // opaque): the window itself is painted, as a window that holds its
+    // controls directly would be.
+    canvas_->setAutoFillBackground(false);
+    scroll_->viewport()->setAutoFillBackground(false);
+    auto* layout = new QVBoxLayout{this};
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+    setFixedSize(canvas_->size());
     setWindowTitle(QString::fromStdString(jda_.formCaption));
 
     widgets_.assign(controlTable.size(), nullptr);
@@ -75,13 +97,16 @@ QWidget* MainWindow::makeWidget(int slot)
         return made;
     const ControlDesign& design = controlTable[static_cast<std::size_t>(slot)];
     // The panel's children stand relative to the panel.
-    QWidget* parent = design.parent.empty() ? this : makeWidget(controlSlot(design.parent));
+    QWidget* parent = design.parent.empty() ? canvas_ : makeWidget(controlSlot(design.parent));
     QWidget* w = makeControlWidget(design, parent);
     w->setObjectName(QString::fromStdString(controlName(design)));
     w->setProperty(slotProperty, slot);
     w->setGeometry(controlGeometry(design, scale_, *w));
     const std::string_view accessible = design.accessibleName.view();
     w->setAccessibleName(QString::fromUtf8(accessible.data(), static_cast<qsizetype>(accessible.size())));
+    // The working fields are hidden and out of reach of Tab and the mouse.
+    if (Dispatcher::takesKeys(design) && !Dispatcher::takesUserFocus(design))
+        w->setFocusPolicy(Qt::NoFocus);
     if (w->focusPolicy() != Qt::NoFocus)
         w->installEventFilter(this);
     made = w;
@@ -94,7 +119,7 @@ void MainWindow::addBadges()
     constexpr std::array<int, 3> years{25, 40, 50};
     for (int k = 1; k <= 3; ++k) {
         const ControlDesign& caption = *jda_.Label5(k).design;
-        QWidget* badge = makeBadge(QString::number(years[static_cast<std::size_t>(k - 1)]), this);
+        QWidget* badge = makeBadge(QString::number(years[static_cast<std::size_t>(k - 1)]), canvas_);
         badge->setObjectName(QStringLiteral("badge%1").arg(years[static_cast<std::size_t>(k - 1)]));
         badge->setGeometry(scale_.rect(caption.left - 540, caption.top + 15, 450, caption.height - 30));
         // Under the employment-period panel, like the captions they belong to.
@@ -148,6 +173,7 @@ void MainWindow::start()
 
 void MainWindow::start(const std::function<void()>& startUp)
 {
+    fitToScreen();
     if (const QScreen* s = screen())
         move(s->availableGeometry().topLeft());
     show();
@@ -160,6 +186,30 @@ void MainWindow::setTitleSuffix(const QString& suffix)
     redraw();
 }
 
+void MainWindow::fitToScreen()
+{
+    const QScreen* s = screen();
+    if (s == nullptr)
+        return;
+    const QSize room = s->availableGeometry().size() - (frameGeometry().size() - geometry().size());
+    const QSize content = canvas_->size();
+    const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    // A scroll bar takes room from the other direction, which may then need one too.
+    bool vertical = content.height() > room.height();
+    const bool horizontal = content.width() + (vertical ? bar : 0) > room.width();
+    vertical = vertical || content.height() + (horizontal ? bar : 0) > room.height();
+    const QSize fitted{std::min(room.width(), content.width() + (vertical ? bar : 0)),
+                       std::min(room.height(), content.height() + (horizontal ? bar : 0))};
+    if (size() != fitted)
+        setFixedSize(fitted);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    fitToScreen();
+}
+
 void MainWindow::handle(const std::function<void()>& step)
 {
     if (busy_ || closed_)
@@ -170,7 +220,7 @@ void MainWindow::handle(const std::function<void()>& step)
     } catch (const std::exception& e) {
         // A fault of the program itself; the window stays usable.
         messages_.show(std::string{"Ein interner Fehler ist aufgetreten: "} + e.what(), programTitle,
-                       MessageButtons::Ok);
+                       MessageButtons::Ok, MessageKind::Failure);
     }
     busy_ = false;
     redraw();
@@ -207,6 +257,14 @@ void MainWindow::focusModelOn(int slot)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Wherever the focus goes (Tab, a handler), the whole control comes into
+    // sight; the scroll area alone would only show a field's text cursor.
+    if (event->type() == QEvent::FocusIn) {
+        const auto* w = static_cast<QWidget*>(watched);
+        const QPoint centre = w->mapTo(canvas_, w->rect().center());
+        constexpr int margin = 8;
+        scroll_->ensureVisible(centre.x(), centre.y(), w->width() / 2 + margin, w->height() / 2 + margin);
+    }
     if (event->type() == QEvent::FocusIn && !busy_ && movedByUser(static_cast<QFocusEvent*>(event)->reason())) {
         const int slot = watched->property(slotProperty).toInt();
         if (slot != jda_.focusedSlot)

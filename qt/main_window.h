@@ -8,6 +8,12 @@
 // The clock, printer, shell and the letter's details come from outside, so
 // that tests can fix today's date and keep the printer, the browser and the
 // letter's dialogs away.
+//
+// The controls stand on a canvas of the table's size inside a scroll area.
+// On a screen with room the window is exactly the canvas; on a smaller one
+// (a 1366 x 768 laptop at 125 %) the window takes no more than the
+// screen's free area and scrolls, and a focus moved out of sight by Tab or
+// by a handler scrolls into view.
 
 #include "qt/qt_message_box.h"
 #include "qt/twips.h"
@@ -20,6 +26,10 @@
 #include <functional>
 #include <string_view>
 #include <vector>
+
+QT_BEGIN_NAMESPACE
+class QScrollArea;
+QT_END_NAMESPACE
 
 namespace tarvolin {
 
@@ -51,6 +61,8 @@ public:
     // Unloads the window as Schließen does after saving: Form_Unload, then,
     // unless cancelled, the window closes. False when it was cancelled.
     bool unload();
+    // The scroll area around the controls.
+    QScrollArea* scrollArea() const { return scroll_; }
 
 signals:
     // The window was unloaded; the program ends.
@@ -59,6 +71,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window system's frame is known once the window is placed.
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     class Host final : public WindowHost {
@@ -71,6 +85,9 @@ private:
         MainWindow& window_;
     };
 
+    // The window's size: the canvas, or the screen's free area with room
+    // for the scroll bars that it then needs.
+    void fitToScreen();
     QWidget* makeWidget(int slot);
     void addBadges();
     void orderTabStops();
@@ -88,6 +105,8 @@ private:
     JDA jda_;
     Dispatcher dispatcher_{jda_};
     TwipScale scale_;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* canvas_ = nullptr;     // holds every control
     std::vector<QWidget*> widgets_; // by slot of the control table
     std::vector<QWidget*> badges_;  // in front of Label5(1..3)
     CalendarPopup* calendar_ = nullptr;

@@ -13,13 +13,28 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Question:
+        return QMessageBox::Question;
+    case MessageKind::RejectedDate:
+    case MessageKind::Failure:
+        return QMessageBox::Warning;
+    case MessageKind::Notice:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
 } // namespace
 
-std::int16_t QtMessageBox::show(std::string_view text, std::string_view title, MessageButtons buttons)
+std::int16_t QtMessageBox::show(std::string_view text, std::string_view title, MessageButtons buttons,
+                                MessageKind kind)
 {
     QMessageBox box{parent_};
     box.setObjectName(messageBoxObjectName);
-    box.setIcon(QMessageBox::NoIcon);
+    box.setIcon(iconOf(kind));
     box.setWindowTitle(fromUtf8(title));
     box.setText(fromUtf8(text));
     box.setTextFormat(Qt::PlainText);

@@ -58,6 +58,7 @@ int runWindow(int argc, char** argv, const std::function<void(QWidget& window)>&
         const QByteArray text = sentence.toUtf8();
         window.jda().notice(std::string_view{text.constData(), static_cast<std::size_t>(text.size())});
     });
+    shell.setLateFailure([&window](const std::string& text) { window.jda().notice(text, MessageKind::Failure); });
     QObject::connect(&window, &MainWindow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     if (beforeStart)
         beforeStart(window);

@@ -1,5 +1,7 @@
 #include "qt/window_style.h"
 
+#include "qt/pictures.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
@@ -11,6 +13,35 @@
 
 namespace tarvolin {
 
+namespace {
+
+bool marksFocus(QStyle::PrimitiveElement element)
+{
+    return element == QStyle::PE_FrameLineEdit || element == QStyle::PE_PanelButtonCommand
+           || element == QStyle::PE_IndicatorCheckBox || element == QStyle::PE_IndicatorRadioButton;
+}
+
+// Drawn over what Fusion drew for a control that has the focus.
+void drawFocusMark(QStyle::PrimitiveElement element, const QRect& rect, QPainter& painter)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    if (element == QStyle::PE_IndicatorRadioButton) {
+        painter.setPen(QPen{colours::accent, 2.0});
+        painter.drawEllipse(QRectF{rect}.adjusted(1.0, 1.0, -1.0, -1.0));
+    } else if (element == QStyle::PE_IndicatorCheckBox) {
+        painter.setPen(QPen{colours::accent, 2.0});
+        painter.drawRect(QRectF{rect}.adjusted(1.0, 1.0, -1.0, -1.0));
+    } else {
+        painter.setPen(QPen{colours::accent, 1.0});
+        painter.drawRoundedRect(QRectF{rect}.adjusted(1.5, 1.5, -1.5, -1.5), 2.0, 2.0);
+    }
+    painter.restore();
+}
+
+} // namespace
+
 WindowStyle::WindowStyle() : QProxyStyle{QStyleFactory::create(QStringLiteral("Fusion"))} {}
 
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -21,8 +52,11 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     // stroke would; anything else is drawn as Fusion draws it.
     const bool reusable = element == PE_FrameLineEdit && option->rect.isValid() && ratio == std::round(ratio)
                           && painter->transform().type() <= QTransform::TxTranslate && painter->opacity() == 1.0;
+    const bool focusMark = marksFocus(element) && (option->state & State_HasFocus);
     if (!reusable) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (focusMark)
+            drawFocusMark(element, option->rect, *painter);
         return;
     }
     // Fusion's frame depends on the size, the focus, enabled and active
@@ -46,6 +80,8 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         std::unique_ptr<QStyleOption> placed{frame != nullptr ? new QStyleOptionFrame{*frame} : new QStyleOption{*option}};
         placed->rect = QRect{QPoint{0, 0}, option->rect.size()};
         QProxyStyle::drawPrimitive(element, placed.get(), &p, widget);
+        if (focusMark)
+            drawFocusMark(element, placed->rect, p);
         p.end();
         QPixmapCache::insert(key, drawn);
     }

@@ -9,6 +9,8 @@
 #include "qt/date_edit.h"
 #include "qt/description_edit.h"
 #include "qt/main_window.h"
+#include "window/calendar_start.h"
+#include "window/refused_date.h"
 
 #include <QAbstractButton>
 
@@ -62,12 +64,20 @@ void MainWindow::wire(int slot)
 void MainWindow::wireDateField(int slot, DateEdit& field)
 {
     field.onKey = [this, slot, &field](std::int16_t code) {
+        const std::string typed = toUtf8(field.displayText());
         handle([&] {
             Control& c = jda_.at(slot);
             // The model judges what the field shows now: "12/03/____".
-            c.text = toUtf8(field.displayText());
+            c.text = typed;
             dispatcher_.keyPress(c, code);
         });
+        // Enter emptied a complete date that names no day or lies outside
+        // the range: the field says why, without a message box.
+        if (code == enterCode && !closed_ && jda_.at(slot).isEmptyDate()) {
+            const std::string reason = refusedDateReason(typed, jda_.at(slot).design->range);
+            if (!reason.empty())
+                field.showRefusal(QString::fromStdString(reason));
+        }
     };
     field.onEdited = [this, slot, &field] { handle([&] { jda_.at(slot).text = toUtf8(field.displayText()); }); };
     field.onCalendar = [this, slot, &field] { openCalendar(slot, field); };
@@ -97,7 +107,9 @@ void MainWindow::openCalendar(int slot, DateEdit& field)
             dispatcher_.type(jda_.at(slot), text);
         });
     };
-    calendar().open(&field, first, last, shown ? toQDate(*shown) : toQDate(jda_.platform().clock.today()));
+    const auto before = calendarStartBefore(jda_, c.design->index);
+    const Date start = shown ? *shown : before ? *before : jda_.platform().clock.today();
+    calendar().open(&field, first, last, toQDate(start));
 }
 
 } // namespace tarvolin

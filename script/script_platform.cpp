@@ -2,7 +2,8 @@
 
 namespace tarvolin {
 
-std::int16_t ScriptMessageBox::show(std::string_view text, std::string_view title, MessageButtons buttons)
+std::int16_t ScriptMessageBox::show(std::string_view text, std::string_view title, MessageButtons buttons,
+                                    MessageKind)
 {
     std::int16_t answer = answerOk;
     if (buttons == MessageButtons::YesNo) {

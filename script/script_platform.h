@@ -26,7 +26,8 @@ public:
     explicit ScriptMessageBox(std::ostream& out) : out_{out} {}
     // Queues the answer to the next Yes/No question; without one, Yes (the default button).
     void queueAnswer(bool yes) { answers_.push_back(yes ? answerYes : answerNo); }
-    std::int16_t show(std::string_view text, std::string_view title, MessageButtons buttons) override;
+    // The kind of message shows nowhere: the line is the same for every kind.
+    std::int16_t show(std::string_view text, std::string_view title, MessageButtons buttons, MessageKind) override;
 
 private:
     std::ostream& out_;

@@ -16,7 +16,7 @@ namespace tarvolin {
 
 class CollectingMessageBox final : public MessageBox {
 public:
-    std::int16_t show(std::string_view text, std::string_view, MessageButtons buttons) override
+    std::int16_t show(std::string_view text, std::string_view, MessageButtons buttons, MessageKind) override
     {
         texts.emplace_back(text);
         return buttons == MessageButtons::YesNo ? answerYes : answerOk;

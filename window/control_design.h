@@ -78,6 +78,17 @@ struct ControlDesign {
     // The size the window draws (setDrawnSize in control_table.h).
     int drawnWidth = 0;
     int drawnHeight = 0;
+    // A working field holds a date the calculation keeps for itself (the
+    // copy of the pay start, the two notice dates): the window never shows
+    // it and it never takes the focus; its value shows elsewhere (Label9,
+    // Termin, Ziel). The dash between two of them is hidden with them.
+    bool working = false;
+    // What the hint under the mouse pointer says about the control, in
+    // German; empty for none.
+    std::string_view toolTip;
+    // The key that clicks the control from anywhere in the window, in the
+    // portable form "Ctrl+P", "F1"; empty for none.
+    std::string_view shortcut;
 };
 
 } // namespace tarvolin

@@ -138,24 +138,37 @@ constexpr void addDateFields(TableBuilder<C>& b)
         b.element("Datum", 2 * k + 1, K::DateField, "", 1755, rowTop(k), 1200, 315, {}, inputRange).accessibleName =
             numbered("Zeitraum ", k, " bis");
     }
-    b.element("Datum", 30, K::DateField, "", 1680, 6120, 1200, 315, {}, inputRange).accessibleName =
-        "Beschäftigungszeit Beginn";
+    auto& payStartCopy = b.element("Datum", 30, K::DateField, "", 1680, 6120, 1200, 315, {}, inputRange);
+    payStartCopy.accessibleName = "Beschäftigungszeit Beginn";
+    payStartCopy.working = true;
     b.element("Datum", 31, K::DateField, "", 7440, 1110, 1530, 330, {}, inputRange).accessibleName =
         "Stichtag (benötigt bis)";
-    b.element("Datum", 32, K::DateField, "", 9045, 6870, 1890, 420, {}, resultRange).accessibleName =
-        "Jubiläumsdienstalter Beginn";
-    b.element("Datum", 33, K::DateField, "", 9045, 7785, 1890, 420, {}, anniversaryRange).accessibleName =
-        "25-jähriges Dienstjubiläum";
-    b.element("Datum", 34, K::DateField, "", 9045, 8220, 1890, 420, {}, anniversaryRange).accessibleName =
-        "40-jähriges Dienstjubiläum";
-    b.element("Datum", 35, K::DateField, "", 9045, 8670, 1890, 420, {}, anniversaryRange).accessibleName =
-        "50-jähriges Dienstjubiläum";
-    b.element("Datum", 36, K::DateField, "", 240, 6480, 1200, 315, {}, inputRange).accessibleName =
-        "Letzter Tag für die Kündigung";
-    b.element("Datum", 37, K::DateField, "", 240, 6120, 1200, 315, {}, inputRange).accessibleName =
-        "Kündigung zum Quartalsende";
-    b.element("Datum", 38, K::DateField, "", 9045, 7320, 1890, 420, {}, resultRange).accessibleName =
-        "Erreichen der Altersgrenze";
+    auto& jdaBegin = b.element("Datum", 32, K::DateField, "", 9045, 6870, 1890, 420, {}, resultRange);
+    jdaBegin.accessibleName = "Jubiläumsdienstalter Beginn";
+    jdaBegin.toolTip = "Beginn des Jubiläumsdienstalters: Beginn der Dienstbezüge, um die angekreuzten Vorzeiten "
+                       "vorverlegt";
+    constexpr std::array<int, 3> anniversaryTops{7785, 8220, 8670};
+    constexpr std::array<std::string_view, 3> anniversaryNames{
+        "25-jähriges Dienstjubiläum", "40-jähriges Dienstjubiläum", "50-jähriges Dienstjubiläum"};
+    constexpr std::array<std::string_view, 3> anniversaryHints{
+        "Tag des 25-jährigen Dienstjubiläums; grau, wenn er nach dem Eintritt in den Ruhestand läge",
+        "Tag des 40-jährigen Dienstjubiläums; grau, wenn er nach dem Eintritt in den Ruhestand läge",
+        "Tag des 50-jährigen Dienstjubiläums; grau, wenn er nach dem Eintritt in den Ruhestand läge"};
+    for (std::size_t a = 0; a < 3; ++a) {
+        auto& anniversary = b.element("Datum", 33 + static_cast<int>(a), K::DateField, "", 9045, anniversaryTops[a],
+                                      1890, 420, {}, anniversaryRange);
+        anniversary.accessibleName = anniversaryNames[a];
+        anniversary.toolTip = anniversaryHints[a];
+    }
+    auto& lastNoticeDay = b.element("Datum", 36, K::DateField, "", 240, 6480, 1200, 315, {}, inputRange);
+    lastNoticeDay.accessibleName = "Letzter Tag für die Kündigung";
+    lastNoticeDay.working = true;
+    auto& noticeEnd = b.element("Datum", 37, K::DateField, "", 240, 6120, 1200, 315, {}, inputRange);
+    noticeEnd.accessibleName = "Kündigung zum Quartalsende";
+    noticeEnd.working = true;
+    auto& retirement = b.element("Datum", 38, K::DateField, "", 9045, 7320, 1890, 420, {}, resultRange);
+    retirement.accessibleName = "Erreichen der Altersgrenze";
+    retirement.toolTip = "Tag, an dem das eingestellte Ruhestandsalter erreicht wird";
 }
 
 template <std::size_t C>
@@ -166,25 +179,31 @@ constexpr void addPeriodRows(TableBuilder<C>& b)
         auto& down = b.element("ab", k, K::Button, "", 120, rowTop(k), 180, 315);
         down.accessibleName = numbered("Zeitraum ", k, " nach unten");
         down.arrow = ArrowDirection::Down;
+        down.toolTip = "Zeile nach unten";
     }
     for (int k = 2; k <= 14; ++k) {
         auto& up = b.element("auf", k, K::Button, "", 2970, rowTop(k), 195, 315);
         up.accessibleName = numbered("Zeitraum ", k, " nach oben");
         up.arrow = ArrowDirection::Up;
+        up.toolTip = "Zeile nach oben";
     }
     // Line1(0) is the dash between the quarter end and the pay-start copy.
-    b.element("Line1", 0, K::Line, "", 1455, 6277, 210, 0);
+    b.element("Line1", 0, K::Line, "", 1455, 6277, 210, 0).working = true;
     for (int k = 1; k <= 14; ++k)
         b.element("Line1", k, K::Line, "", 1545, rowTop(k) + 157, 150, 0);
     for (int k = 1; k <= 14; ++k)
         b.element("Eingabe", k, K::TextBox, "", 3240, rowTop(k), 5025, 315).accessibleName =
             numbered("Beschreibung Zeitraum ", k);
-    for (int k = 1; k <= 14; ++k)
-        b.element("Zähler", k, K::Label, "60", 8355, rowTop(k) + 45, 300, 225).accessibleName =
-            numbered("Freie Zeichen Zeitraum ", k);
-    for (int k = 1; k <= 14; ++k)
-        b.element("box", k, K::Check, "", 8730, rowTop(k) + 60, 180, 180).accessibleName =
-            numbered("Öffentlicher Dienst Zeitraum ", k);
+    for (int k = 1; k <= 14; ++k) {
+        auto& counter = b.element("Zähler", k, K::Label, "60", 8355, rowTop(k) + 45, 300, 225);
+        counter.accessibleName = numbered("Freie Zeichen Zeitraum ", k);
+        counter.toolTip = "Noch freie Zeichen";
+    }
+    for (int k = 1; k <= 14; ++k) {
+        auto& tick = b.element("box", k, K::Check, "", 8730, rowTop(k) + 60, 180, 180);
+        tick.accessibleName = numbered("Öffentlicher Dienst Zeitraum ", k);
+        tick.toolTip = "Zeit im öffentlichen Dienst: wird angerechnet";
+    }
     // Tage, Monat, Jahr: rows 1-14 in the table, 15 and 17 on the panel, 16 the sum row.
     constexpr std::array<std::string_view, 3> names{"Tage", "Monat", "Jahr"};
     constexpr std::array<std::string_view, 3> units{"Tage ", "Monate ", "Jahre "};
@@ -193,15 +212,20 @@ constexpr void addPeriodRows(TableBuilder<C>& b)
     constexpr std::array<int, 3> panelLeft{5310, 5970, 6615};
     for (std::size_t column = 0; column < 3; ++column) {
         const auto unit = units[column];
-        for (int k = 1; k <= 14; ++k)
-            b.element(names[column], k, K::Panel, "", rowLeft[column], rowTop(k), 555, 285).accessibleName =
-                DesignText{unit}.append("Zeitraum ").append(k);
-        b.element(names[column], 15, K::Panel, "", panelLeft[column], 10, 555, 285, "Aufkleber").accessibleName =
-            DesignText{unit}.append("Beschäftigungszeit");
-        b.element(names[column], 16, K::Panel, "", sumLeft[column], 6075, 555, 285).accessibleName =
-            DesignText{unit}.append("Summe der anrechenbaren Vorzeiten");
-        b.element(names[column], 17, K::Panel, "", panelLeft[column], 360, 555, 285, "Aufkleber").accessibleName =
-            DesignText{unit}.append("Beschäftigungszeiten insgesamt");
+        for (int k = 1; k <= 14; ++k) {
+            auto& period = b.element(names[column], k, K::Panel, "", rowLeft[column], rowTop(k), 555, 285);
+            period.accessibleName = DesignText{unit}.append("Zeitraum ").append(k);
+            period.toolTip = "Angerechnete Zeit der Zeile (Monate zu 30 Tagen); 0, wenn nicht angekreuzt";
+        }
+        auto& employment = b.element(names[column], 15, K::Panel, "", panelLeft[column], 10, 555, 285, "Aufkleber");
+        employment.accessibleName = DesignText{unit}.append("Beschäftigungszeit");
+        employment.toolTip = "Beschäftigungszeit vom Beginn der Dienstbezüge bis zum Stichtag";
+        auto& sum = b.element(names[column], 16, K::Panel, "", sumLeft[column], 6075, 555, 285);
+        sum.accessibleName = DesignText{unit}.append("Summe der anrechenbaren Vorzeiten");
+        sum.toolTip = "Summe der angerechneten Vorzeiten";
+        auto& total = b.element(names[column], 17, K::Panel, "", panelLeft[column], 360, 555, 285, "Aufkleber");
+        total.accessibleName = DesignText{unit}.append("Beschäftigungszeiten insgesamt");
+        total.toolTip = "Vorzeiten und Beschäftigungszeit zusammen: danach richtet sich die Kündigungsfrist";
     }
 }
 
@@ -210,12 +234,26 @@ constexpr void fillControlTable(TableBuilder<C>& b)
 {
     using K = ControlKind;
     // Top button row.
-    b.single("Hilfetexte", K::Button, "Texte", 0, 15, 1905, 600).accessibleName = "Texte";
-    b.single("SSCommand2", K::Button, "  § 622 BGB", 1920, 15, 2025, 600).accessibleName = "§ 622 BGB";
-    b.single("Hilfe", K::Button, "      Hilfe", 3960, 15, 1545, 600).accessibleName = "Hilfe";
-    b.single("Drucken", K::Button, "       Drucken", 5520, 15, 1770, 600).accessibleName = "Drucken";
-    b.single("SSCommand1", K::Button, "Info", 7320, 15, 2025, 600).accessibleName = "Info";
-    b.single("Schließen", K::Button, "        Schließen", 9360, 15, 1740, 600).accessibleName = "Schließen";
+    auto& texts = b.single("Hilfetexte", K::Button, "Texte", 0, 15, 1905, 600);
+    texts.accessibleName = "Texte";
+    texts.toolTip = "Den Tariftext zu dieser Berechnung öffnen (§ 23 oder § 34 TVöD)";
+    auto& bgb = b.single("SSCommand2", K::Button, "  § 622 BGB", 1920, 15, 2025, 600);
+    bgb.accessibleName = "§ 622 BGB";
+    bgb.toolTip = "Kündigungsfristen nach § 622 BGB und § 34 TVöD erklärt";
+    auto& help = b.single("Hilfe", K::Button, "      Hilfe", 3960, 15, 1545, 600);
+    help.accessibleName = "Hilfe";
+    help.toolTip = "Hilfe zu dieser Berechnung";
+    help.shortcut = "F1";
+    auto& print = b.single("Drucken", K::Button, "       Drucken", 5520, 15, 1770, 600);
+    print.accessibleName = "Drucken";
+    print.toolTip = "Das Schreiben zu dieser Berechnung drucken";
+    print.shortcut = "Ctrl+P";
+    auto& info = b.single("SSCommand1", K::Button, "Info", 7320, 15, 2025, 600);
+    info.accessibleName = "Info";
+    info.toolTip = "Über Tarvolin: Bedienung, Speichern, Grenzen der Berechnung";
+    auto& close = b.single("Schließen", K::Button, "        Schließen", 9360, 15, 1740, 600);
+    close.accessibleName = "Schließen";
+    close.toolTip = "Den Fall speichern und Tarvolin beenden (das Schließkreuz beendet ohne zu speichern)";
 
     for (int i = 0; i < 14; ++i) {
         const auto& p = fixedTextPlaces[static_cast<std::size_t>(i)];
@@ -225,27 +263,37 @@ constexpr void fillControlTable(TableBuilder<C>& b)
     addDateFields(b);
 
     // End of the calculation: retirement age line and reference date line.
-    b.element("Opt", 0, K::Option, "", 5880, 840, 180, 180).accessibleName =
-        "Berechnen bis zum Eintritt in den Ruhestand";
-    b.element("Opt", 1, K::Option, "", 5880, 1200, 180, 180).accessibleName =
-        "Berechnen bis zum Stichtag (benötigt bis)";
+    auto& untilRetirement = b.element("Opt", 0, K::Option, "", 5880, 840, 180, 180);
+    untilRetirement.accessibleName = "Berechnen bis zum Eintritt in den Ruhestand";
+    untilRetirement.toolTip = "Jubiläumsdienstalter und Dienstjubiläen bis zum Eintritt in den Ruhestand";
+    auto& untilReference = b.element("Opt", 1, K::Option, "", 5880, 1200, 180, 180);
+    untilReference.accessibleName = "Berechnen bis zum Stichtag (benötigt bis)";
+    untilReference.toolTip = "Beschäftigungszeit und Kündigungsfrist bis zum Stichtag";
     b.single("Label4", K::Label, "Eintritt in den Ruhestand nach", 6120, 810, 2820, 255).clickable = true;
     auto& younger = b.single("jünger", K::Button, "", 9000, 810, 150, 375);
     younger.accessibleName = "Ruhestand ein Jahr früher";
     younger.arrow = ArrowDirection::Left;
-    b.single("Alter", K::Panel, "", 9150, 810, 495, 375).accessibleName = "Ruhestand nach Jahren";
+    younger.toolTip = "Ruhestandsalter ein Jahr niedriger";
+    auto& years = b.single("Alter", K::Panel, "", 9150, 810, 495, 375);
+    years.accessibleName = "Ruhestand nach Jahren";
+    years.toolTip = "Ruhestandsalter: Jahre (nach dem Geburtstag die Regelaltersgrenze)";
     auto& older = b.single("Altern", K::Button, "", 9645, 810, 150, 375);
     older.accessibleName = "Ruhestand ein Jahr später";
     older.arrow = ArrowDirection::Right;
+    older.toolTip = "Ruhestandsalter ein Jahr höher";
     b.single("Label6", K::Label, "Jahren", 9120, 600, 720, 210);
     b.single("Label16", K::Label, "und", 9870, 900, 330, 210);
     auto& fewer = b.single("weniger", K::Button, "", 10200, 810, 150, 375);
     fewer.accessibleName = "Ruhestand einen Monat früher";
     fewer.arrow = ArrowDirection::Left;
-    b.single("month", K::Panel, "", 10350, 810, 495, 375).accessibleName = "Ruhestand nach Monaten";
+    fewer.toolTip = "Ruhestandsalter einen Monat niedriger";
+    auto& months = b.single("month", K::Panel, "", 10350, 810, 495, 375);
+    months.accessibleName = "Ruhestand nach Monaten";
+    months.toolTip = "Ruhestandsalter: Monate";
     auto& more = b.single("mehr", K::Button, "", 10845, 810, 150, 375);
     more.accessibleName = "Ruhestand einen Monat später";
     more.arrow = ArrowDirection::Right;
+    more.toolTip = "Ruhestandsalter einen Monat höher";
     b.single("Label15", K::Label, "Monaten", 10200, 600, 840, 210);
     b.single("Label7", K::Label, "benötigt bis", 6120, 1170, 1260, 255).clickable = true;
 
@@ -261,18 +309,26 @@ constexpr void fillControlTable(TableBuilder<C>& b)
 
     // Notice block.
     b.single("Label10", K::Label, "spätestens zu kündigen am", 1320, 7080, 2340, 255);
-    b.single("Termin", K::Label, "", 1410, 7500, 1455, 270).accessibleName = "Spätestens zu kündigen am";
+    auto& lastDay = b.single("Termin", K::Label, "", 1410, 7500, 1455, 270);
+    lastDay.accessibleName = "Spätestens zu kündigen am";
+    lastDay.toolTip = "Letzter Tag, an dem die Kündigung zugehen muss";
     b.single("Label11", K::Label, "zum", 1080, 7800, 330, 255);
-    b.single("Ziel", K::Label, "", 1410, 8040, 1455, 270).accessibleName = "Kündigung zum";
+    auto& effective = b.single("Ziel", K::Label, "", 1410, 8040, 1455, 270);
+    effective.accessibleName = "Kündigung zum";
+    effective.toolTip = "Tag, zu dem die Kündigung wirkt";
     b.single("Label12", K::Label, "*) oder vorher, wenn an diesem Tag (z.B. Sonntag) nicht zugestellt werden kann.",
              840, 8880, 2895, 495);
 
     // Employment-period panel, laid over the results.
     b.single("Aufkleber", K::Panel, "", 3720, 6360, 7350, 3255).accessibleName =
         "Beschäftigungszeit und Kündigungsfristen";
-    b.single("Label9", K::Label, "", 2760, 0, 1020, 255, "Aufkleber").accessibleName = "Beschäftigungszeit vom";
+    auto& from = b.single("Label9", K::Label, "", 2760, 0, 1020, 255, "Aufkleber");
+    from.accessibleName = "Beschäftigungszeit vom";
+    from.toolTip = "Beginn der Beschäftigungszeit: der Tag, ab dem Dienstbezüge zustehen";
     b.single("Label13", K::Label, "bis", 3780, 0, 390, 255, "Aufkleber");
-    b.single("Label14", K::Label, "", 4200, 0, 1080, 255, "Aufkleber").accessibleName = "Beschäftigungszeit bis";
+    auto& until = b.single("Label14", K::Label, "", 4200, 0, 1080, 255, "Aufkleber");
+    until.accessibleName = "Beschäftigungszeit bis";
+    until.toolTip = "Ende der Beschäftigungszeit: der Stichtag";
     b.single("Line4", K::Line, "", 240, 330, 6930, 0, "Aufkleber");
     b.single("Label8", K::Label,
              "Wenn für diese Berechnung der Beschäftigungszeit § 34 Abs. 3 TVöD / TV-L zutrifft, gelten folgende "
@@ -338,6 +394,16 @@ constexpr std::size_t countControls()
 
 inline constexpr std::size_t controlCount = detail::countControls();
 inline constexpr auto controlTable = detail::builtTable<controlCount>();
+
+// A shortcut clicks its control, so only buttons have one.
+constexpr bool shortcutsOnButtonsOnly()
+{
+    for (const ControlDesign& d : controlTable)
+        if (!d.shortcut.empty() && d.kind != ControlKind::Button)
+            return false;
+    return true;
+}
+static_assert(shortcutsOnButtonsOnly(), "a shortcut on a control that is no button");
 
 // Position of a control in the table; -1 when there is none of that name and index.
 constexpr int controlSlot(std::string_view name, int index = -1)

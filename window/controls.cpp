@@ -36,9 +36,11 @@ ControlModel::ControlModel()
         c.text = std::string{design.caption};
         if (design.kind == ControlKind::DateField)
             c.text = std::string{emptyMask};
+        c.visible = !design.working;
         controls_.push_back(std::move(c));
     }
-    // The anniversary marks start hidden; the first option is the chosen one.
+    // The anniversary marks start hidden (the working fields are never
+    // shown); the first option is the chosen one.
     for (int k = 5; k <= 7; ++k)
         Text(k).visible = false;
     Opt(0).value = true;

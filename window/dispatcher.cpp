@@ -86,6 +86,8 @@ bool Dispatcher::takesKeys(const ControlDesign& design)
 
 bool Dispatcher::takesClick(const ControlDesign& design) { return design.clickable; }
 
+bool Dispatcher::takesUserFocus(const ControlDesign& design) { return takesKeys(design) && !design.working; }
+
 void Dispatcher::windowUnloaded()
 {
     open_ = false;

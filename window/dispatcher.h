@@ -37,6 +37,11 @@ public:
     // Label4 and Label7) take clicks. Other events on a control do nothing.
     static bool takesKeys(const ControlDesign& design);
     static bool takesClick(const ControlDesign& design);
+    // Whether a user can put the focus into the control (a click, Tab): the
+    // controls that take keys, except the working fields, which the window
+    // never shows. A driver that names a control directly (a script) may
+    // still give a working field the focus and keys, as it always could.
+    static bool takesUserFocus(const ControlDesign& design);
 
     // The control receives the input focus, as by a mouse click into it: the
     // focus handlers of the control losing and of the control receiving the

@@ -11,7 +11,7 @@ void JDA::insinternet()
     linkPrefix = helpBasePath(linkCode);
     linkPage = helpAddress(linkCode, linkPage);
     if (!platform().shell.open(linkPage))
-        notice(browserFailureText(linkPage));
+        notice(platform().shell.failureText(linkPage), MessageKind::Failure);
     linkPage.clear();
     linkPrefix.clear();
 }

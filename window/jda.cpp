@@ -38,6 +38,9 @@ void JDA::selectOpt(int index)
     Opt_Click(static_cast<std::int16_t>(index), True);
 }
 
-void JDA::notice(std::string_view text) { platform_.messages.show(text, programTitle, MessageButtons::Ok); }
+void JDA::notice(std::string_view text, MessageKind kind)
+{
+    platform_.messages.show(text, programTitle, MessageButtons::Ok, kind);
+}
 
 } // namespace tarvolin

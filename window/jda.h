@@ -104,7 +104,7 @@ public:
     // Selects an option button; raises Opt_Click.
     void selectOpt(int index);
     // A notice of the calculation: the text, the title "Tarvolin", OK only.
-    void notice(std::string_view text);
+    void notice(std::string_view text, MessageKind kind = MessageKind::Notice);
 
     Platform& platform() { return platform_; }
 

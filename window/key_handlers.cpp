@@ -53,7 +53,8 @@ void JDA::Datum_KeyPress(std::int16_t index, std::int16_t& keyAscii)
     }
     if (field.isEmptyDate()) {
         if (index == 0) {
-            confirmAnswer = platform().messages.show(deleteAllText, deleteAllTitle, MessageButtons::YesNo);
+            confirmAnswer = platform().messages.show(deleteAllText, deleteAllTitle, MessageButtons::YesNo,
+                                                     MessageKind::Question);
             if (confirmAnswer != answerNo)
                 allesleeren();
             return;

@@ -45,7 +45,8 @@ void JDA::Drucken_Click()
 {
     // Without the birthday and the pay start there is no letter to write.
     if (Datum(0).isEmptyDate() || Datum(1).isEmptyDate()) {
-        platform().messages.show(letter::noDataText, letter::noDataTitle, MessageButtons::Ok);
+        platform().messages.show(letter::noDataText, letter::noDataTitle, MessageButtons::Ok,
+                                 MessageKind::Notice);
         setFocus(Datum(0));
         return;
     }
@@ -70,7 +71,7 @@ void JDA::Drucken_Click()
     periodRow = printed.rowsListed ? 1 : 0;
     // A failed job changes nothing in the window; the user learns why.
     if (!printed.failure.empty())
-        notice(printed.failure);
+        notice(printed.failure, MessageKind::Failure);
 }
 
 } // namespace tarvolin

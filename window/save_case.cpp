@@ -38,7 +38,7 @@ bool saveCase(JDA& window)
     const SavedRecordBytes bytes = writeRecord(recordOfWindow(window));
     const std::string failure = saveEntriesFile(window.entriesPath, bytes);
     if (!failure.empty()) {
-        window.notice(failure);
+        window.notice(failure, MessageKind::Failure);
         return false;
     }
     window.platform().host.entriesSaved(window.entriesPath.string());

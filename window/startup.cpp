@@ -90,7 +90,8 @@ void JDA::Form_Load()
     startWith(readRecord(read.bytes));
     if (!read.unreadable.empty())
         notice("Der gespeicherte Fall in „" + entriesPath.string() + "“ konnte nicht gelesen werden (" +
-               read.unreadable + "). Tarvolin beginnt mit einem leeren Fall; die Datei bleibt erhalten.");
+               read.unreadable + "). Tarvolin beginnt mit einem leeren Fall; die Datei bleibt erhalten.",
+               MessageKind::Failure);
 }
 
 void JDA::startWith(const SavedEntries& saved)

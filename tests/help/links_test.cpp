@@ -63,5 +63,29 @@ TEST(HelpAddress, PatternOfEveryFirstDigit)
         EXPECT_EQ(helpAddress(c.code, "20"), c.address) << '"' << c.code << '"';
 }
 
+// The help site's pages come with the program; which page an address names.
+TEST(HelpSitePage, AddressesOfTheHelpSiteNameAPageOfTheCopy)
+{
+    struct Case {
+        const char* name;
+        const char* address;
+        const char* page;
+    };
+    const Case cases[] = {
+        {"with www", "http://www.tarvolin.de/manual/20.htm", "manual/20.htm"},
+        {"without www", "http://tarvolin.de/Tarvolin/Index.htm", "Tarvolin/Index.htm"},
+        {"https and capitals", "HTTPS://WWW.Tarvolin.DE/manual/20279.htm", "manual/20279.htm"},
+        {"fragment and query left off", "http://www.tarvolin.de/manual/20.htm?x=1#grenzen", "manual/20.htm"},
+        {"bare host is the start page", "http://www.tarvolin.de", "index.htm"},
+        {"law-text site stays on the web", "http://www.gesetze-im-internet.de/bgb/__622.html", ""},
+        {"a host that only ends like it", "http://nottarvolin.de/manual/20.htm", ""},
+        {"a host that only begins like it", "http://www.tarvolin.de.example/manual/20.htm", ""},
+        {"no web address", "file:///usr/share/tarvolin/site/index.htm", ""},
+        {"climbing out of the site", "http://www.tarvolin.de/manual/../../../etc/passwd", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(helpSitePage(c.address), c.page) << c.name;
+}
+
 } // namespace
 } // namespace tarvolin

@@ -1,7 +1,8 @@
-// The drop-down calendar of a date field: it opens on the field's day (or
-// today), offers only the field's permitted days, titles the month in German,
-// starts the week on Sunday, and puts the picked day into the field as typed
-// text that Enter then confirms like any typed date.
+// The drop-down calendar of a date field: it opens on the field's day (or,
+// for an empty period date, the nearest date before it, else today), offers
+// only the field's permitted days, titles the month in German, starts the
+// week on Monday, and puts the picked day into the field as typed text that
+// Enter then confirms like any typed date.
 
 #include "qt/calendar_popup.h"
 #include "qt/date_edit.h"
@@ -23,6 +24,8 @@ private slots:
     void pickedDayIsTypedIntoField();
     void escapeLeavesFieldAlone();
     void resultFieldsHaveNoCalendar();
+    void emptyPeriodDateOpensNearTheDateBefore_data();
+    void emptyPeriodDateOpensNearTheDateBefore();
 };
 
 void CalendarTest::opensOnFieldDayWithinRange_data()
@@ -54,7 +57,7 @@ void CalendarTest::opensOnFieldDayWithinRange()
     QCOMPARE(calendar->selectedDate(), shown);
     QCOMPARE(calendar->minimumDate(), QDate(1930, 1, 1));
     QCOMPARE(calendar->maximumDate(), QDate(2040, 12, 31));
-    QCOMPARE(calendar->firstDayOfWeek(), Qt::Sunday);
+    QCOMPARE(calendar->firstDayOfWeek(), Qt::Monday);
     auto* monthButton = calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
     auto* yearButton = calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_yearbutton"));
     QVERIFY(monthButton && yearButton);
@@ -116,6 +119,50 @@ void CalendarTest::resultFieldsHaveNoCalendar()
         QCOMPARE(field.calendarButton() != nullptr, i <= 31);
         QCOMPARE(field.isReadOnly(), i >= 32);
     }
+}
+
+void CalendarTest::emptyPeriodDateOpensNearTheDateBefore_data()
+{
+    QTest::addColumn<bool>("withPriorPeriod"); // row 1: 01/09/1980 to 31/08/1983
+    QTest::addColumn<QString>("fromDate");     // then typed into Datum(2) and confirmed
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QDate>("shown");
+    QTest::newRow("row 1's from-date: the pay start") << false << "" << 2 << QDate{1990, 4, 1};
+    QTest::newRow("a to-date: its row's from-date") << false << "01091980" << 3 << QDate{1980, 9, 1};
+    QTest::newRow("row 2's to-date: row 1's to-date") << true << "" << 5 << QDate{1983, 8, 31};
+    QTest::newRow("the reference date: today") << false << "" << 31 << QDate{2008, 5, 15};
+}
+
+void CalendarTest::emptyPeriodDateOpensNearTheDateBefore()
+{
+    QFETCH(bool, withPriorPeriod);
+    QFETCH(QString, fromDate);
+    QFETCH(int, index);
+    QFETCH(QDate, shown);
+
+    WindowFixture f;
+    using Prior = WindowFixture::PriorPeriod;
+    QVERIFY(f.startTypicalCase(withPriorPeriod ? Prior::With : Prior::Without));
+    if (!fromDate.isEmpty()) {
+        f.type(fromDate);
+        f.enter();
+    }
+    auto& field = f.widgetAs<DateEdit>("Datum", index);
+    f.click(&field);
+    if (index == 31) {
+        // Emptied first: the recalculation put today's date into it.
+        QTest::keyClick(&field, Qt::Key_Home);
+        QTest::keyClick(&field, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(&field, Qt::Key_Delete);
+    }
+    QCOMPARE(f.jda().Datum(index).text, std::string{"__/__/____"});
+    QTest::keyClick(&field, Qt::Key_F4);
+    QCalendarWidget* calendar = f.window->calendar().calendar();
+    QTRY_VERIFY(calendar->isVisible());
+    QCOMPARE(calendar->selectedDate(), shown);
+    QCOMPARE(calendar->monthShown(), shown.month());
+    QCOMPARE(calendar->yearShown(), shown.year());
+    f.window->calendar().close();
 }
 
 QTEST_MAIN(CalendarTest)

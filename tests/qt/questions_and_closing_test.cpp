@@ -1,7 +1,7 @@
 // What the window asks and how it ends, through real dialogs and real
 // clicks: the delete-all question answered No and Yes in a QMessageBox with
-// German buttons, Schließen saving the case and ending, the close box ending
-// without saving.
+// German buttons, each message with the picture of its kind, Schließen
+// saving the case and ending, the close box ending without saving.
 
 #include "tests/qt/window_fixture.h"
 
@@ -24,6 +24,8 @@ class QuestionsAndClosingTest : public QObject {
 private slots:
     void deleteAllQuestion_data();
     void deleteAllQuestion();
+    void messagesShowThePictureOfTheirKind_data();
+    void messagesShowThePictureOfTheirKind();
     void closeButtonSavesAndEnds();
     void closeBoxEndsWithoutSaving();
 };
@@ -57,14 +59,14 @@ void QuestionsAndClosingTest::deleteAllQuestion()
     QString text;
     QStringList buttons;
     QString defaultButton;
-    bool hasIcon = true;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     f.watchdog.expect([&](QMessageBox& box) {
         title = box.windowTitle();
         text = box.text();
         for (QAbstractButton* b : box.buttons())
             buttons << b->text();
         defaultButton = box.defaultButton() ? box.defaultButton()->text() : QString{};
-        hasIcon = box.icon() != QMessageBox::NoIcon;
+        icon = box.icon();
         clickButton(box, answer);
     });
     f.enter();
@@ -76,11 +78,50 @@ void QuestionsAndClosingTest::deleteAllQuestion()
     buttons.sort();
     QCOMPARE(buttons, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
     QCOMPARE(defaultButton, QStringLiteral("Ja"));
-    QVERIFY(!hasIcon);
+    QCOMPARE(icon, QMessageBox::Question);
     QCOMPARE(int{f.jda().confirmAnswer}, confirmAnswer);
     QCOMPARE(f.widgetAs<QLineEdit>("Datum", 1).displayText(), payStartAfter);
     QCOMPARE(QString::fromStdString(f.jda().Datum(1).text), payStartAfter);
     QCOMPARE(f.widgetAs<QLineEdit>("Datum", 0).displayText(), QStringLiteral("__/__/____"));
+}
+
+void QuestionsAndClosingTest::messagesShowThePictureOfTheirKind_data()
+{
+    // Typed into the from-date of row 1 after the typical case; none: Drucken in an empty window.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QMessageBox::Icon>("icon");
+    QTest::newRow("a refused date warns") << "01011950" << "Das Datum 01.01.1950 liegt   v o r   dem Geburtstag"
+                                          << QMessageBox::Warning;
+    QTest::newRow("a notice informs") << "" << "Bitte vorher Daten eingeben" << QMessageBox::Information;
+}
+
+void QuestionsAndClosingTest::messagesShowThePictureOfTheirKind()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(QMessageBox::Icon, icon);
+
+    WindowFixture f;
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    QString said;
+    f.watchdog.expect([&](QMessageBox& box) {
+        shown = box.icon();
+        said = box.text();
+        clickButton(box, QStringLiteral("OK"));
+    });
+    if (keys.isEmpty()) {
+        QVERIFY(f.start());
+        f.click(f.widget("Drucken"));
+    } else {
+        QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
+        f.type(keys);
+        f.enter();
+    }
+    QVERIFY(!f.watchdog.stillExpecting());
+    QVERIFY2(said.startsWith(text), qPrintable(said));
+    QCOMPARE(shown, icon);
+    QVERIFY(f.watchdog.unexpected().isEmpty());
 }
 
 void QuestionsAndClosingTest::closeButtonSavesAndEnds()

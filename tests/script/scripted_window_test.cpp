@@ -132,12 +132,13 @@ TEST(ScriptPlatform, MessageBoxesShellAndHost)
 {
     std::ostringstream out;
     ScriptMessageBox box{out};
-    EXPECT_EQ(box.show("Text", "Titel", MessageButtons::Ok), answerOk);
+    EXPECT_EQ(box.show("Text", "Titel", MessageButtons::Ok, MessageKind::Notice), answerOk);
     box.queueAnswer(false);
     box.queueAnswer(true);
-    EXPECT_EQ(box.show("Frage?", "T", MessageButtons::YesNo), answerNo);
-    EXPECT_EQ(box.show("Frage?", "T", MessageButtons::YesNo), answerYes);
-    EXPECT_EQ(box.show("Frage?", "T", MessageButtons::YesNo), answerYes); // none queued: the default
+    EXPECT_EQ(box.show("Frage?", "T", MessageButtons::YesNo, MessageKind::Question), answerNo);
+    EXPECT_EQ(box.show("Frage?", "T", MessageButtons::YesNo, MessageKind::Question), answerYes);
+    // None queued: the default.
+    EXPECT_EQ(box.show("Frage?", "T", MessageButtons::YesNo, MessageKind::Question), answerYes);
     ScriptShell shell{out};
     EXPECT_TRUE(shell.open("http://www.tarvolin.de/manual/20.htm"));
     int unloads = 0;

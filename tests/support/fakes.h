@@ -15,15 +15,17 @@ struct ShownMessage {
     std::string text;
     std::string title;
     MessageButtons buttons;
+    MessageKind kind;
 };
 
 class RecordingMessageBox final : public MessageBox {
 public:
     std::vector<ShownMessage> shown;
     std::deque<std::int16_t> answers; // answers to Yes/No questions; Yes when none is queued
-    std::int16_t show(std::string_view text, std::string_view title, MessageButtons buttons) override
+    std::int16_t show(std::string_view text, std::string_view title, MessageButtons buttons,
+                      MessageKind kind) override
     {
-        shown.push_back({std::string{text}, std::string{title}, buttons});
+        shown.push_back({std::string{text}, std::string{title}, buttons, kind});
         if (buttons == MessageButtons::Ok)
             return answerOk;
         if (answers.empty())
