@@ -31,7 +31,7 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&)
     if (type != QtFatalMsg)
         return;
     std::fputs("Tarvolin: Das Fenster kann nicht geöffnet werden, kein Bildschirm erreichbar "
-               "(DISPLAY prüfen); ohne Fenster läuft nur: tarvolin --script DATEI\n",
+               "(DISPLAY prüfen); ohne Fenster laufen: tarvolin --script DATEI und tarvolin --list DATEI\n",
                stderr);
     std::_Exit(1);
 }
