@@ -52,11 +52,4 @@ Control* ControlModel::find(std::string_view name, int index)
     return slot < 0 ? nullptr : &at(slot);
 }
 
-Control& ControlModel::element(const ControlArray& array, int index)
-{
-    if (index < array.first || index > array.last)
-        throw std::out_of_range("control index out of range");
-    return at(array.firstSlot + index - array.first);
-}
-
 } // namespace tarvolin

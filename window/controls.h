@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -117,7 +118,13 @@ public:
     Control* focused() { return focusedSlot < 0 ? nullptr : &at(focusedSlot); }
 
 private:
-    Control& element(const ControlArray& array, int index);
+    // Every calculation step reaches its controls through here: kept inline.
+    Control& element(const ControlArray& array, int index)
+    {
+        if (index < array.first || index > array.last)
+            throw std::out_of_range("control index out of range");
+        return controls_[static_cast<std::size_t>(array.firstSlot + index - array.first)];
+    }
 
     std::vector<Control> controls_;
 };

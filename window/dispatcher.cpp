@@ -69,10 +69,18 @@ std::int16_t codeOf(Key key, std::string_view character)
     return key == Key::Enter ? enterCode : key == Key::Backspace ? backspaceCode : keyCodeOf(character);
 }
 
-// Byte offset of the character at a position (in characters) of a UTF-8 text.
+// Byte offset of the character at a position (in characters) of a UTF-8 text;
+// the text's length when it has fewer characters. Counted in place: a
+// description typed key by key asks this for every key.
 std::size_t byteOffset(std::string_view text, std::size_t position)
 {
-    return firstCharacters(text, position).size();
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && seen++ == position)
+            return i;
+    }
+    return text.size();
 }
 
 } // namespace
@@ -190,8 +198,11 @@ void Dispatcher::descriptionKey(Control& box, Key key, std::string_view characte
         box.text.insert(byteOffset(box.text, position), character);
         ++position;
     }
-    if (cursor_.slot == slot)
-        cursor_ = {slot, position, box.text};
+    if (cursor_.slot == slot) {
+        // In place: the known text keeps its buffer from key to key.
+        cursor_.position = position;
+        cursor_.knownText = box.text;
+    }
 }
 
 void Dispatcher::followFocus()
@@ -202,8 +213,11 @@ void Dispatcher::followFocus()
         return;
     }
     const int slot = window_.slotOf(*f);
-    if (slot != cursor_.slot || f->text != cursor_.knownText)
-        cursor_ = {slot, typingPlace(f->text), f->text};
+    if (slot != cursor_.slot || f->text != cursor_.knownText) {
+        cursor_.slot = slot;
+        cursor_.position = typingPlace(f->text);
+        cursor_.knownText = f->text;
+    }
 }
 
 } // namespace tarvolin
