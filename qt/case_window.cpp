@@ -31,13 +31,11 @@ QString employeeTitle(const ComputedList& list, std::size_t row)
 }
 
 CaseWindow::CaseWindow(Date today, const QString& folder, QObject* parent)
-    : QObject{parent}, clock_{today}, window_{std::make_unique<MainWindow>(clock_, printer_, shell_)}
+    : QObject{parent}, clock_{today}, platform_{clock_},
+      window_{std::make_unique<MainWindow>(clock_, platform_.printer, platform_.shell, platform_.letter)}
 {
-    printer_.setPdfFolder(folder);
-    printer_.setPdfNotice([this](const QString& sentence) {
-        const QByteArray text = sentence.toUtf8();
-        window_->jda().notice(std::string_view{text.constData(), static_cast<std::size_t>(text.size())});
-    });
+    platform_.printer.setPdfFolder(folder);
+    platform_.attach(*window_);
     connect(window_.get(), &MainWindow::unloaded, this, &QObject::deleteLater, Qt::QueuedConnection);
 }
 

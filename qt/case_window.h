@@ -3,16 +3,16 @@
 // own. The case is typed into the window's JDA by the list's own typing
 // (openCase: the blank start, then the dates, periods, ticks and age), with
 // the window's own message boxes, and then drawn; after that it is the
-// ordinary calculator. It works in a folder of its own: Schließen saves its
-// jda.txt there and a letter written as PDF goes there; the user's working
+// ordinary calculator, with the same printer, browser and letter dialogs as
+// the program's own window. It works in a folder of its own: Schließen saves
+// its jda.txt there and a letter written as PDF goes there; the user's working
 // directory is never touched. Its system date is the one the list was
 // computed with, so that it shows what the list shows. The title names the
 // employee after the usual caption. The object deletes itself, window and
 // all, when the window is unloaded.
 
 #include "calc/clock.h"
-#include "qt/desktop_shell.h"
-#include "qt/qt_printer.h"
+#include "qt/desktop_platform.h"
 #include "stafflist/computed_list.h"
 
 #include <QObject>
@@ -46,8 +46,7 @@ private:
     };
 
     ListDay clock_;
-    QtPrinter printer_;
-    DesktopShell shell_;
+    DesktopPlatform platform_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -4,11 +4,9 @@
 
 #include "qt/run_window.h"
 
-#include "qt/desktop_letter.h"
-#include "qt/desktop_shell.h"
+#include "qt/desktop_platform.h"
 #include "qt/german_translation.h"
 #include "qt/main_window.h"
-#include "qt/qt_printer.h"
 #include "qt/window_style.h"
 
 #include <QApplication>
@@ -16,7 +14,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string_view>
 
 namespace tarvolin {
 
@@ -48,17 +45,9 @@ int runWindow(int argc, char** argv, const std::function<void(QWidget& window)>&
     loadGermanTranslation(application);
 
     SystemClock clock;
-    QtPrinter printer;
-    DesktopShell shell;
-    LetterSettings letterSettings;
-    DesktopLetter letter{letterSettings, clock};
-    MainWindow window{clock, printer, shell, letter};
-    letter.attach(window, printer);
-    printer.setPdfNotice([&window](const QString& sentence) {
-        const QByteArray text = sentence.toUtf8();
-        window.jda().notice(std::string_view{text.constData(), static_cast<std::size_t>(text.size())});
-    });
-    shell.setLateFailure([&window](const std::string& text) { window.jda().notice(text, MessageKind::Failure); });
+    DesktopPlatform platform{clock};
+    MainWindow window{clock, platform.printer, platform.shell, platform.letter};
+    platform.attach(window);
     QObject::connect(&window, &MainWindow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     if (beforeStart)
         beforeStart(window);

@@ -329,6 +329,8 @@ void StaffListWindowTest::opensTheCalculatorWithTheRowsCase()
     QVERIFY(calculator.windowTitle().endsWith(
         QStringLiteral(" – %1, %2, Personalnummer %3").arg(w.cell(line, colName), w.cell(line, colFirstName), w.cell(line, 0))));
     QVERIFY(calculator.windowTitle().startsWith(QString::fromStdString(calculator.jda().formCaption)));
+    // It prints as the program's own window does: addressee, letterhead, preview.
+    QVERIFY(&calculator.jda().platform().letter != &LetterDetails::none());
 
     // Schließen keeps the case in the cases' folder, and only there.
     QTest::mouseClick(calculator.widget("Schließen"), Qt::LeftButton);
