@@ -3,9 +3,8 @@
 
 #include "qt/run_list_window.h"
 
-#include "qt/german_translation.h"
+#include "qt/desktop_application.h"
 #include "qt/staff_list_window.h"
-#include "qt/window_style.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,35 +13,11 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace tarvolin {
-
-namespace {
-
-// As for the calculator: without a screen one German line and exit status 1
-// instead of Qt's abort.
-void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&)
-{
-    if (type != QtFatalMsg)
-        return;
-    std::fputs("Tarvolin: Das Fenster kann nicht geöffnet werden, kein Bildschirm erreichbar "
-               "(DISPLAY prüfen); ohne Fenster läuft: tarvolin --list DATEI\n",
-               stderr);
-    std::_Exit(1);
-}
-
-} // namespace
 
 int runListWindow(int argc, char** argv, const std::string& file)
 {
-    const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
-    QApplication application{argc, argv};
-    qInstallMessageHandler(previous);
-    QApplication::setApplicationName(QStringLiteral("Tarvolin"));
-    QApplication::setStyle(new WindowStyle);
-    loadGermanTranslation(application);
+    const auto application = startDesktopApplication(argc, argv);
 
     // Cases opened from the list keep their jda.txt here, apart from the
     // user's own: ~/.local/share/Tarvolin/Personalliste.
