@@ -8,9 +8,9 @@
 #include "stafflist/list_command.h"
 #include "stafflist/list_options.h"
 #ifdef TARVOLIN_WITH_QT
-#include "qt/run_list_window.h"
-#include "qt/run_window.h"
-#include "qt/staff_list_pdf.h"
+#include "qt/staff_list_window/run_list_window.h"
+#include "qt/desktop/run_window.h"
+#include "qt/staff_list_window/staff_list_pdf.h"
 #endif
 
 #include <exception>

@@ -4,7 +4,7 @@
 // bench/empty_window, which ends the same way.
 
 #include "bench/quit_after_first_frame.h"
-#include "qt/run_window.h"
+#include "qt/desktop/run_window.h"
 
 #include <QWidget>
 

@@ -74,7 +74,7 @@ else()
 endif()
 
 # The help pages are program data, not documentation: the help buttons open them from
-# share/tarvolin/site beside bin/ (qt/desktop_shell.cpp), and minimal Debian systems leave
+# share/tarvolin/site beside bin/ (qt/desktop/desktop_shell.cpp), and minimal Debian systems leave
 # share/doc out.
 option(TARVOLIN_INSTALL_SITE "Install the German help pages to share/tarvolin/site" ON)
 if(TARVOLIN_INSTALL_SITE AND IS_DIRECTORY ${TARVOLIN_SITE_SOURCE_DIR})

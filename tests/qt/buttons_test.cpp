@@ -5,8 +5,8 @@
 // in a hint. The desktop's shell opens the help site's pages from the
 // program's own copy.
 
-#include "qt/control_widgets.h"
-#include "qt/desktop_shell.h"
+#include "qt/calculator_window/control_widgets.h"
+#include "qt/desktop/desktop_shell.h"
 #include "tests/qt/window_fixture.h"
 
 #include <QDesktopServices>

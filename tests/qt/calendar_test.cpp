@@ -4,8 +4,8 @@
 // week on Monday, and puts the picked day into the field as typed text that
 // Enter then confirms like any typed date.
 
-#include "qt/calendar_popup.h"
-#include "qt/date_edit.h"
+#include "qt/calculator_window/calendar_popup.h"
+#include "qt/calculator_window/date_edit.h"
 #include "tests/qt/window_fixture.h"
 
 #include <QCalendarWidget>

@@ -6,7 +6,7 @@
 // a click into a complete date chooses a part, and an emptied date that
 // names no day or lies out of range says why at the field.
 
-#include "qt/date_edit.h"
+#include "qt/calculator_window/date_edit.h"
 #include "tests/qt/window_fixture.h"
 
 #include <QSet>

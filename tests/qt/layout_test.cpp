@@ -3,7 +3,7 @@
 // cover the results and is looked at on its own), every caption and date fits
 // its control, and every input and result has a German accessible name.
 
-#include "qt/date_edit.h"
+#include "qt/calculator_window/date_edit.h"
 #include "tests/qt/window_fixture.h"
 
 #include <QImage>

@@ -6,10 +6,10 @@
 // that never replaces a file silently. Every control of the dialogs has a
 // name for screen readers.
 
-#include "qt/addressee_dialog.h"
-#include "qt/desktop_letter.h"
-#include "qt/letterhead_dialog.h"
-#include "qt/main_window.h"
+#include "qt/letter/addressee_dialog.h"
+#include "qt/letter/desktop_letter.h"
+#include "qt/letter/letterhead_dialog.h"
+#include "qt/calculator_window/main_window.h"
 #include "tests/qt/pdf_reading.h"
 #include "tests/support/fakes.h"
 #include "tests/support/typical_letter.h"

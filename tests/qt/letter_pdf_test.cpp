@@ -5,8 +5,8 @@
 // Also the desktop shell that opens the help pages.
 
 #include "calc/date_text.h"
-#include "qt/desktop_shell.h"
-#include "qt/qt_printer.h"
+#include "qt/desktop/desktop_shell.h"
+#include "qt/letter/qt_printer.h"
 #include "tests/qt/pdf_reading.h"
 #include "tests/support/typical_letter.h"
 

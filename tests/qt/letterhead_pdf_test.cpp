@@ -5,7 +5,7 @@
 // letter stays on one page, and a long description is condensed instead of
 // running into the T column.
 
-#include "qt/qt_printer.h"
+#include "qt/letter/qt_printer.h"
 #include "tests/qt/pdf_reading.h"
 #include "tests/support/typical_letter.h"
 

@@ -2,7 +2,7 @@
 // several pages, each with the column heads and "Seite n von m", and no word
 // of any cell or note lies outside the page.
 
-#include "qt/staff_list_pdf.h"
+#include "qt/staff_list_window/staff_list_pdf.h"
 
 #include <QDir>
 #include <QProcess>

@@ -6,12 +6,12 @@
 // Everything runs through the window's controls, on a fixed system date.
 
 #include "bench/staff_table.h"
-#include "qt/case_window.h"
-#include "qt/frozen_table_view.h"
-#include "qt/main_window.h"
-#include "qt/staff_list_window.h"
-#include "qt/staff_list_worker.h"
-#include "qt/staff_table_model.h"
+#include "qt/staff_list_window/case_window.h"
+#include "qt/staff_list_window/frozen_table_view.h"
+#include "qt/calculator_window/main_window.h"
+#include "qt/staff_list_window/staff_list_window.h"
+#include "qt/staff_list_window/staff_list_worker.h"
+#include "qt/staff_list_window/staff_table_model.h"
 #include "calc/date_text.h"
 #include "stafflist/csv_reader.h"
 #include "stafflist/list_command.h"

@@ -5,7 +5,7 @@
 // typing into whatever widget has the focus, as a user's keyboard does; and
 // a watchdog that answers expected message boxes and fails on any other.
 
-#include "qt/main_window.h"
+#include "qt/calculator_window/main_window.h"
 #include "tests/support/fakes.h"
 
 #include <QAbstractButton>

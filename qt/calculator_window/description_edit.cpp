@@ -1,0 +1,57 @@
+#include "qt/calculator_window/description_edit.h"
+
+#include "qt/calculator_window/key_codes.h"
+#include "window/keys.h"
+
+#include <QKeyEvent>
+
+namespace tarvolin {
+
+DescriptionEdit::DescriptionEdit(QWidget* parent) : QLineEdit{parent}
+{
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (onEdited)
+            onEdited();
+    });
+}
+
+int DescriptionEdit::endOfText() const
+{
+    const QByteArray utf8 = text().toUtf8();
+    const std::string_view before =
+        textBeforeTypingPlace(std::string_view{utf8.constData(), static_cast<std::size_t>(utf8.size())});
+    return static_cast<int>(QString::fromUtf8(before.data(), static_cast<qsizetype>(before.size())).size());
+}
+
+void DescriptionEdit::placeCursorAfterText()
+{
+    deselect();
+    setCursorPosition(endOfText());
+}
+
+void DescriptionEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (const auto code = characterCode(*event); code && onKey) {
+        const std::int16_t kept = onKey(*code);
+        if (kept == 0 || kept == enterCode) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void DescriptionEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    placeCursorAfterText();
+}
+
+void DescriptionEdit::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (!hasSelectedText() && cursorPosition() > endOfText())
+        setCursorPosition(endOfText());
+}
+
+} // namespace tarvolin

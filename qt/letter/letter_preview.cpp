@@ -1,0 +1,211 @@
+#include "qt/letter/letter_preview.h"
+
+#include "qt/letter/dialog_fields.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tarvolin {
+
+namespace {
+
+// The page the letter goes on: the default printer's, or, where there is
+// none, the PDF's A4.
+std::unique_ptr<QPrinter> pagePrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull())
+        return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageLayout(QtPrinter::pdfPageLayout());
+    return printer;
+}
+
+QString chooseWithFileDialog(QWidget* parent, const QString& proposedPath)
+{
+    QFileDialog dialog{parent, QStringLiteral("Brief als PDF speichern"), QFileInfo{proposedPath}.absolutePath(),
+                       QStringLiteral("PDF-Dateien (*.pdf)")};
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QFileInfo{proposedPath}.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QPushButton* addButton(QHBoxLayout& row, const QString& text, const QString& hint)
+{
+    auto* button = new QPushButton{text};
+    button->setAccessibleName(withoutMnemonic(text));
+    button->setToolTip(hint);
+    row.addWidget(button);
+    return button;
+}
+
+std::string notSaved(const QString& path, const char* reason)
+{
+    return QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil %1")
+        .arg(QString::fromUtf8(reason).arg(QDir::toNativeSeparators(path)))
+        .toStdString();
+}
+
+} // namespace
+
+QString proposedPdfName(const QString& name, const QDate& day)
+{
+    static const QString unfit = QStringLiteral("/\\:*?\"<>|");
+    QString part;
+    for (const QChar c : name.simplified())
+        part += (c.isSpace() || c.category() == QChar::Other_Control || unfit.contains(c)) ? QChar{u'-'} : c;
+    part.replace(QRegularExpression{QStringLiteral("-{2,}")}, QStringLiteral("-"));
+    while (part.startsWith(QLatin1Char('-')))
+        part.remove(0, 1);
+    while (part.endsWith(QLatin1Char('-')))
+        part.chop(1);
+    const QString date = day.toString(QStringLiteral("dd-MM-yyyy"));
+    return part.isEmpty() ? QStringLiteral("Tarvolin-Brief-%1.pdf").arg(date)
+                          : QStringLiteral("Tarvolin-Brief-%1-%2.pdf").arg(part, date);
+}
+
+std::string saveLetterPdf(const QtPrinter& letter, const QString& path)
+{
+    const QFileInfo there{path};
+    if (!there.exists() && !there.isSymLink()) {
+        QFile file{path};
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return QFileInfo::exists(path) ? notSaved(path, "es die Datei „%1“ inzwischen gibt; sie bleibt unverändert.")
+                                           : notSaved(path, "sich die Datei „%1“ nicht anlegen ließ.");
+        const bool written = letter.writePdf(file) && file.flush() && file.error() == QFileDevice::NoError;
+        file.close();
+        if (!written || file.error() != QFileDevice::NoError) {
+            file.remove();
+            return notSaved(path, "sich die Datei „%1“ nicht schreiben ließ.");
+        }
+        return {};
+    }
+    // The user agreed to replace the file: the new letter takes its place
+    // whole, or the old file stays as it was.
+    QSaveFile file{path};
+    if (!file.open(QIODevice::WriteOnly) || !letter.writePdf(file)) {
+        file.cancelWriting();
+        return notSaved(path, "sich die Datei „%1“ nicht schreiben ließ.");
+    }
+    if (!file.commit())
+        return notSaved(path, "sich die Datei „%1“ nicht ersetzen ließ.");
+    return {};
+}
+
+LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedName, QWidget* parent)
+    : QDialog{parent}, letter_{letter}, proposedName_{proposedName}, pagePrinter_{pagePrinter()},
+      chooseFile_{chooseWithFileDialog}
+{
+    setObjectName(QStringLiteral("Vorschau"));
+    setWindowTitle(QStringLiteral("Vorschau des Briefs"));
+
+    view_ = new QPrintPreviewWidget{pagePrinter_.get(), this};
+    view_->setObjectName(QStringLiteral("Seite"));
+    view_->setAccessibleName(QStringLiteral("Vorschau des Briefs"));
+    view_->setZoomMode(QPrintPreviewWidget::FitInView);
+    // The page's own view takes the focus (arrows and page keys scroll it).
+    for (QWidget* inner : view_->findChildren<QWidget*>())
+        if (inner->focusPolicy() != Qt::NoFocus)
+            inner->setAccessibleName(view_->accessibleName());
+    connect(view_, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* page) { letter_.paint(*page, page->resolution()); });
+
+    auto* row = new QHBoxLayout;
+    QPushButton* print = addButton(*row, QStringLiteral("&Drucken…"),
+                                   QStringLiteral("Den Brief drucken; der Druckdialog zeigt den Standarddrucker."));
+    QPushButton* save = addButton(*row, QStringLiteral("Als &PDF speichern…"),
+                                  QStringLiteral("Den Brief als PDF-Datei speichern"));
+    QPushButton* letterhead = addButton(*row, QStringLiteral("&Briefkopf…"),
+                                        QStringLiteral("Briefkopf und Unterzeichner einstellen (Strg+Umschalt+P)"));
+    QPushButton* larger = addButton(*row, QStringLiteral("Ver&größern"), QStringLiteral("Die Seite größer zeigen"));
+    QPushButton* smaller = addButton(*row, QStringLiteral("Ver&kleinern"), QStringLiteral("Die Seite kleiner zeigen"));
+    row->addStretch();
+    QPushButton* cancel = addButton(*row, QStringLiteral("Abbrechen"),
+                                    QStringLiteral("Nichts drucken und zum Fenster zurückkehren (Esc)"));
+    print->setDefault(true);
+    connect(print, &QPushButton::clicked, this, &LetterPreview::printWithDialog);
+    connect(save, &QPushButton::clicked, this, &LetterPreview::saveAsPdf);
+    connect(letterhead, &QPushButton::clicked, this, &LetterPreview::changeLetterhead);
+    connect(larger, &QPushButton::clicked, view_, [this] { view_->zoomIn(); });
+    connect(smaller, &QPushButton::clicked, view_, [this] { view_->zoomOut(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout{this};
+    layout->addWidget(view_, 1);
+    layout->addLayout(row);
+
+    // A page about as tall as the screen allows.
+    const QRect screen = (parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    resize(std::min(screen.width(), screen.height() * 3 / 4), screen.height() * 9 / 10);
+    print->setFocus();
+}
+
+LetterPreview::~LetterPreview() = default;
+
+void LetterPreview::finish(DocumentFate fate, std::string failure)
+{
+    outcome_ = {fate, std::move(failure)};
+    accept();
+}
+
+void LetterPreview::printWithDialog()
+{
+    const std::unique_ptr<QPrinter> printer = pagePrinter();
+    printer->setDocName(QStringLiteral("Tarvolin-Brief"));
+    if (printer->outputFormat() == QPrinter::PdfFormat)
+        printer->setOutputFileName(QDir::current().absoluteFilePath(proposedName_));
+    QPrintDialog dialog{printer.get(), this};
+    dialog.setWindowTitle(QStringLiteral("Brief drucken"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name =
+        printer->outputFileName().isEmpty() ? printer->printerName() : QDir::toNativeSeparators(printer->outputFileName());
+    if (!letter_.paint(*printer, printer->resolution()) || printer->printerState() == QPrinter::Error) {
+        finish(DocumentFate::Delivered,
+               QStringLiteral("Der Brief konnte nicht gedruckt werden, weil „%1“ den Auftrag nicht angenommen hat.")
+                   .arg(name)
+                   .toStdString());
+        return;
+    }
+    finish(DocumentFate::Delivered);
+}
+
+void LetterPreview::saveAsPdf()
+{
+    const QString path = chooseFile_(this, QDir::current().absoluteFilePath(proposedName_));
+    if (path.isEmpty())
+        return;
+    const std::string failure = saveLetterPdf(letter_, path);
+    if (!failure.empty()) {
+        // The letter is still here: the user may choose another place.
+        QMessageBox::warning(this, QStringLiteral("Tarvolin"), QString::fromStdString(failure));
+        return;
+    }
+    finish(DocumentFate::Delivered);
+}
+
+void LetterPreview::changeLetterhead()
+{
+    if (editLetterhead_ && editLetterhead_(this))
+        finish(DocumentFate::LayOutAgain);
+}
+
+} // namespace tarvolin

@@ -1,0 +1,57 @@
+#include "qt/staff_list_window/case_window.h"
+
+#include "qt/calculator_window/main_window.h"
+#include "stafflist/row_typing.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace tarvolin {
+
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+QString employeeTitle(const ComputedList& list, std::size_t row)
+{
+    QStringList names;
+    for (std::size_t c : {colName, colFirstName})
+        if (const QString n = q(list.field(row, c)); !n.isEmpty())
+            names << n;
+    QStringList parts;
+    if (!names.isEmpty())
+        parts << names.join(QStringLiteral(", "));
+    if (const QString number = q(list.field(row, colPersonnelNumber)); !number.isEmpty())
+        parts << QStringLiteral("Personalnummer ") + number;
+    if (parts.isEmpty())
+        parts << QStringLiteral("Zeile %1 der Personalliste").arg(list.fileLine(row));
+    return QStringLiteral(" – ") + parts.join(QStringLiteral(", "));
+}
+
+CaseWindow::CaseWindow(Date today, const QString& folder, QObject* parent)
+    : QObject{parent}, clock_{today}, platform_{clock_},
+      window_{std::make_unique<MainWindow>(clock_, platform_.printer, platform_.shell, platform_.letter)}
+{
+    platform_.printer.setPdfFolder(folder);
+    platform_.attach(*window_);
+    connect(window_.get(), &MainWindow::unloaded, this, &QObject::deleteLater, Qt::QueuedConnection);
+}
+
+CaseWindow::~CaseWindow() = default;
+
+MainWindow* CaseWindow::open(const ComputedList& list, std::size_t row, const QString& folder, QObject* parent)
+{
+    const std::optional<TypedCase> typed = list.typedCase(row);
+    if (!typed)
+        return nullptr;
+    auto* opened = new CaseWindow{list.today, folder, parent};
+    MainWindow& window = *opened->window_;
+    window.setTitleSuffix(employeeTitle(list, row));
+    const std::filesystem::path path{QFile::encodeName(QDir{folder}.absolutePath()).toStdString()};
+    window.start([&window, path, c = *typed] { openCase(window.jda(), path, c); });
+    return &window;
+}
+
+} // namespace tarvolin

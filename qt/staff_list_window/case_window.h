@@ -1,0 +1,56 @@
+#pragma once
+// CaseWindow: one employee of the staff list in a calculator window of its
+// own. The case is typed into the window's JDA by the list's own typing
+// (openCase: the blank start, then the dates, periods, ticks and age), with
+// the window's own message boxes, and then drawn; after that it is the
+// ordinary calculator, with the same printer, browser and letter dialogs as
+// the program's own window. It works in a folder of its own: Schließen saves
+// its jda.txt there and a letter written as PDF goes there; the user's working
+// directory is never touched. Its system date is the one the list was
+// computed with, so that it shows what the list shows. The title names the
+// employee after the usual caption. The object deletes itself, window and
+// all, when the window is unloaded.
+
+#include "calc/clock.h"
+#include "qt/desktop/desktop_platform.h"
+#include "stafflist/computed_list.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace tarvolin {
+
+class MainWindow;
+
+class CaseWindow final : public QObject {
+    Q_OBJECT
+
+public:
+    // Opens the window for a row of the list; nullptr when the row has no
+    // case that could be typed (the list could not compute it).
+    static MainWindow* open(const ComputedList& list, std::size_t row, const QString& folder, QObject* parent);
+    ~CaseWindow() override;
+
+private:
+    CaseWindow(Date today, const QString& folder, QObject* parent);
+
+    class ListDay final : public Clock {
+    public:
+        explicit ListDay(Date day) : day_{day} {}
+        Date today() override { return day_; }
+
+    private:
+        Date day_;
+    };
+
+    ListDay clock_;
+    DesktopPlatform platform_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+// " – Meier, Anna, Personalnummer 1001": what follows the caption.
+QString employeeTitle(const ComputedList& list, std::size_t row);
+
+} // namespace tarvolin

@@ -1,0 +1,171 @@
+#include "qt/staff_list_window/frozen_table_view.h"
+
+#include "qt/staff_list_window/staff_table_model.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace tarvolin {
+
+FrozenTableView::FrozenTableView(QWidget* parent) : QTableView{parent}, frozen_{new QTableView{this}}
+{
+    setTabKeyNavigation(false);
+    setHorizontalScrollMode(ScrollPerPixel);
+    setVerticalScrollMode(ScrollPerPixel);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    frozen_->setObjectName(QStringLiteral("frozenColumns"));
+    frozen_->setFocusPolicy(Qt::NoFocus);
+    frozen_->verticalHeader()->hide();
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollMode(ScrollPerPixel);
+    frozen_->setEditTriggers(NoEditTriggers);
+    frozen_->setSelectionMode(ExtendedSelection);
+    frozen_->horizontalHeader()->setSectionsClickable(true);
+    frozen_->horizontalHeader()->setSortIndicatorShown(true);
+    frozen_->setStyleSheet(QStringLiteral("QTableView { border: none; border-right: 2px solid palette(mid); }"));
+    viewport()->stackUnder(frozen_);
+    frozen_->hide();
+
+    // Widths, row heights and vertical scrolling go both ways.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (column < frozenCount_ && frozen_->columnWidth(column) != size) {
+            frozen_->setColumnWidth(column, size);
+            placeFrozenPart();
+        }
+    });
+    connect(frozen_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (column < frozenCount_ && columnWidth(column) != size)
+            setColumnWidth(column, size);
+    });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this,
+            [this](int row, int, int size) { frozen_->setRowHeight(row, size); });
+    connect(frozen_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(), &QAbstractSlider::setValue);
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(), &QAbstractSlider::setValue);
+
+    // The frozen heads sort as the others do, and show the same indicator.
+    connect(frozen_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        const QHeaderView* h = horizontalHeader();
+        const bool again = h->sortIndicatorSection() == column && h->sortIndicatorOrder() == Qt::AscendingOrder;
+        sortByColumn(column, again ? Qt::DescendingOrder : Qt::AscendingOrder);
+    });
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, frozen_->horizontalHeader(),
+            &QHeaderView::setSortIndicator);
+
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) { emit lineActivated(i.row()); });
+    connect(frozen_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) { emit lineActivated(i.row()); });
+}
+
+void FrozenTableView::setModel(QAbstractItemModel* model)
+{
+    QTableView::setModel(model);
+    frozen_->setModel(model);
+    frozen_->setSelectionModel(selectionModel());
+    connect(model, &QAbstractItemModel::modelReset, this, &FrozenTableView::updateFrozenColumns);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &FrozenTableView::updateFrozenColumns);
+    updateFrozenColumns();
+}
+
+void FrozenTableView::setFrozenColumns(int count)
+{
+    frozenCount_ = count;
+    updateFrozenColumns();
+}
+
+void FrozenTableView::updateFrozenColumns()
+{
+    if (model() == nullptr)
+        return;
+    const int columns = model()->columnCount();
+    for (int c = 0; c < columns; ++c) {
+        frozen_->setColumnHidden(c, c >= frozenCount_);
+        if (c < frozenCount_)
+            frozen_->setColumnWidth(c, columnWidth(c));
+    }
+    frozen_->verticalHeader()->setMinimumSectionSize(verticalHeader()->minimumSectionSize());
+    frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    frozen_->setVisible(frozenCount_ > 0 && frozenCount_ < columns);
+    placeFrozenPart();
+}
+
+int FrozenTableView::frozenWidth() const
+{
+    int width = 0;
+    for (int c = 0; c < frozenCount_; ++c)
+        width += columnWidth(c);
+    return width;
+}
+
+void FrozenTableView::placeFrozenPart()
+{
+    frozen_->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), frozenWidth(),
+                         viewport()->height() + horizontalHeader()->height());
+    frozen_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+}
+
+void FrozenTableView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    placeFrozenPart();
+}
+
+void FrozenTableView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    placeFrozenPart();
+}
+
+// Moving left into a column hidden under the frozen part scrolls it out.
+QModelIndex FrozenTableView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = QTableView::moveCursor(action, modifiers);
+    if (frozen_->isVisible() && current.column() >= frozenCount_) {
+        const int left = visualRect(current).left();
+        if (left < frozenWidth())
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() + left - frozenWidth());
+    }
+    return current;
+}
+
+// A frozen column is always in sight; scrolling sideways to it would only
+// hide the columns next to it.
+void FrozenTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (!frozen_->isVisible() || index.column() >= frozenCount_) {
+        QTableView::scrollTo(index, hint);
+        return;
+    }
+    const int column = frozenCount_ < model()->columnCount() ? frozenCount_ : index.column();
+    const int horizontal = horizontalScrollBar()->value();
+    QTableView::scrollTo(model()->index(index.row(), column), hint);
+    horizontalScrollBar()->setValue(horizontal);
+}
+
+void FrozenTableView::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
+        emit lineActivated(currentIndex().row());
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void FrozenTableView::copySelection()
+{
+    const auto* staff = qobject_cast<const StaffTableModel*>(model());
+    if (staff == nullptr || selectionModel() == nullptr)
+        return;
+    const QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (!cells.isEmpty())
+        QApplication::clipboard()->setText(staff->tabSeparated(cells));
+}
+
+} // namespace tarvolin

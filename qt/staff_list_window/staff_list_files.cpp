@@ -1,0 +1,297 @@
+// The staff-list window's files: opening a table (dialog, drop, command
+// line) and having it computed, saving and printing what is shown, opening
+// one employee, and the settings kept between runs.
+
+#include "qt/staff_list_window/staff_list_window.h"
+
+#include "qt/staff_list_window/background_job.h"
+#include "qt/staff_list_window/case_window.h"
+#include "qt/staff_list_window/frozen_table_view.h"
+#include "qt/staff_list_window/staff_list_pdf.h"
+#include "qt/staff_list_window/staff_list_worker.h"
+#include "qt/staff_list_window/staff_table_model.h"
+#include "calc/date_text.h"
+#include "stafflist/csv_sink.h"
+#include "stafflist/staff_table.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+
+namespace tarvolin {
+
+namespace {
+
+const QString title = QStringLiteral("Tarvolin – Personalliste");
+
+QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+namespace key {
+const QString geometry = QStringLiteral("Personalliste/Fenster");
+const QString year = QStringLiteral("Personalliste/Jahr");
+const QString folder = QStringLiteral("Personalliste/Ordner");
+const QString widths = QStringLiteral("Personalliste/Spaltenbreiten");
+} // namespace key
+
+// The local file of a drop, if it brings one.
+QString droppedFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && QFileInfo{url.toLocalFile()}.isFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void StaffListWindow::openFile(const QString& path)
+{
+    path_ = path;
+    settings_.setValue(key::folder, QFileInfo{path}.absolutePath());
+    startComputing();
+}
+
+void StaffListWindow::startComputing()
+{
+    if (path_.isEmpty())
+        return;
+    worker_->start(path_, clock_.today(), referenceDate_);
+    progress_->setValue(0);
+    statusText_->setText(QStringLiteral("„%1“ wird berechnet …").arg(path_));
+    updateActions();
+}
+
+void StaffListWindow::computingFinished()
+{
+    const StaffListWorker::Outcome& outcome = worker_->outcome();
+    if (outcome.list) {
+        model_->setList(outcome.list);
+        updateFilterTexts();
+        selectionEdited();
+    } else if (const ComputedList* shown = model_->list()) {
+        // The list shown stays, and with it the file and the reference date
+        // it was computed with.
+        path_ = q(shown->fileName);
+        referenceDate_ = shown->referenceDate;
+        referenceDateEdit_->setText(shown->referenceDate ? q(germanDateText(*shown->referenceDate)) : QString{});
+    }
+    updateActions();
+    if (outcome.cancelled) {
+        statusText_->setText(QStringLiteral("Berechnung abgebrochen."));
+        return;
+    }
+    if (!outcome.error.isEmpty()) {
+        statusText_->setText(outcome.error);
+        complain(outcome.error);
+        return;
+    }
+    const ComputedList& list = *outcome.list;
+    QString text = QStringLiteral("„%1“: %2 Zeilen, berechnet mit dem Tagesdatum %3.")
+                       .arg(q(list.fileName), QLocale{QLocale::German}.toString(static_cast<qulonglong>(list.size())),
+                            q(germanDateText(list.today)));
+    if (list.readWindows1252)
+        text += QStringLiteral(" Nicht durchweg gültiges UTF-8: die übrigen Zeilen wurden als Windows-1252 gelesen.");
+    if (list.size() == 0)
+        text += QStringLiteral(" Nach der Kopfzeile (Zeile %1) stehen keine Zeilen.").arg(list.headerLine);
+    statusText_->setText(text);
+}
+
+void StaffListWindow::referenceDateEdited()
+{
+    const QString text = referenceDateEdit_->text().trimmed();
+    std::optional<Date> day;
+    if (!text.isEmpty()) {
+        day = parseTableDate(text.toStdString());
+        if (!day) {
+            complain(QStringLiteral("„%1“ ist kein Datum (TT.MM.JJJJ). Ohne Angabe gilt der heutige Tag.").arg(text));
+            referenceDateEdit_->setFocus();
+            referenceDateEdit_->selectAll();
+            return;
+        }
+        referenceDateEdit_->setText(q(germanDateText(*day)));
+    }
+    if (day == referenceDate_)
+        return;
+    referenceDate_ = day;
+    startComputing();
+}
+
+void StaffListWindow::chooseFile()
+{
+    const QString folder = settings_.value(key::folder, QDir::homePath()).toString();
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Personaltabelle öffnen"), folder,
+                                                      QStringLiteral("Personaltabellen (*.csv *.txt);;Alle Dateien (*)"));
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+QString StaffListWindow::chooseSaveName(const QString& caption, const QString& filter, const QString& suffix)
+{
+    const ListSelection& s = model_->selection();
+    QString name = QStringLiteral("Personalliste");
+    if (s.filter == ListFilter::Anniversaries)
+        name = QStringLiteral("Dienstjubilaeen-%1").arg(s.year);
+    else if (s.filter == ListFilter::Retirements)
+        name = QStringLiteral("Altersgrenze-%1").arg(s.year);
+    const QString folder = settings_.value(key::folder, QDir::homePath()).toString();
+    QString path = QFileDialog::getSaveFileName(this, caption, QDir{folder}.filePath(name + suffix), filter);
+    if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+    if (!path.isEmpty())
+        settings_.setValue(key::folder, QFileInfo{path}.absolutePath());
+    return path;
+}
+
+void StaffListWindow::chooseCsv()
+{
+    const QString path = chooseSaveName(QStringLiteral("Als CSV speichern"), QStringLiteral("CSV-Dateien (*.csv)"),
+                                        QStringLiteral(".csv"));
+    if (path.isEmpty())
+        return;
+    if (const QString e = saveCsv(path); !e.isEmpty())
+        complain(e);
+    else
+        statusText_->setText(QStringLiteral("Gespeichert: „%1“").arg(path));
+}
+
+void StaffListWindow::choosePdf()
+{
+    const QString path = chooseSaveName(QStringLiteral("Als PDF speichern"), QStringLiteral("PDF-Dateien (*.pdf)"),
+                                        QStringLiteral(".pdf"));
+    if (path.isEmpty())
+        return;
+    startJob(QStringLiteral("„%1“ wird geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
+             [table = shownTable(), file = path.toStdString()] { return q(writeStaffListPdf(table, file)); });
+}
+
+void StaffListWindow::print()
+{
+    if (model_->list() == nullptr)
+        return;
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    setStaffListPage(*printer);
+    QPrintDialog dialog{printer.get(), this};
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    startJob(QStringLiteral("Die Liste wird gedruckt …"), QStringLiteral("Gedruckt."), [table = shownTable(), printer] {
+        return paintStaffList(table, *printer) ? QString{} : QStringLiteral("Der Drucker hat die Liste nicht angenommen.");
+    });
+}
+
+void StaffListWindow::startJob(const QString& running, const QString& done, std::function<QString()> work)
+{
+    jobDone_ = done;
+    job_->start(std::move(work));
+    statusText_->setText(running);
+    updateActions();
+}
+
+void StaffListWindow::jobFinished()
+{
+    updateActions();
+    if (!job_->result().isEmpty()) {
+        statusText_->clear();
+        complain(job_->result());
+        return;
+    }
+    statusText_->setText(jobDone_);
+}
+
+PrintableTable StaffListWindow::shownTable() const
+{
+    return selectionTable(*model_->list(), model_->selection());
+}
+
+QString StaffListWindow::saveCsv(const QString& path) const
+{
+    if (model_->list() == nullptr)
+        return QStringLiteral("Es ist keine Liste berechnet.");
+    return q(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
+}
+
+MainWindow* StaffListWindow::openEmployee(int line)
+{
+    const ComputedList* list = model_->list();
+    if (list == nullptr || line < 0 || line >= model_->rowCount())
+        return nullptr;
+    const std::size_t row = model_->sourceRow(line);
+    if (!list->typedCase(row)) {
+        complain(QStringLiteral("Diese Zeile kann nicht im Rechner geöffnet werden: Geburtstag oder Beginn der "
+                                "Dienstbezüge fehlen oder sind kein Datum.\n\n")
+                 + q(std::string{list->field(row, colNotes)}));
+        return nullptr;
+    }
+    if (!QDir{}.mkpath(caseFolder_)) {
+        complain(QStringLiteral("Der Ordner „%1“ für die geöffneten Fälle kann nicht angelegt werden.").arg(caseFolder_));
+        return nullptr;
+    }
+    return CaseWindow::open(*list, row, caseFolder_, this);
+}
+
+void StaffListWindow::complain(const QString& text) { QMessageBox::warning(this, title, text); }
+
+void StaffListWindow::closeEvent(QCloseEvent* event)
+{
+    worker_->cancel();
+    writeSettings();
+    QMainWindow::closeEvent(event);
+}
+
+void StaffListWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (openAction_->isEnabled() && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void StaffListWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty() || !openAction_->isEnabled())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
+}
+
+void StaffListWindow::readSettings()
+{
+    if (!restoreGeometry(settings_.value(key::geometry).toByteArray()))
+        resize(1100, 700);
+    yearBox_->setValue(settings_.value(key::year, clock_.today().year()).toInt());
+    settings_.beginGroup(key::widths);
+    for (const QString& head : settings_.childKeys())
+        columnWidths_[head] = settings_.value(head).toInt();
+    settings_.endGroup();
+}
+
+void StaffListWindow::writeSettings() const
+{
+    settings_.setValue(key::geometry, saveGeometry());
+    settings_.setValue(key::year, yearBox_->value());
+    settings_.beginGroup(key::widths);
+    for (auto it = columnWidths_.constBegin(); it != columnWidths_.constEnd(); ++it)
+        settings_.setValue(it.key(), it.value());
+    settings_.endGroup();
+    settings_.sync();
+}
+
+} // namespace tarvolin

@@ -1,0 +1,348 @@
+// The staff-list window: its controls, their layout, keyboard and names, and
+// how the filter bar and the search choose what the table shows. Opening,
+// saving, printing and the settings are in staff_list_files.cpp.
+
+#include "qt/staff_list_window/staff_list_window.h"
+
+#include "qt/staff_list_window/background_job.h"
+#include "qt/staff_list_window/frozen_table_view.h"
+#include "qt/staff_list_window/staff_list_worker.h"
+#include "qt/staff_list_window/staff_table_model.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace tarvolin {
+
+namespace {
+
+const QString listTitle = QStringLiteral("Tarvolin – Personalliste");
+
+QString number(qulonglong n) { return QLocale{QLocale::German}.toString(n); }
+
+// The personnel number, name and first name stay in sight in the list; a
+// report is narrow enough to need no frozen columns.
+constexpr int frozenListColumns = 3;
+
+} // namespace
+
+QString notesCountText(std::size_t rows)
+{
+    if (rows == 0)
+        return QStringLiteral("Keine Zeile mit Hinweisen");
+    if (rows == 1)
+        return QStringLiteral("1 Zeile mit Hinweisen");
+    return QStringLiteral("%1 Zeilen mit Hinweisen").arg(number(rows));
+}
+
+StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString caseFolder, QWidget* parent)
+    : QMainWindow{parent},
+      clock_{clock},
+      settings_{settings},
+      caseFolder_{std::move(caseFolder)},
+      worker_{new StaffListWorker{this}},
+      job_{new BackgroundJob{this}},
+      model_{new StaffTableModel{this}}
+{
+    setObjectName(QStringLiteral("Personalliste"));
+    setWindowTitle(listTitle);
+    setAcceptDrops(true);
+
+    table_ = new FrozenTableView;
+    table_->setObjectName(QStringLiteral("table"));
+    table_->setModel(model_);
+    table_->setAccessibleName(QStringLiteral("Personalliste"));
+    table_->setAccessibleDescription(
+        QStringLiteral("Eingabetaste oder Doppelklick öffnet den Fall im Rechner; Strg+C kopiert die markierten Zellen"));
+    table_->frozenPart().setAccessibleName(QStringLiteral("Personalliste, feste Spalten"));
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+    table_->setFrozenColumns(frozenListColumns);
+    connect(table_, &FrozenTableView::lineActivated, this, [this](int line) { openEmployee(line); });
+    const int lineHeight = table_->fontMetrics().height() + 6;
+    table_->verticalHeader()->setMinimumSectionSize(lineHeight);
+    table_->verticalHeader()->setDefaultSectionSize(lineHeight);
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (!placingColumns_ && model_->list() != nullptr && column < model_->columnCount())
+            columnWidths_[model_->headerData(column, Qt::Horizontal).toString()] = size;
+    });
+
+    makeActions();
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout{central};
+    layout->addWidget(makeOptionsBar());
+    layout->addWidget(makeFilterBar());
+    layout->addWidget(table_, 1);
+    setCentralWidget(central);
+    makeStatusBar();
+    orderTabStops();
+
+    connect(worker_, &StaffListWorker::progressed, this, &StaffListWindow::showProgress);
+    connect(worker_, &StaffListWorker::finished, this, &StaffListWindow::computingFinished);
+    connect(job_, &BackgroundJob::finished, this, &StaffListWindow::jobFinished);
+
+    readSettings();
+    updateFilterTexts();
+    applyColumnWidths();
+    updateActions();
+    statusText_->setText(
+        QStringLiteral("Keine Personaltabelle geöffnet: Datei › Öffnen… (Strg+O) oder eine Datei ins Fenster ziehen."));
+    table_->setFocus();
+}
+
+StaffListWindow::~StaffListWindow() = default;
+
+void StaffListWindow::makeActions()
+{
+    auto add = [this](QMenu* menu, const QString& text, const QKeySequence& keys, auto triggered) {
+        auto* a = new QAction{text, this};
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, triggered);
+        menu->addAction(a);
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    openAction_ = add(file, QStringLiteral("&Öffnen…"), QKeySequence::Open, [this] { chooseFile(); });
+    file->addSeparator();
+    csvAction_ = add(file, QStringLiteral("Als &CSV speichern…"), QKeySequence::Save, [this] { chooseCsv(); });
+    pdfAction_ = add(file, QStringLiteral("Als &PDF speichern…"), QKeySequence{QStringLiteral("Ctrl+Shift+S")},
+                     [this] { choosePdf(); });
+    printAction_ = add(file, QStringLiteral("&Drucken…"), QKeySequence::Print, [this] { print(); });
+    file->addSeparator();
+    add(file, QStringLiteral("&Schließen"), QKeySequence::Close, [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    copyAction_ = add(edit, QStringLiteral("&Kopieren"), QKeySequence::Copy, [this] { table_->copySelection(); });
+    // The table handles Ctrl+C itself while it has the focus, and a text
+    // field copies its own text; the menu item is for the mouse.
+    copyAction_->setShortcutContext(Qt::WidgetShortcut);
+    add(edit, QStringLiteral("&Suchen"), QKeySequence::Find, [this] {
+        searchEdit_->setFocus(Qt::ShortcutFocusReason);
+        searchEdit_->selectAll();
+    });
+    add(edit, QStringLiteral("Fall im &Rechner öffnen"), QKeySequence{}, [this] {
+        if (table_->currentIndex().isValid())
+            openEmployee(table_->currentIndex().row());
+    });
+
+    QToolBar* tools = addToolBar(QStringLiteral("Datei"));
+    tools->setObjectName(QStringLiteral("tools"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (QAction* a : {openAction_, csvAction_, pdfAction_, printAction_})
+        tools->addAction(a);
+}
+
+QWidget* StaffListWindow::makeOptionsBar()
+{
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout{bar};
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel{QStringLiteral("S&tichtag für Zeilen ohne eigenen:")};
+    referenceDateEdit_ = new QLineEdit;
+    referenceDateEdit_->setObjectName(QStringLiteral("referenceDate"));
+    referenceDateEdit_->setPlaceholderText(QStringLiteral("heute"));
+    referenceDateEdit_->setMaxLength(10);
+    referenceDateEdit_->setFixedWidth(referenceDateEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 16);
+    referenceDateEdit_->setAccessibleName(QStringLiteral("Stichtag für Zeilen ohne eigenen Stichtag, TT.MM.JJJJ, leer: heute"));
+    label->setBuddy(referenceDateEdit_);
+    connect(referenceDateEdit_, &QLineEdit::editingFinished, this, &StaffListWindow::referenceDateEdited);
+    row->addWidget(label);
+    row->addWidget(referenceDateEdit_);
+    row->addStretch(1);
+    return bar;
+}
+
+QWidget* StaffListWindow::makeFilterBar()
+{
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout{bar};
+    row->setContentsMargins(0, 0, 0, 0);
+    filters_ = new QButtonGroup{this};
+    auto radio = [&](const QString& objectName, ListFilter filter) {
+        auto* b = new QRadioButton;
+        b->setObjectName(objectName);
+        filters_->addButton(b, static_cast<int>(filter));
+        row->addWidget(b);
+        return b;
+    };
+    allButton_ = radio(QStringLiteral("all"), ListFilter::All);
+    allButton_->setText(QStringLiteral("&Alle"));
+    allButton_->setAccessibleName(QStringLiteral("Alle Zeilen"));
+    allButton_->setChecked(true);
+    anniversariesButton_ = radio(QStringLiteral("anniversaries"), ListFilter::Anniversaries);
+    retirementsButton_ = radio(QStringLiteral("retirements"), ListFilter::Retirements);
+
+    auto* yearLabel = new QLabel{QStringLiteral("Ja&hr:")};
+    yearBox_ = new QSpinBox;
+    yearBox_->setObjectName(QStringLiteral("year"));
+    yearBox_->setRange(1900, 2200);
+    yearBox_->setAccessibleName(QStringLiteral("Jahr der Dienstjubiläen und der Altersgrenze"));
+    yearLabel->setBuddy(yearBox_);
+    row->addWidget(yearLabel);
+    row->addWidget(yearBox_);
+    row->addSpacing(12);
+    notesButton_ = radio(QStringLiteral("notes"), ListFilter::WithNotes);
+    row->addStretch(1);
+
+    auto* searchLabel = new QLabel{QStringLiteral("&Suchen:")};
+    searchEdit_ = new QLineEdit;
+    searchEdit_->setObjectName(QStringLiteral("search"));
+    searchEdit_->setPlaceholderText(QStringLiteral("Name oder Personalnummer"));
+    searchEdit_->setClearButtonEnabled(true);
+    searchEdit_->setAccessibleName(QStringLiteral("Suche nach Name oder Personalnummer"));
+    searchEdit_->setMinimumWidth(searchEdit_->fontMetrics().horizontalAdvance(searchEdit_->placeholderText()) + 40);
+    searchLabel->setBuddy(searchEdit_);
+    row->addWidget(searchLabel);
+    row->addWidget(searchEdit_);
+
+    connect(filters_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            selectionEdited();
+    });
+    connect(yearBox_, &QSpinBox::valueChanged, this, [this] {
+        updateFilterTexts();
+        if (model_->isReport())
+            selectionEdited();
+    });
+    connect(searchEdit_, &QLineEdit::textChanged, this, &StaffListWindow::selectionEdited);
+    return bar;
+}
+
+void StaffListWindow::makeStatusBar()
+{
+    statusText_ = new QLabel;
+    statusText_->setObjectName(QStringLiteral("status"));
+    statusText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    shownText_ = new QLabel;
+    shownText_->setObjectName(QStringLiteral("shown"));
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setRange(0, 100);
+    progress_->setAccessibleName(QStringLiteral("Fortschritt der Berechnung"));
+    progress_->setMaximumWidth(220);
+    cancelButton_ = new QPushButton{QStringLiteral("Abbrechen")};
+    cancelButton_->setObjectName(QStringLiteral("cancel"));
+    cancelButton_->setAccessibleName(QStringLiteral("Berechnung abbrechen"));
+    cancelButton_->setShortcut(Qt::Key_Escape);
+    connect(cancelButton_, &QPushButton::clicked, worker_, &StaffListWorker::cancel);
+    statusBar()->addWidget(statusText_, 1);
+    statusBar()->addPermanentWidget(shownText_);
+    statusBar()->addPermanentWidget(progress_);
+    statusBar()->addPermanentWidget(cancelButton_);
+}
+
+// Top to bottom, left to right; the table last but for "Abbrechen".
+void StaffListWindow::orderTabStops()
+{
+    const QList<QWidget*> order{referenceDateEdit_, allButton_,    anniversariesButton_, retirementsButton_, yearBox_,
+                                notesButton_,       searchEdit_,   table_,               cancelButton_};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void StaffListWindow::updateFilterTexts()
+{
+    const QString year = QString::number(yearBox_->value());
+    anniversariesButton_->setText(QStringLiteral("Dienst&jubiläen im Jahr ") + year);
+    anniversariesButton_->setAccessibleName(QStringLiteral("Dienstjubiläen im Jahr ") + year);
+    retirementsButton_->setText(QStringLiteral("Alters&grenze im Jahr ") + year);
+    retirementsButton_->setAccessibleName(QStringLiteral("Altersgrenze im Jahr ") + year);
+    const std::size_t notes = model_->list() ? model_->list()->rowsWithNotes() : 0;
+    QString text = notesCountText(notes);
+    notesButton_->setAccessibleName(text);
+    notesButton_->setText(text.replace(text.indexOf(QStringLiteral("Zeile")), 5, QStringLiteral("&Zeile")));
+    notesButton_->setEnabled(notes > 0 || notesButton_->isChecked());
+    notesButton_->setToolTip(QStringLiteral("Nur die Zeilen zeigen, zu denen es Hinweise gibt"));
+}
+
+void StaffListWindow::selectionEdited()
+{
+    ListSelection s;
+    s.filter = static_cast<ListFilter>(filters_->checkedId());
+    s.year = yearBox_->value();
+    s.search = searchEdit_->text().toStdString();
+    model_->setSelection(s);
+    if (model_->sortColumn() < 0)
+        table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setFrozenColumns(model_->isReport() ? 0 : frozenListColumns);
+    applyColumnWidths();
+    updateShownCount();
+}
+
+// Remembered widths by column head; a column seen for the first time fits
+// its head and the lines in sight, but a long one is held to a third of the
+// window.
+void StaffListWindow::applyColumnWidths()
+{
+    if (model_->list() == nullptr)
+        return;
+    placingColumns_ = true;
+    QHeaderView* header = table_->horizontalHeader();
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        const QString head = model_->headerData(c, Qt::Horizontal).toString();
+        if (const auto known = columnWidths_.constFind(head); known != columnWidths_.constEnd()) {
+            header->resizeSection(c, *known);
+            continue;
+        }
+        table_->resizeColumnToContents(c);
+        header->resizeSection(c, std::min(header->sectionSize(c), std::max(120, width() / 3)));
+        // Kept from now on, so that the columns do not change their widths
+        // with every letter of a search.
+        columnWidths_[head] = header->sectionSize(c);
+    }
+    table_->setFrozenColumns(table_->frozenColumns());
+    placingColumns_ = false;
+}
+
+// While a table is computed nothing of the list is saved; while a PDF is
+// written or printed no other table is opened.
+void StaffListWindow::updateActions()
+{
+    const bool computing = worker_->isRunning();
+    const bool writing = job_->isRunning();
+    for (QAction* a : {csvAction_, pdfAction_, printAction_})
+        a->setEnabled(model_->list() != nullptr && !computing && !writing);
+    openAction_->setEnabled(!writing);
+    referenceDateEdit_->setEnabled(!writing);
+    if (writing)
+        progress_->setRange(0, 0);
+    else
+        progress_->setRange(0, 100);
+    progress_->setVisible(computing || writing);
+    cancelButton_->setVisible(computing);
+}
+
+void StaffListWindow::updateShownCount()
+{
+    if (const ComputedList* list = model_->list())
+        shownText_->setText(QStringLiteral("Angezeigt: %1 von %2 Zeilen")
+                                .arg(number(static_cast<qulonglong>(model_->rowCount())), number(list->size())));
+}
+
+void StaffListWindow::showProgress(int percent, qulonglong rows)
+{
+    progress_->setValue(percent);
+    statusText_->setText(QStringLiteral("„%1“ wird berechnet: %2 Zeilen").arg(path_, number(rows)));
+}
+
+} // namespace tarvolin

@@ -1,0 +1,153 @@
+#include "qt/staff_list_window/staff_table_model.h"
+
+#include <QColor>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace tarvolin {
+
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+const QColor notesBackground{255, 236, 179};      // a row with notes
+const QColor uncomputedBackground{255, 205, 205}; // a row the list could not compute
+
+// A cell for a spreadsheet: quoted when it holds a tab, a line break or a
+// quote, its quotes doubled ("Meier, ""Anna""").
+QString spreadsheetCell(const QString& text)
+{
+    if (!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))
+        && !text.contains(QLatin1Char('"')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
+
+void StaffTableModel::setList(std::shared_ptr<const ComputedList> list)
+{
+    beginResetModel();
+    shown_.reset();
+    list_ = std::move(list);
+    show();
+    endResetModel();
+}
+
+void StaffTableModel::setSelection(const ListSelection& selection)
+{
+    const bool sameColumns = reportOf(selection.filter) == reportOf(selection_.filter);
+    beginResetModel();
+    selection_ = selection;
+    if (!sameColumns)
+        sortColumn_ = -1;
+    show();
+    endResetModel();
+}
+
+void StaffTableModel::show()
+{
+    shown_.reset();
+    if (!list_)
+        return;
+    shown_.emplace(*list_, selection_);
+    shown_->sortBy(sortColumn_, sortOrder_ == Qt::DescendingOrder);
+}
+
+int StaffTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || !shown_ ? 0 : static_cast<int>(shown_->size());
+}
+
+int StaffTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || !shown_ ? 0 : static_cast<int>(shown_->header().size());
+}
+
+QVariant StaffTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!shown_ || !index.isValid())
+        return {};
+    const auto line = static_cast<std::size_t>(index.row());
+    const std::size_t row = shown_->source(line);
+    switch (role) {
+    case Qt::DisplayRole: return q(shown_->field(line, static_cast<std::size_t>(index.column())));
+    case Qt::BackgroundRole:
+        if (!list_->computed(row))
+            return uncomputedBackground;
+        return list_->hasNotes(row) ? QVariant{notesBackground} : QVariant{};
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return list_->hasNotes(row) ? QStringLiteral("Hinweise: ") + q(list_->field(row, colNotes)) : QVariant{};
+    default: return {};
+    }
+}
+
+QVariant StaffTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal) {
+        if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || section < 0 || section >= columnCount())
+            return {};
+        return q(shown_->header()[static_cast<std::size_t>(section)]);
+    }
+    if (!shown_ || section < 0 || section >= rowCount())
+        return {};
+    const int fileLine = list_->fileLine(shown_->source(static_cast<std::size_t>(section)));
+    if (role == Qt::DisplayRole)
+        return fileLine;
+    if (role == Qt::ToolTipRole)
+        return QStringLiteral("Zeile %1 der Datei").arg(fileLine);
+    return {};
+}
+
+void StaffTableModel::sort(int column, Qt::SortOrder order)
+{
+    if (!shown_) {
+        sortColumn_ = column;
+        sortOrder_ = order;
+        return;
+    }
+    // The selection and the current cell stay with their lines.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::size_t> identities;
+    identities.reserve(static_cast<std::size_t>(before.size()));
+    for (const QModelIndex& i : before)
+        identities.push_back(shown_->identity(static_cast<std::size_t>(i.row())));
+    sortColumn_ = column;
+    sortOrder_ = order;
+    shown_->sortBy(column, order == Qt::DescendingOrder);
+    std::vector<int> lineOf(shown_->size());
+    for (std::size_t line = 0; line < shown_->size(); ++line)
+        lineOf[shown_->identity(line)] = static_cast<int>(line);
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i)
+        after.push_back(index(lineOf[identities[static_cast<std::size_t>(i)]], before[i].column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+QString StaffTableModel::tabSeparated(const QModelIndexList& cells) const
+{
+    std::map<int, std::set<int>> rows;
+    std::set<int> columns;
+    for (const QModelIndex& c : cells) {
+        rows[c.row()].insert(c.column());
+        columns.insert(c.column());
+    }
+    QString text;
+    for (const auto& [row, selected] : rows) {
+        QStringList line;
+        for (int column : columns)
+            line << (selected.count(column) ? spreadsheetCell(index(row, column).data().toString()) : QString{});
+        text += line.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace tarvolin
