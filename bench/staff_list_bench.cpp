@@ -92,7 +92,7 @@ void BM_oneRow(benchmark::State& state)
     const std::string input = StaffTableGenerator::header() + g.row(0) + g.row(1);
     std::istringstream in{input};
     CsvReader reader{in};
-    CsvRecord record;
+    TableRecord record;
     reader.readHeader(record);
     std::string missing;
     const ColumnMap columns = findColumns(record.fields, missing);

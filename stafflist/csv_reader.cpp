@@ -169,7 +169,7 @@ bool CsvReader::nextLine(std::string& text, int& number)
     return true;
 }
 
-CsvReader::Header CsvReader::readHeader(CsvRecord& header)
+CsvReader::Header CsvReader::readHeader(TableRecord& header)
 {
     // The byte-order marks of UTF-16 (FF FE, FE FF) come first in the buffer.
     in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
@@ -202,7 +202,7 @@ CsvReader::Header CsvReader::readHeader(CsvRecord& header)
     return Header::Read;
 }
 
-bool CsvReader::next(CsvRecord& record)
+bool CsvReader::next(TableRecord& record)
 {
     std::string first;
     int number = 0;
@@ -257,11 +257,12 @@ std::size_t CsvReader::parseField(const std::string& text, std::size_t at, std::
     return at;
 }
 
-void CsvReader::parseRecord(std::string first, int number, CsvRecord& record)
+void CsvReader::parseRecord(std::string first, int number, TableRecord& record)
 {
     record.line = number;
     record.fields.clear();
     record.problem.clear();
+    record.notes.clear();
 
     std::vector<std::pair<int, std::string>> continued; // lines taken into a quoted field
     std::size_t continuedBytes = 0;

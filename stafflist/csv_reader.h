@@ -13,6 +13,8 @@
 //
 // This knows nothing of the staff table's columns.
 
+#include "stafflist/table_reader.h"
+
 #include <cstddef>
 #include <deque>
 #include <istream>
@@ -25,33 +27,27 @@ namespace tarvolin {
 
 bool isValidUtf8(std::string_view bytes);
 
-struct CsvRecord {
-    int line = 0;                    // the record's first line, counting from 1
-    std::vector<std::string> fields; // UTF-8
-    std::string problem;             // what is wrong with its quotes, in German; empty when nothing
-};
-
-class CsvReader {
+class CsvReader final : public TableReader {
 public:
     enum class Header { Read, Empty, NoSeparator, Utf16 };
 
     explicit CsvReader(std::istream& in);
 
     // Reads the header record. Only then the separator is known.
-    Header readHeader(CsvRecord& header);
+    Header readHeader(TableRecord& header);
     // The next record; false at the end of the input. Blank lines are skipped.
-    bool next(CsvRecord& record);
+    // A record's problem is what is wrong with its quotes.
+    bool next(TableRecord& record) override;
 
     char separator() const { return separator_; }
-    // Whether any text was read as Windows-1252.
-    bool readWindows1252() const { return windows1252_; }
+    bool readWindows1252() const override { return windows1252_; }
     // Bytes read so far, for a progress display.
-    std::size_t bytesRead() const { return bytesRead_; }
+    std::size_t bytesRead() const override { return bytesRead_; }
 
 private:
     bool rawLine(std::string& line);
     bool nextLine(std::string& text, int& number);
-    void parseRecord(std::string first, int number, CsvRecord& record);
+    void parseRecord(std::string first, int number, TableRecord& record);
     std::size_t parseField(const std::string& text, std::size_t at, std::string& field, bool& open, std::string& problem);
 
     std::istream& in_;

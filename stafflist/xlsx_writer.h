@@ -1,0 +1,64 @@
+#pragma once
+// The result table as an Excel workbook, written with libxlsxwriter (Debian's
+// libxlsxwriter: a toolkit-free C library that writes rows as they come, in
+// its constant-memory mode, so that a list of any length needs no more
+// memory than one row). One sheet: a bold header row that stays in view,
+// an autofilter over the table, dates as date cells shown TT.MM.JJJJ,
+// counts as numbers, everything else as text (never a formula), each column
+// as wide as its longest cell (up to 60 characters).
+
+#include "stafflist/staff_result.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct lxw_workbook;
+struct lxw_worksheet;
+struct lxw_format;
+
+namespace tarvolin {
+
+// The most rows one sheet holds, the header row included.
+inline constexpr std::uint32_t sheetRows = 1'048'576;
+
+class XlsxTableWriter {
+public:
+    // Starts the workbook at `path`, a new file that the caller puts in place.
+    XlsxTableWriter(const std::string& path, const std::string& sheetName);
+    ~XlsxTableWriter();
+    XlsxTableWriter(const XlsxTableWriter&) = delete;
+    XlsxTableWriter& operator=(const XlsxTableWriter&) = delete;
+
+    void header(const std::vector<std::string_view>& heads, std::vector<CellKind> kinds);
+    // One row; its cells in the order of the header.
+    template <class Cells>
+    void row(const Cells& cells)
+    {
+        std::uint16_t column = 0;
+        for (const auto& c : cells)
+            cell(column++, std::string_view{c});
+        ++row_;
+    }
+    // Closes the workbook. Empty text, or what failed, in German.
+    std::string finish();
+
+private:
+    void cell(std::uint16_t column, std::string_view text);
+    void widen(std::uint16_t column, std::size_t characters);
+
+    std::string path_;
+    lxw_workbook* workbook_ = nullptr;
+    lxw_worksheet* sheet_ = nullptr;
+    lxw_format* bold_ = nullptr;
+    lxw_format* date_ = nullptr;
+    std::vector<CellKind> kinds_;
+    std::vector<std::size_t> widths_;
+    std::uint32_t row_ = 0;
+    bool tooManyRows_ = false;
+    int error_ = 0;
+};
+
+} // namespace tarvolin
