@@ -31,7 +31,7 @@ std::string germanError(std::string_view value)
 std::string serialDate(double value, bool date1904)
 {
     const double days = std::floor(value);
-    if (!(days >= 1 && days < 2958466))
+    if (!(days >= (date1904 ? 0 : 1) && days < 2958466))
         return {};
     const auto n = static_cast<std::int32_t>(days);
     if (!date1904 && n == 60)
