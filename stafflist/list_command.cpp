@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -161,43 +160,14 @@ void tellAboutInput(std::ostream& err, ListInput& input, std::size_t rows)
             << input.headerLine() << ") keine Zeilen.\n";
 }
 
-// The workbook of --output NAME.xlsx: written under a temporary name and
-// put in place when it is complete.
-struct WorkbookFile {
-    explicit WorkbookFile(const std::string& target)
-        : target{target}, part{target + ".teil"}, writer{std::make_unique<XlsxTableWriter>(part, "Personalliste")}
-    {
-    }
-    ~WorkbookFile()
-    {
-        std::error_code ignored;
-        if (!placed)
-            std::filesystem::remove(part, ignored);
-    }
-    std::string finish()
-    {
-        if (std::string e = writer->finish(); !e.empty())
-            return e;
-        std::error_code error;
-        std::filesystem::rename(part, target, error);
-        if (error)
-            return "Die Datei " + inQuotes(target) + " kann nicht geschrieben werden.";
-        placed = true;
-        return {};
-    }
-    std::string target, part;
-    std::unique_ptr<XlsxTableWriter> writer;
-    bool placed = false;
-};
-
 // The PDF or the workbook written, or the rest of the CSV put in place.
 // Empty text, or what failed.
-std::string finishOutput(const ListOptions& o, ListOutput& output, CsvSink& csv, WorkbookFile* workbook,
+std::string finishOutput(const ListOptions& o, ListOutput& output, CsvSink& csv, SafeWorkbook* workbook,
                          const PdfWriter& writePdf, Date today, const std::string& fileName, std::size_t rows)
 {
     output.end(csv.text());
     if (workbook != nullptr)
-        return workbook->finish();
+        return workbook->commit();
     if (!o.pdf)
         return csv.finish();
     output.table().subtitles = listSubtitles(o.referenceDate, today, fileName, rows);
@@ -244,10 +214,12 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     const auto format = o.pdf ? ListOutput::Format::Pdf : o.xlsx ? ListOutput::Format::Xlsx : ListOutput::Format::Csv;
     ListOutput output{format, o.report, o.year, ResultLayout{input.columns().carriedHeaders}, std::move(extras)};
     CsvSink csv{streams.out, format == ListOutput::Format::Csv ? o.output : std::string{}};
-    std::unique_ptr<WorkbookFile> workbook;
+    std::unique_ptr<SafeWorkbook> workbook;
     if (format == ListOutput::Format::Xlsx) {
-        workbook = std::make_unique<WorkbookFile>(o.output);
-        output.writeInto(*workbook->writer);
+        workbook = std::make_unique<SafeWorkbook>(o.output, o.report ? "Bericht" : "Personalliste");
+        if (const std::string e = workbook->problem(); !e.empty())
+            return fail(err, e);
+        output.writeInto(workbook->writer());
     } else if (format == ListOutput::Format::Csv) {
         if (const std::string e = csv.open(); !e.empty())
             return fail(err, e);

@@ -223,14 +223,16 @@ PrintableTable selectionTable(const ComputedList& list, const ListSelection& sel
 
 std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path)
 {
-    XlsxTableWriter workbook{path, reportOf(selection.filter) ? "Bericht" : "Personalliste"};
+    SafeWorkbook workbook{path, reportOf(selection.filter) ? "Bericht" : "Personalliste"};
+    if (std::string e = workbook.problem(); !e.empty())
+        return e;
     ListOutput output = outputFor(list, selection, ListOutput::Format::Xlsx);
-    output.writeInto(workbook);
+    output.writeInto(workbook.writer());
     std::string unused;
     output.begin(unused);
     feed(list, selection, output, unused);
     output.end(unused);
-    return workbook.finish();
+    return workbook.commit();
 }
 
 } // namespace tarvolin

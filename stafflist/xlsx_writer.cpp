@@ -123,4 +123,29 @@ std::string XlsxTableWriter::finish()
            + std::to_string(error_ != 0 ? error_ : static_cast<int>(closed)) + ").";
 }
 
+SafeWorkbook::SafeWorkbook(const std::string& target, const std::string& sheetName)
+    : target_{target}, file_{target}, writer_{std::make_unique<XlsxTableWriter>(file_.temporaryPath().string(), sheetName)}
+{
+}
+
+std::string SafeWorkbook::problem() const
+{
+    return file_.ok() ? std::string{}
+                      : "Die Datei " + inQuotes(target_) + " kann nicht geschrieben werden. " + file_.failure()->sentence();
+}
+
+std::string SafeWorkbook::commit()
+{
+    if (std::string p = problem(); !p.empty())
+        return p;
+    if (std::string e = writer_->finish(); !e.empty()) {
+        file_.fail(WriteStep::Write, 0);
+        return "Die Datei " + inQuotes(target_) + " kann nicht geschrieben werden (die Excel-Datei ließ sich nicht "
+               "vollständig schreiben).";
+    }
+    if (const WriteResult written = file_.commit(); !written)
+        return "Die Datei " + inQuotes(target_) + " kann nicht geschrieben werden. " + written.failure->sentence();
+    return {};
+}
+
 } // namespace tarvolin

@@ -7,10 +7,13 @@
 // counts as numbers, everything else as text (never a formula), each column
 // as wide as its longest cell (up to 60 characters).
 
+#include "output/safe_file.h"
 #include "stafflist/staff_result.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +62,24 @@ private:
     std::uint32_t row_ = 0;
     bool tooManyRows_ = false;
     int error_ = 0;
+};
+
+// A workbook that appears under its name only when it is complete: written
+// by the XlsxTableWriter into a SafeFile's temporary file and put in place
+// by commit(); given up on, nothing of it stays.
+class SafeWorkbook {
+public:
+    SafeWorkbook(const std::string& target, const std::string& sheetName);
+    // Why the file cannot be written; empty when it can.
+    std::string problem() const;
+    XlsxTableWriter& writer() { return *writer_; }
+    // Closes the workbook and puts it in place. Empty text, or what failed.
+    std::string commit();
+
+private:
+    std::string target_;
+    SafeFile file_;
+    std::unique_ptr<XlsxTableWriter> writer_;
 };
 
 } // namespace tarvolin
