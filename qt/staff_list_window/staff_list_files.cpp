@@ -6,6 +6,7 @@
 
 #include "qt/staff_list_window/background_job.h"
 #include "qt/staff_list_window/case_window.h"
+#include "qt/staff_list_window/column_mapping_dialog.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/staff_list_window/staff_list_pdf.h"
 #include "qt/staff_list_window/staff_list_worker.h"
@@ -48,6 +49,7 @@ const QString geometry = QStringLiteral("Personalliste/Fenster");
 const QString year = QStringLiteral("Personalliste/Jahr");
 const QString folder = QStringLiteral("Personalliste/Ordner");
 const QString widths = QStringLiteral("Personalliste/Spaltenbreiten");
+const QString mappings = QStringLiteral("Personalliste/Spaltenzuordnungen");
 } // namespace key
 
 // The local file of a drop, if it brings one.
@@ -74,7 +76,7 @@ void StaffListWindow::startComputing()
 {
     if (path_.isEmpty())
         return;
-    worker_->start(path_, clock_.today(), referenceDate_);
+    worker_->start(path_, clock_.today(), referenceDate_, mappings_);
     progress_->setValue(0);
     statusText_->setText(QStringLiteral("„%1“ wird berechnet …").arg(path_));
     updateActions();
@@ -83,8 +85,11 @@ void StaffListWindow::startComputing()
 void StaffListWindow::computingFinished()
 {
     const StaffListWorker::Outcome& outcome = worker_->outcome();
+    if (!outcome.cancelled && !outcome.header.empty())
+        opened_ = outcome;
     if (outcome.list) {
         model_->setList(outcome.list);
+        updateWithChoice();
         updateFilterTexts();
         selectionEdited();
     } else if (const ComputedList* shown = model_->list()) {
@@ -97,6 +102,12 @@ void StaffListWindow::computingFinished()
     updateActions();
     if (outcome.cancelled) {
         statusText_->setText(QStringLiteral("Berechnung abgebrochen."));
+        return;
+    }
+    if (outcome.needsMapping) {
+        statusText_->setText(outcome.error);
+        if (!askColumnMapping())
+            complain(outcome.error);
         return;
     }
     if (!outcome.error.isEmpty()) {
@@ -139,7 +150,7 @@ void StaffListWindow::chooseFile()
 {
     const QString folder = settings_.value(key::folder, QDir::homePath()).toString();
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Personaltabelle öffnen"), folder,
-                                                      QStringLiteral("Personaltabellen (*.csv *.txt);;Alle Dateien (*)"));
+                                                      QStringLiteral("Tabellen (*.csv *.txt *.xlsx *.ods);;Alle Dateien (*)"));
     if (!path.isEmpty())
         openFile(path);
 }
@@ -171,6 +182,33 @@ void StaffListWindow::chooseCsv()
         complain(e);
     else
         statusText_->setText(QStringLiteral("Gespeichert: „%1“").arg(path));
+}
+
+void StaffListWindow::chooseXlsx()
+{
+    const QString path = chooseSaveName(QStringLiteral("Als Excel-Datei speichern"),
+                                        QStringLiteral("Excel-Arbeitsmappen (*.xlsx)"), QStringLiteral(".xlsx"));
+    if (path.isEmpty())
+        return;
+    if (const QString e = saveXlsx(path); !e.isEmpty())
+        complain(e);
+    else
+        statusText_->setText(QStringLiteral("Gespeichert: „%1“").arg(path));
+}
+
+bool StaffListWindow::askColumnMapping()
+{
+    if (opened_.header.empty() || path_.isEmpty())
+        return false;
+    ColumnMappingDialog dialog{opened_.header, opened_.preview, opened_.mapping, this};
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QString key = headerLineKey(opened_.header);
+    mappings_[key] = columnMappingText(dialog.mapping());
+    settings_.setValue(key::mappings + QLatin1Char('/') + key, q(mappings_[key]));
+    settings_.sync();
+    startComputing();
+    return true;
 }
 
 void StaffListWindow::choosePdf()
@@ -229,6 +267,13 @@ QString StaffListWindow::saveCsv(const QString& path) const
     return q(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
 }
 
+QString StaffListWindow::saveXlsx(const QString& path) const
+{
+    if (model_->list() == nullptr)
+        return QStringLiteral("Es ist keine Liste berechnet.");
+    return q(writeSelectionXlsx(*model_->list(), model_->selection(), path.toStdString()));
+}
+
 MainWindow* StaffListWindow::openEmployee(int line)
 {
     const ComputedList* list = model_->list();
@@ -280,6 +325,16 @@ void StaffListWindow::readSettings()
     settings_.beginGroup(key::widths);
     for (const QString& head : settings_.childKeys())
         columnWidths_[head] = settings_.value(head).toInt();
+    settings_.endGroup();
+    // Remembered mappings: only what reads as a mapping, and not more than a
+    // clerk would ever make.
+    settings_.beginGroup(key::mappings);
+    for (const QString& header : settings_.childKeys()) {
+        const std::string text = settings_.value(header).toString().toStdString();
+        std::string problem;
+        if (mappings_.size() < 1000 && text.size() < 65536 && !parseColumnMapping(text, problem).empty())
+            mappings_[header] = text;
+    }
     settings_.endGroup();
 }
 

@@ -12,6 +12,7 @@
 // list_output); this class only lays out the controls and connects them.
 
 #include "calc/clock.h"
+#include "qt/staff_list_window/staff_list_worker.h"
 #include "stafflist/list_selection.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@
 QT_BEGIN_NAMESPACE
 class QAction;
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -50,6 +52,11 @@ public:
     void openFile(const QString& path);
     // Saves what is shown as CSV. Empty text, or what failed, in German.
     QString saveCsv(const QString& path) const;
+    // The same as an Excel workbook.
+    QString saveXlsx(const QString& path) const;
+    // Asks which column is which input for the table opened last; true when
+    // the clerk gave an answer (it is remembered, and the table computed anew).
+    bool askColumnMapping();
     // Opens the calculator with the case of a shown line; nullptr when the
     // row has no case to type.
     MainWindow* openEmployee(int line);
@@ -72,6 +79,8 @@ private:
 
     void chooseFile();
     void chooseCsv();
+    void chooseXlsx();
+    void updateWithChoice();
     void choosePdf();
     void print();
     QString chooseSaveName(const QString& title, const QString& filter, const QString& suffix);
@@ -102,6 +111,8 @@ private:
     std::optional<Date> referenceDate_; // for rows without one of their own
     QString jobDone_;                  // what to say when the job has succeeded
     QHash<QString, int> columnWidths_; // by column head, as the user left them
+    StaffListWorker::Mappings mappings_; // remembered column mappings by header line
+    StaffListWorker::Outcome opened_;    // the header, first records and mapping of the table opened last
     bool placingColumns_ = false;      // widths set by the program are not remembered
 
     StaffListWorker* worker_;
@@ -110,6 +121,8 @@ private:
     FrozenTableView* table_ = nullptr;
     QAction* openAction_ = nullptr;
     QAction* csvAction_ = nullptr;
+    QAction* xlsxAction_ = nullptr;
+    QAction* mappingAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* copyAction_ = nullptr;
@@ -120,6 +133,7 @@ private:
     QRadioButton* retirementsButton_ = nullptr;
     QRadioButton* notesButton_ = nullptr;
     QSpinBox* yearBox_ = nullptr;
+    QComboBox* withBox_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
     QLabel* statusText_ = nullptr;
     QLabel* shownText_ = nullptr;

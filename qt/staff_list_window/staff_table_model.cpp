@@ -1,5 +1,7 @@
 #include "qt/staff_list_window/staff_table_model.h"
 
+#include "stafflist/csv_writer.h"
+
 #include <QColor>
 
 #include <algorithm>
@@ -17,8 +19,11 @@ const QColor uncomputedBackground{255, 205, 205}; // a row the list could not co
 
 // A cell for a spreadsheet: quoted when it holds a tab, a line break or a
 // quote, its quotes doubled ("Meier, ""Anna""").
-QString spreadsheetCell(const QString& text)
+QString spreadsheetCell(QString text)
 {
+    // Never a formula: a text a spreadsheet would run gets an apostrophe.
+    if (couldRunAsFormula(text.toStdString()))
+        text.prepend(QLatin1Char('\''));
     if (!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))
         && !text.contains(QLatin1Char('"')))
         return text;

@@ -1,0 +1,209 @@
+// The staff-list window with a table in its own words: an .xlsx whose
+// headers Tarvolin does not know asks once which column is which, computes
+// what the command computes with the same mapping in --columns, and a
+// second window on the same header line asks no more. The report shows a
+// carried column chosen in the window as --with does; the window saves the
+// command's workbook; copied cells never run as formulas.
+
+#include "qt/staff_list_window/column_mapping_dialog.h"
+#include "qt/staff_list_window/frozen_table_view.h"
+#include "qt/staff_list_window/staff_list_window.h"
+#include "qt/staff_list_window/staff_list_worker.h"
+#include "qt/staff_list_window/staff_table_model.h"
+#include "stafflist/list_command.h"
+#include "stafflist/list_input.h"
+#include "stafflist/list_platform.h"
+#include "tests/stafflist/workbooks.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <sstream>
+
+using namespace tarvolin;
+
+namespace {
+
+std::string inlineCell(const std::string& ref, const std::string& text)
+{
+    return "<c r=\"" + ref + "\" t=\"inlineStr\"><is><t>" + text + "</t></is></c>";
+}
+
+// Nr, Familie, Geboren, Seit, Abteilung: dates as date cells.
+std::string foreignWorkbook()
+{
+    std::string rows = "<row r=\"1\">" + inlineCell("A1", "Nr") + inlineCell("B1", "Familie") + inlineCell("C1", "Geboren")
+                       + inlineCell("D1", "Seit") + inlineCell("E1", "Abteilung") + "</row>";
+    const char* people[][5] = {{"1001", "Meier", "20158", "32964", "IT"},
+                               {"1002", "Schulz", "22678", "37347", "=1+1"},
+                               {"1003", "Lang", "25569", "37622", "Personal"}};
+    int r = 2;
+    for (const auto& p : people) {
+        const std::string n = std::to_string(r);
+        rows += "<row r=\"" + n + "\">" + inlineCell("A" + n, p[0]) + inlineCell("B" + n, p[1]) + "<c r=\"C" + n
+                + "\" s=\"1\"><v>" + p[2] + "</v></c><c r=\"D" + n + "\" s=\"1\"><v>" + p[3] + "</v></c>"
+                + inlineCell("E" + n, p[4]) + "</row>";
+        ++r;
+    }
+    return testing::xlsxOf({{"Personal", rows}});
+}
+
+std::string run(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "--list");
+    args.insert(args.end(), {"--today", "07.12.2026"});
+    std::istringstream in;
+    std::ostringstream out, err;
+    runStaffListCommand(args, {in, out, err, false}, {});
+    return out.str();
+}
+
+std::vector<std::vector<std::string>> workbookRows(const QString& path)
+{
+    ListInput input;
+    std::istringstream none;
+    input.open(path.toStdString(), none);
+    std::vector<std::vector<std::string>> rows{input.header()};
+    TableRecord r;
+    while (input.reader().next(r))
+        rows.push_back(r.fields);
+    return rows;
+}
+
+struct Window {
+    QTemporaryDir folder;
+    QString table = folder.filePath(QStringLiteral("personal.xlsx"));
+    QSettings settings{folder.filePath(QStringLiteral("tarvolin.ini")), QSettings::IniFormat};
+    FixedClock clock{*Date::fromYmd(2026, 12, 7)};
+    std::unique_ptr<StaffListWindow> window;
+
+    Window()
+    {
+        std::ofstream{table.toStdString(), std::ios::binary} << foreignWorkbook();
+        reopen();
+    }
+    void reopen()
+    {
+        window = std::make_unique<StaffListWindow>(clock, settings, folder.filePath(QStringLiteral("Fälle")));
+        window->show();
+    }
+    StaffTableModel& model() { return window->model(); }
+    QString cell(int line, int column) { return model().index(line, column).data().toString(); }
+    bool computed()
+    {
+        QSignalSpy done{&window->worker(), &StaffListWorker::finished};
+        return done.wait(60000);
+    }
+};
+
+// Answers the mapping dialog when it comes: Geburtstag is "Geboren",
+// Dienstbezüge ab is "Seit", the personnel number "Nr".
+void answerMapping(bool& asked)
+{
+    QTimer::singleShot(50, [&asked] {
+        auto* dialog = qobject_cast<ColumnMappingDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        asked = true;
+        auto choose = [&](const char* input, const char* header) {
+            QComboBox* box = dialog->choice(*inputSlotNamed(input));
+            box->setCurrentIndex(box->findText(QString::fromUtf8(header)));
+        };
+        choose("Geburtstag", "Geboren");
+        choose("Dienstbezüge ab", "Seit");
+        choose("Personalnummer", "Nr");
+        choose("Name", "Familie");
+        dialog->accept();
+    });
+}
+
+} // namespace
+
+class ColumnMappingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void asksOnceAndComputesWhatTheCommandComputes()
+    {
+        Window w;
+        bool asked = false;
+        answerMapping(asked);
+        w.window->openFile(w.table);
+        QVERIFY(w.computed());  // the first run, refused for want of columns
+        QVERIFY(asked);
+        QVERIFY(w.computed());  // the run with the mapping
+        QVERIFY(w.model().list() != nullptr);
+        QCOMPARE(w.model().rowCount(), 3);
+
+        std::ofstream{w.folder.filePath(QStringLiteral("spalten.txt")).toStdString()}
+            << "Geburtstag = Geboren\nDienstbezüge ab = Seit\nPersonalnummer = Nr\nName = Familie\n";
+        const std::string expected = run({w.table.toStdString(), "--columns",
+                                          w.folder.filePath(QStringLiteral("spalten.txt")).toStdString()});
+        const QString saved = w.folder.filePath(QStringLiteral("fenster.csv"));
+        QCOMPARE(w.window->saveCsv(saved), QString{});
+        std::ifstream in{saved.toStdString(), std::ios::binary};
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        QCOMPARE(bytes.str(), expected);
+        QVERIFY(expected.find("1001;Meier;;IT;10.03.1955;01.04.1990;") != std::string::npos);
+
+        // A second window on the same header line asks nothing.
+        w.reopen();
+        bool askedAgain = false;
+        answerMapping(askedAgain);
+        w.window->openFile(w.table);
+        QVERIFY(w.computed());
+        QVERIFY(!askedAgain);
+        QCOMPARE(w.model().rowCount(), 3);
+    }
+
+    void reportShowsTheChosenColumnSavesTheWorkbookAndCopiesNoFormula()
+    {
+        Window w;
+        bool asked = false;
+        answerMapping(asked);
+        w.window->openFile(w.table);
+        QVERIFY(w.computed());
+        QVERIFY(w.computed());
+
+        w.window->findChild<QSpinBox*>(QStringLiteral("year"))->setValue(2027);
+        w.window->findChild<QRadioButton*>(QStringLiteral("anniversaries"))->click();
+        auto* with = w.window->findChild<QComboBox*>(QStringLiteral("with"));
+        QVERIFY(with->isEnabled());
+        with->setCurrentIndex(with->findText(QStringLiteral("Abteilung")));
+        QCOMPARE(w.model().headerData(5, Qt::Horizontal).toString(), QStringLiteral("Abteilung"));
+
+        std::ofstream{w.folder.filePath(QStringLiteral("spalten.txt")).toStdString()}
+            << "Geburtstag = Geboren\nDienstbezüge ab = Seit\nPersonalnummer = Nr\nName = Familie\n";
+        const std::string mapping = w.folder.filePath(QStringLiteral("spalten.txt")).toStdString();
+        const QString command = w.folder.filePath(QStringLiteral("befehl.xlsx"));
+        run({w.table.toStdString(), "--columns", mapping, "--anniversaries", "2027", "--with", "Abteilung", "--output",
+             command.toStdString()});
+        const QString saved = w.folder.filePath(QStringLiteral("fenster.xlsx"));
+        QCOMPARE(w.window->saveXlsx(saved), QString{});
+        QCOMPARE(workbookRows(saved), workbookRows(command));
+        QCOMPARE(workbookRows(saved).size(), std::size_t{2}); // Schulz: 25 years on 01.04.2027
+
+        // "=1+1" goes to the clipboard as a text, not as a formula.
+        w.window->findChild<QRadioButton*>(QStringLiteral("all"))->click();
+        FrozenTableView& table = w.window->table();
+        const int line = 1;
+        QCOMPARE(w.cell(line, 3), QStringLiteral("=1+1"));
+        table.selectionModel()->select(w.model().index(line, 3), QItemSelectionModel::ClearAndSelect);
+        table.setFocus();
+        QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("'=1+1\n"));
+    }
+};
+
+QTEST_MAIN(ColumnMappingTest)
+#include "column_mapping_test.moc"
