@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2 xdg-utils)
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2 xdg-utils
+          libzip-dev libexpat1-dev libxlsxwriter-dev)
 case "$mode" in
     test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils appstream desktop-file-utils) ;;
     sanitize) packages+=(libgtest-dev libgmock-dev libbenchmark-dev) ;;
