@@ -200,7 +200,7 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     if (o.pdf && !writePdf)
         return fail(err, "PDF braucht das Fenster-Toolkit; dieses Tarvolin wurde ohne gebaut. Bitte .csv verwenden.");
 
-    InputOptions inputOptions{o.sheet, {}};
+    InputOptions inputOptions{o.sheet, {}, o.output.empty()};
     if (const std::string e = readMapping(o.columns, inputOptions); !e.empty())
         return fail(err, e);
     ListInput input;

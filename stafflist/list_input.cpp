@@ -146,9 +146,9 @@ std::string ListInput::openSheet(const std::string& file, const InputOptions& op
     std::string problem;
     std::unique_ptr<StreamedSheet> sheet;
     if (archive_->has("content.xml") || archive_->has("mimetype"))
-        sheet = openOdsSheet(*archive_, options.sheet, problem);
+        sheet = openOdsSheet(*archive_, options.sheet, options.checkArchiveFirst, problem);
     else if (archive_->has("[Content_Types].xml") || archive_->has("xl/workbook.xml"))
-        sheet = openXlsxSheet(*archive_, options.sheet, problem);
+        sheet = openXlsxSheet(*archive_, options.sheet, options.checkArchiveFirst, problem);
     else
         problem = "ist ein ZIP-Archiv, aber weder eine Excel-Arbeitsmappe (.xlsx) noch eine OpenDocument-Tabelle (.ods)";
     if (!sheet)

@@ -210,7 +210,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<StreamedSheet> openOdsSheet(const ZipArchive& archive, const std::string& sheet, std::string& problem)
+std::unique_ptr<StreamedSheet> openOdsSheet(const ZipArchive& archive, const std::string& sheet, bool checkFirst,
+                                            std::string& problem)
 {
     std::string manifest;
     if (archive.has("META-INF/manifest.xml") && archive.readWhole("META-INF/manifest.xml", 16 << 20, manifest, problem)
@@ -219,7 +220,7 @@ std::unique_ptr<StreamedSheet> openOdsSheet(const ZipArchive& archive, const std
         return nullptr;
     }
     problem.clear();
-    if (!archive.check("content.xml", problem))
+    if (checkFirst && !archive.check("content.xml", problem))
         return nullptr;
     auto open = [&]() -> std::unique_ptr<OdsSheet> {
         auto stream = archive.stream("content.xml", problem);

@@ -17,6 +17,8 @@ namespace tarvolin {
 
 class ZipArchive;
 
-std::unique_ptr<StreamedSheet> openOdsSheet(const ZipArchive& archive, const std::string& sheet, std::string& problem);
+// `checkFirst`: the sheet's part is unpacked once to nothing first (ZipArchive::check).
+std::unique_ptr<StreamedSheet> openOdsSheet(const ZipArchive& archive, const std::string& sheet, bool checkFirst,
+                                            std::string& problem);
 
 } // namespace tarvolin

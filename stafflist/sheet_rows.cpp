@@ -6,7 +6,9 @@ namespace tarvolin {
 
 void SheetRows::beginRow(int number)
 {
-    row_ = TableRecord{};
+    row_.fields.clear();
+    row_.notes.clear();
+    row_.problem.clear();
     row_.line = number;
     hasValue_ = false;
 }
@@ -42,6 +44,10 @@ void SheetRows::endRow(std::uint64_t repeated)
 {
     if (!hasValue_ && row_.notes.empty() && row_.problem.empty())
         return;
+    if (repeated == 1) {
+        ready.push_back(std::move(row_));
+        return;
+    }
     for (std::uint64_t i = 0; i < repeated && problem_.empty(); ++i) {
         if (ready.size() > 100'000) {
             fail("eine Zeile wiederholt sich mehr als 100.000-mal");

@@ -212,7 +212,8 @@ std::string sheetList(const std::vector<XlsxSheetEntry>& sheets)
 
 } // namespace
 
-std::unique_ptr<StreamedSheet> openXlsxSheet(const ZipArchive& archive, const std::string& sheet, std::string& problem)
+std::unique_ptr<StreamedSheet> openXlsxSheet(const ZipArchive& archive, const std::string& sheet, bool checkFirst,
+                                             std::string& problem)
 {
     XlsxWorkbook workbook;
     if (!readXlsxWorkbook(archive, workbook, problem))
@@ -237,7 +238,7 @@ std::unique_ptr<StreamedSheet> openXlsxSheet(const ZipArchive& archive, const st
     if (!readXlsxFormats(archive, workbook.stylesPart, formats, problem)
         || !readSharedStrings(archive, workbook.sharedStringsPart, strings, problem))
         return nullptr;
-    if (!archive.check(chosen->part, problem))
+    if (checkFirst && !archive.check(chosen->part, problem))
         return nullptr;
     auto stream = archive.stream(chosen->part, problem);
     if (!stream)

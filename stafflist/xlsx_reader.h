@@ -19,6 +19,8 @@ class ZipArchive;
 
 // Opens the sheet (`sheet` empty: the first one). Nothing, with `problem`
 // in German, when the workbook cannot be read.
-std::unique_ptr<StreamedSheet> openXlsxSheet(const ZipArchive& archive, const std::string& sheet, std::string& problem);
+// `checkFirst`: the sheet's part is unpacked once to nothing first (ZipArchive::check).
+std::unique_ptr<StreamedSheet> openXlsxSheet(const ZipArchive& archive, const std::string& sheet, bool checkFirst,
+                                            std::string& problem);
 
 } // namespace tarvolin

@@ -30,10 +30,10 @@ bool wholeNumber(std::string_view text)
 
 } // namespace
 
-XlsxTableWriter::XlsxTableWriter(const std::string& path, const std::string& sheetName) : path_{path}
+XlsxTableWriter::XlsxTableWriter(const std::string& path, const std::string& sheetName, bool streamed) : path_{path}
 {
     lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
+    options.constant_memory = streamed ? LXW_TRUE : LXW_FALSE;
     workbook_ = workbook_new_opt(path_.c_str(), &options);
     if (workbook_ == nullptr) {
         error_ = LXW_ERROR_CREATING_XLSX_FILE;

@@ -30,7 +30,9 @@ inline constexpr std::uint32_t sheetRows = 1'048'576;
 class XlsxTableWriter {
 public:
     // Starts the workbook at `path`, a new file that the caller puts in place.
-    XlsxTableWriter(const std::string& path, const std::string& sheetName);
+    // `streamed`: rows go out as they come, texts inline; else the workbook
+    // is held in memory and texts are shared, as Excel writes them.
+    XlsxTableWriter(const std::string& path, const std::string& sheetName, bool streamed = true);
     ~XlsxTableWriter();
     XlsxTableWriter(const XlsxTableWriter&) = delete;
     XlsxTableWriter& operator=(const XlsxTableWriter&) = delete;

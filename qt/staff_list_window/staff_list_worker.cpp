@@ -23,7 +23,8 @@ std::unique_ptr<ListInput> openTable(const std::string& file, const StaffListWor
 {
     std::istringstream noStandardInput;
     auto input = std::make_unique<ListInput>();
-    error = input->open(file, noStandardInput);
+    // Nothing of a run that fails is shown: the sheet is read once only.
+    error = input->open(file, noStandardInput, InputOptions{{}, {}, false});
     outcome.header = input->header();
     const auto known = mappings.find(headerLineKey(input->header()));
     if (input->header().empty() || known == mappings.end())
@@ -31,7 +32,7 @@ std::unique_ptr<ListInput> openTable(const std::string& file, const StaffListWor
     std::string problem;
     outcome.mapping = parseColumnMapping(known->second, problem);
     input = std::make_unique<ListInput>();
-    error = input->open(file, noStandardInput, InputOptions{{}, outcome.mapping});
+    error = input->open(file, noStandardInput, InputOptions{{}, outcome.mapping, false});
     return input;
 }
 
@@ -92,7 +93,7 @@ StaffListWorker::Outcome compute(std::string file, Date today, std::optional<Dat
     // The first records once more, for the column mapping from the menu.
     ListInput again;
     std::istringstream noStandardInput;
-    if (again.open(file, noStandardInput, InputOptions{{}, outcome.mapping}).empty())
+    if (again.open(file, noStandardInput, InputOptions{{}, outcome.mapping, false}).empty())
         readPreview(again, outcome);
     return outcome;
 }

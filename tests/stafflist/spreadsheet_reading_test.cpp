@@ -198,3 +198,62 @@ TEST(Spreadsheets, AWorkbookOnStandardInput)
 
 } // namespace
 } // namespace tarvolin
+
+namespace tarvolin {
+namespace {
+
+// The same staff as a spreadsheet writes it, in an HR export's spellings:
+// as .xlsx (dates as date cells), as .ods and as a Windows-1252 CSV; each
+// gives, without any mapping, the rows of the same data in Tarvolin's own
+// headers.
+TEST(Spreadsheets, AnHrExportInEveryFormGivesTheRowsOfTarvolinsOwnHeaders)
+{
+    const testing::ScratchFolder folder;
+    auto run = [](const std::string& file) {
+        std::istringstream in;
+        std::ostringstream out, err;
+        const int status = runStaffListCommand({"--list", file, "--today", "07.12.2026"}, {in, out, err, false}, {});
+        EXPECT_EQ(status, listComplete) << file << ": " << err.str();
+        return out.str();
+    };
+    const std::string own = "Personalnummer;Name;Vorname;Geburtstag;Dienstbezüge ab\n"
+                            "01001;Müller;Jörg;10.03.1955;01.04.1990\n"
+                            "1002;Schäfer;Anna;01.02.1962;01.08.1987\n";
+    testing::writeBytes("own.csv", own);
+    testing::writeBytes("export.csv", "Pers.-Nr.;Nachname;Vorname;Geburtsdatum;Eintritt\r\n"
+                                      "01001;M\xFCller;J\xF6rg;10.03.1955;01.04.1990\r\n"
+                                      "1002;Sch\xE4" "fer;Anna;1.2.1962;1987-08-01\r\n");
+    auto text = [](const char* ref, const char* t) {
+        return std::string{"<c r=\""} + ref + "\" t=\"inlineStr\"><is><t>" + t + "</t></is></c>";
+    };
+    auto date = [](const char* ref, int serial) {
+        return std::string{"<c r=\""} + ref + "\" s=\"1\"><v>" + std::to_string(serial) + "</v></c>";
+    };
+    testing::writeBytes(
+        "export.xlsx",
+        xlsxOf({{"Personal", row(1, text("A1", "Pers.-Nr.") + text("B1", "Nachname") + text("C1", "Vorname")
+                                        + text("D1", "Geburtsdatum") + text("E1", "Eintritt"))
+                                 + row(2, text("A2", "01001") + text("B2", "Müller") + text("C2", "Jörg")
+                                              + date("D2", 20158) + date("E2", 32964))
+                                 + row(3, "<c r=\"A3\"><v>1002</v></c>" + text("B3", "Schäfer") + text("C3", "Anna")
+                                              + date("D3", 22678) + date("E3", 31990))}}));
+    auto odsDate = [](const char* iso) {
+        return std::string{"<table:table-cell office:value-type=\"date\" office:date-value=\""} + iso
+               + "\"><text:p>x</text:p></table:table-cell>";
+    };
+    testing::writeBytes(
+        "export.ods",
+        odsOf({{"Personal", odsRow(odsText("Pers.-Nr.") + odsText("Nachname") + odsText("Vorname") + odsText("geb. am")
+                                   + odsText("Eintrittsdatum"))
+                                + odsRow(odsText("01001") + odsText("Müller") + odsText("Jörg") + odsDate("1955-03-10")
+                                         + odsDate("1990-04-01"))
+                                + odsRow("<table:table-cell office:value-type=\"float\" office:value=\"1002\"><text:p>1002</text:p></table:table-cell>"
+                                         + odsText("Schäfer") + odsText("Anna") + odsDate("1962-02-01") + odsDate("1987-08-01"))}}));
+    const std::string expected = run("own.csv");
+    EXPECT_NE(expected.find("01001;Müller;Jörg;10.03.1955;01.04.1990;"), std::string::npos) << expected;
+    for (const char* file : {"export.csv", "export.xlsx", "export.ods"})
+        EXPECT_EQ(run(file), expected) << file;
+}
+
+} // namespace
+} // namespace tarvolin
