@@ -84,10 +84,13 @@ MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell, LetterDetai
 
 MainWindow::~MainWindow()
 {
-    // The model dies before the widgets do; nothing they report on the way
-    // out may reach it.
+    // The model dies before the widgets do (~QWidget takes them down after
+    // the members); nothing they report on the way out may reach it, nor any
+    // slot of this window.
     busy_ = true;
     closed_ = true;
+    for (QObject* part : findChildren<QObject*>())
+        disconnect(part, nullptr, this, nullptr);
 }
 
 QWidget* MainWindow::makeWidget(int slot)

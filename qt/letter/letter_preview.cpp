@@ -158,7 +158,12 @@ LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedNam
     print->setFocus();
 }
 
-LetterPreview::~LetterPreview() = default;
+LetterPreview::~LetterPreview()
+{
+    // The page view paints from the page printer: it goes first, while the
+    // printer is still there.
+    delete view_;
+}
 
 void LetterPreview::finish(DocumentFate fate, std::string failure)
 {

@@ -117,6 +117,10 @@ void StaffListWindow::computingFinished()
 
 void StaffListWindow::referenceDateEdited()
 {
+    // The field loses the focus when its window closes: that confirms
+    // nothing, and a closing window computes nothing.
+    if (isHidden())
+        return;
     const QString text = referenceDateEdit_->text().trimmed();
     std::optional<Date> day;
     if (!text.isEmpty()) {

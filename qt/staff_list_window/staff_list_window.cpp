@@ -109,7 +109,16 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
     table_->setFocus();
 }
 
-StaffListWindow::~StaffListWindow() = default;
+StaffListWindow::~StaffListWindow()
+{
+    // ~QWidget takes the controls down only after this window's members are
+    // gone, and the field with the focus reports its last edit as it goes
+    // (the reference date's editingFinished, the year's valueChanged). No
+    // slot of this window may run then: everything its parts send to it is
+    // cut off here, while it is still whole.
+    for (QObject* part : findChildren<QObject*>())
+        disconnect(part, nullptr, this, nullptr);
+}
 
 void StaffListWindow::makeActions()
 {
