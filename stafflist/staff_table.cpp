@@ -1,6 +1,8 @@
 #include "stafflist/staff_table.h"
 
 #include "calc/date_text.h"
+#include "stafflist/short_year_cell.h"
+#include "window/refused_date.h"
 
 #include <algorithm>
 #include <cctype>
@@ -204,12 +206,26 @@ void readStaffRow(const StaffColumns& c, const std::vector<std::string>& fields,
         }
     }
 
+    // A two-digit year is read as the window reads one typed into a date
+    // field, and the row says how it was read, or why not.
+    auto shortYear = [&](std::string_view text, std::string_view label, std::string_view otherwise) {
+        const auto day = shortYearCellDay(text);
+        if (day)
+            note(std::string{label} + " " + inQuotes(text) + " gelesen als " + germanDateText(*day)
+                 + " (zweistelliges Jahr)");
+        else
+            note(std::string{label} + " " + inQuotes(text) + ": " + std::string{fourDigitYearReason}
+                 + std::string{otherwise});
+        return day;
+    };
     auto requiredDate = [&](int column, std::string_view label) -> std::optional<Date> {
         const std::string_view text = field(column);
         if (text.empty()) {
             note(std::string{label} + " fehlt" + std::string{notComputed});
             return std::nullopt;
         }
+        if (cellHasShortYear(text))
+            return shortYear(text, label, notComputed);
         const auto day = parseTableDate(text);
         if (!day)
             note(std::string{label} + " " + inQuotes(text) + " ist kein Datum (TT.MM.JJJJ)" + std::string{notComputed});
@@ -219,6 +235,8 @@ void readStaffRow(const StaffColumns& c, const std::vector<std::string>& fields,
         const std::string_view text = field(column);
         if (text.empty())
             return std::nullopt;
+        if (cellHasShortYear(text))
+            return shortYear(text, label, "; die Angabe bleibt unberücksichtigt");
         const auto day = parseTableDate(text);
         if (!day)
             note(label + " " + inQuotes(text) + " ist kein Datum (TT.MM.JJJJ) und bleibt unberücksichtigt");

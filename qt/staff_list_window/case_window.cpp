@@ -14,7 +14,9 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 } // namespace
 
-QString employeeTitle(const ComputedList& list, std::size_t row)
+QString employeeTitle(const ComputedList& list, std::size_t row) { return QStringLiteral(" – ") + employeeName(list, row); }
+
+QString employeeName(const ComputedList& list, std::size_t row)
 {
     QStringList names;
     for (std::size_t c : {colName, colFirstName})
@@ -27,7 +29,16 @@ QString employeeTitle(const ComputedList& list, std::size_t row)
         parts << QStringLiteral("Personalnummer ") + number;
     if (parts.isEmpty())
         parts << QStringLiteral("Zeile %1 der Personalliste").arg(list.fileLine(row));
-    return QStringLiteral(" – ") + parts.join(QStringLiteral(", "));
+    return parts.join(QStringLiteral(", "));
+}
+
+Addressee rowAddressee(const ComputedList& list, std::size_t row)
+{
+    Addressee a;
+    for (std::size_t c : {colFirstName, colName})
+        if (const std::string_view part = list.field(row, c); !part.empty())
+            a.name += (a.name.empty() ? "" : " ") + std::string{part};
+    return a;
 }
 
 CaseWindow::CaseWindow(Date today, const QString& folder, QObject* parent)
@@ -49,6 +60,7 @@ MainWindow* CaseWindow::open(const ComputedList& list, std::size_t row, const QS
     auto* opened = new CaseWindow{list.today, folder, parent};
     MainWindow& window = *opened->window_;
     window.setTitleSuffix(employeeTitle(list, row));
+    opened->platform_.letter.setListCase(employeeName(list, row), rowAddressee(list, row));
     const std::filesystem::path path{QFile::encodeName(QDir{folder}.absolutePath()).toStdString()};
     window.start([&window, path, c = *typed] { openCase(window.jda(), path, c); });
     return &window;
