@@ -39,6 +39,9 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <utility>
+
 namespace tarvolin {
 
 namespace {
@@ -269,6 +272,13 @@ MainWindow* StaffListWindow::openEmployee(int line)
 
 void StaffListWindow::complain(const QString& text) { QMessageBox::warning(this, title, text); }
 
+void StaffListWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!std::exchange(placed_, true))
+        keepOnScreen();
+}
+
 void StaffListWindow::closeEvent(QCloseEvent* event)
 {
     worker_->cancel();
@@ -295,7 +305,7 @@ void StaffListWindow::readSettings()
 {
     if (!restoreGeometry(settings_.value(key::geometry).toByteArray()))
         resize(1100, 700);
-    // (keepOnScreen then fits a size or place from a larger screen.)
+    // (When shown, keepOnScreen fits a size or place from a larger screen.)
     yearBox_->setValue(settings_.value(key::year, clock_.today().year()).toInt());
     settings_.beginGroup(key::widths);
     for (const QString& head : settings_.childKeys())
@@ -313,11 +323,12 @@ void StaffListWindow::keepOnScreen()
         return;
     const QRect room = s->availableGeometry();
     // The window system's frame, where known; else room for a usual one.
-    const QMargins frame = isVisible() ? QMargins{geometry().left() - frameGeometry().left(),
-                                                  geometry().top() - frameGeometry().top(),
-                                                  frameGeometry().right() - geometry().right(),
-                                                  frameGeometry().bottom() - geometry().bottom()}
-                                       : QMargins{4, 30, 4, 4};
+    const bool framed = frameGeometry() != geometry();
+    const QMargins frame = framed ? QMargins{geometry().left() - frameGeometry().left(),
+                                             geometry().top() - frameGeometry().top(),
+                                             frameGeometry().right() - geometry().right(),
+                                             frameGeometry().bottom() - geometry().bottom()}
+                                  : QMargins{4, 30, 4, 4};
     const QSize most = room.size() - QSize{frame.left() + frame.right(), frame.top() + frame.bottom()};
     QRect wanted{pos(), size().boundedTo(most).expandedTo(minimumSizeHint().boundedTo(most))};
     if (isMaximized())

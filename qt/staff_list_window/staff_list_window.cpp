@@ -113,7 +113,6 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
     shell_.setLateFailure([this](const std::string& text) { complain(QString::fromStdString(text)); });
 
     readSettings();
-    keepOnScreen();
     updateFilterTexts();
     applyColumnWidths();
     updateActions();

@@ -77,6 +77,7 @@ public:
     int columnWidthLimit() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -127,6 +128,7 @@ private:
     QHash<QString, int> columnWidths_; // by column head, as the user left them
     QHash<QString, int> fittedWidths_; // by column head, as fitted to the list shown
     bool placingColumns_ = false;      // widths set by the program are not remembered
+    bool placed_ = false;              // fitted into the screen when first shown
 
     StaffListWorker* worker_;
     BackgroundJob* job_;
