@@ -32,15 +32,6 @@ QString employeeName(const ComputedList& list, std::size_t row)
     return parts.join(QStringLiteral(", "));
 }
 
-Addressee rowAddressee(const ComputedList& list, std::size_t row)
-{
-    Addressee a;
-    for (std::size_t c : {colFirstName, colName})
-        if (const std::string_view part = list.field(row, c); !part.empty())
-            a.name += (a.name.empty() ? "" : " ") + std::string{part};
-    return a;
-}
-
 CaseWindow::CaseWindow(Date today, const QString& folder, QObject* parent)
     : QObject{parent}, clock_{today}, platform_{clock_},
       window_{std::make_unique<MainWindow>(clock_, platform_.printer, platform_.shell, platform_.letter)}
@@ -60,7 +51,7 @@ MainWindow* CaseWindow::open(const ComputedList& list, std::size_t row, const QS
     auto* opened = new CaseWindow{list.today, folder, parent};
     MainWindow& window = *opened->window_;
     window.setTitleSuffix(employeeTitle(list, row));
-    opened->platform_.letter.setListCase(employeeName(list, row), rowAddressee(list, row));
+    opened->platform_.letter.setListCase(employeeName(list, row), list.addressee(row));
     const std::filesystem::path path{QFile::encodeName(QDir{folder}.absolutePath()).toStdString()};
     window.start([&window, path, c = *typed] { openCase(window.jda(), path, c); });
     return &window;

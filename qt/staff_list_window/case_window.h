@@ -56,7 +56,5 @@ private:
 QString employeeTitle(const ComputedList& list, std::size_t row);
 // "Meier, Anna, Personalnummer 1001": whom the row is about.
 QString employeeName(const ComputedList& list, std::size_t row);
-// The addressee of the row's letters: "Anna Meier".
-Addressee rowAddressee(const ComputedList& list, std::size_t row);
 
 } // namespace tarvolin
