@@ -21,6 +21,7 @@
 #include "tests/qt/window_fixture.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
@@ -173,6 +174,7 @@ private slots:
     void namesFitTheirColumnUpToALimit();
     void helpKeyOpensTheStaffListPage();
     void aCaseWindowAsksAndOffersItsAddressee();
+    void aCaseWindowOffersTheRowsAddress();
 };
 
 void StaffListWindowTest::opensADroppedTableAndNamesEveryControl()
@@ -605,6 +607,36 @@ void StaffListWindowTest::aCaseWindowAsksAndOffersItsAddressee()
     QCOMPARE(asked, QStringLiteral("Sollen die Eingaben gespeichert werden?"));
     QTRY_COMPARE(calculators().size(), 0);
     QVERIFY(QFileInfo::exists(QDir{w.caseFolder}.filePath(QStringLiteral("jda.txt"))));
+    QVERIFY(w.watchdog.unexpected().isEmpty());
+}
+
+// A table with the address columns, in their other usual spellings: the
+// letter of a case opened from it goes to that row's full address.
+void StaffListWindowTest::aCaseWindowOffersTheRowsAddress()
+{
+    ListWindow w;
+    std::ofstream{w.table.toStdString(), std::ios::binary}
+        << "Personalnummer;Name;Vorname;Geburtstag;Dienstbezüge ab;Geschlecht;Strasse;Hausnummer;Postleitzahl;Wohnort\n"
+           "1001;Meier;Anna;10.03.1955;01.04.1990;w;Gartenweg;3;12345;Musterstadt\n"
+           "1002;Schulz;Bernd;01.02.1962;01.08.1987;m;Ringstraße;17a;54321;Beispielhausen\n";
+    QVERIFY(w.compute());
+    FrozenTableView& table = w.window->table();
+    table.setFocus();
+    table.setCurrentIndex(w.model().index(w.lineOf(QStringLiteral("Schulz")), colBirthday));
+    QTest::keyClick(&table, Qt::Key_Return);
+    QTRY_COMPARE(calculators().size(), 1);
+    MainWindow& calculator = *calculators().first();
+    QStringList offered;
+    w.watchdog.expectDialog([&](QWidget& modal) {
+        offered << modal.findChild<QComboBox*>()->currentText();
+        for (QLineEdit* f : modal.findChildren<QLineEdit*>())
+            offered << f->text();
+        modal.close();
+    });
+    QTest::mouseClick(calculator.widget("Drucken"), Qt::LeftButton);
+    QCOMPARE(offered, (QStringList{"Herrn", "Bernd Schulz", "Ringstraße 17a", "54321 Beispielhausen"}));
+    QVERIFY(calculator.close());
+    QTRY_COMPARE(calculators().size(), 0);
     QVERIFY(w.watchdog.unexpected().isEmpty());
 }
 
