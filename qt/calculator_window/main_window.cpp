@@ -39,8 +39,9 @@ bool movedByUser(Qt::FocusReason reason)
 
 MainWindow::CloseAnswer askBeforeClosing(QWidget* parent)
 {
-    QMessageBox box{QMessageBox::Question, QString::fromUtf8(programTitle.data(), static_cast<qsizetype>(programTitle.size())),
-                    QStringLiteral("Sollen die Eingaben gespeichert werden?"), QMessageBox::NoButton, parent};
+    const QString title = QString::fromUtf8(programTitle.data(), static_cast<qsizetype>(programTitle.size()));
+    QMessageBox box{QMessageBox::Question, title, QStringLiteral("Sollen die Eingaben gespeichert werden?"),
+                    QMessageBox::NoButton, parent};
     box.setObjectName(QStringLiteral("closeQuestion"));
     QPushButton* save = box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
@@ -276,8 +277,10 @@ void MainWindow::redraw()
     for (int k = 1; k <= 3; ++k)
         badges_[static_cast<std::size_t>(k - 1)]->setVisible(jda_.Label5(k).visible);
     // A box whose counter has reached 0 refuses every key and says so.
-    for (int k = 1; k <= 14; ++k)
-        static_cast<DescriptionEdit*>(widgets_[static_cast<std::size_t>(jda_.slotOf(jda_.Eingabe(k)))])->setFull(numericValue(jda_.Zähler(k).text) <= 0);
+    for (int k = 1; k <= 14; ++k) {
+        auto* box = static_cast<DescriptionEdit*>(widgets_[static_cast<std::size_t>(jda_.slotOf(jda_.Eingabe(k)))]);
+        box->setFull(numericValue(jda_.Zähler(k).text) <= 0);
+    }
     const QString caption = QString::fromStdString(jda_.formCaption) + titleSuffix_;
     if (windowTitle() != caption)
         setWindowTitle(caption);

@@ -71,7 +71,9 @@ void MainWindow::wireDateField(int slot, DateEdit& field)
             dispatcher_.keyPress(c, code);
         });
     };
-    field.onEdited = [this, slot, &field] { handle([&] { dispatcher_.edited(jda_.at(slot), toUtf8(field.displayText())); }); };
+    field.onEdited = [this, slot, &field] {
+        handle([&] { dispatcher_.edited(jda_.at(slot), toUtf8(field.displayText())); });
+    };
     field.onCalendar = [this, slot, &field] { openCalendar(slot, field); };
 }
 

@@ -19,7 +19,10 @@ std::string caseKey(const LetterCase& c) { return c.birthday + " " + c.payStart;
 
 } // namespace
 
-void DesktopLetter::setListCase(const QString& knownAs, const Addressee& fromRow) { listCase_ = ListCase{knownAs, fromRow}; }
+void DesktopLetter::setListCase(const QString& knownAs, const Addressee& fromRow)
+{
+    listCase_ = ListCase{knownAs, fromRow};
+}
 
 std::optional<Addressee> DesktopLetter::askAddressee(const LetterCase& letterCase)
 {

@@ -14,7 +14,10 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 } // namespace
 
-QString employeeTitle(const ComputedList& list, std::size_t row) { return QStringLiteral(" – ") + employeeName(list, row); }
+QString employeeTitle(const ComputedList& list, std::size_t row)
+{
+    return QStringLiteral(" – ") + employeeName(list, row);
+}
 
 QString employeeName(const ComputedList& list, std::size_t row)
 {

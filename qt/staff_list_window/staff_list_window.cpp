@@ -370,7 +370,8 @@ int StaffListWindow::fittedWidth(int column) const
     int widest = table_->horizontalHeader()->sectionSizeHint(column);
     for (std::size_t i = 0; i < measured; ++i) {
         const std::string_view text = longest[i].second;
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+        const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        widest = std::max(widest, metrics.horizontalAdvance(shown));
     }
     // The cell's margins on both sides, as the style draws them.
     const int margins = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) + 6;

@@ -13,7 +13,10 @@ StatusText::StatusText(QWidget* parent) : QLabel{parent}
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
-QSize StatusText::minimumSizeHint() const { return QSize{fontMetrics().averageCharWidth() * 10, QLabel::minimumSizeHint().height()}; }
+QSize StatusText::minimumSizeHint() const
+{
+    return QSize{fontMetrics().averageCharWidth() * 10, QLabel::minimumSizeHint().height()};
+}
 
 bool StatusText::isCutShort() const { return fontMetrics().horizontalAdvance(text()) > contentsRect().width(); }
 
