@@ -185,6 +185,7 @@ void LetterPreview::printWithDialog()
                    .toStdString());
         return;
     }
+    writtenFile_ = printer->outputFileName();
     finish(DocumentFate::Delivered);
 }
 
@@ -199,6 +200,7 @@ void LetterPreview::saveAsPdf()
         QMessageBox::warning(this, QStringLiteral("Tarvolin"), QString::fromStdString(failure));
         return;
     }
+    writtenFile_ = path;
     finish(DocumentFate::Delivered);
 }
 
