@@ -1,5 +1,6 @@
 #include "stafflist/computed_list.h"
 
+#include "stafflist/search_key.h"
 #include "stafflist/year_reports.h"
 
 #include <algorithm>
@@ -139,7 +140,7 @@ void ComputedList::add(const ComputedRow& r)
     std::string key = number + "\n" + name + ", " + firstName + "\n" + firstName + " " + name;
     for (const std::string& f : r.line.carried)
         key += "\n" + f;
-    searchKeys_.push_back(nameKey(key));
+    searchKeys_.push_back(searchableKey(key));
     std::string address;
     for (const std::string* part : {&r.row.address.salutation, &r.row.address.street, &r.row.address.houseNumber,
                                     &r.row.address.postalCode, &r.row.address.town})

@@ -59,7 +59,8 @@ public:
     // computed from the table.
     std::optional<TypedCase> typedCase(std::size_t row) const;
     // Personnel number, "Name, Vorname", "Vorname Name" and the carried
-    // columns' texts as nameKey folds them, one per line, for the search.
+    // columns' texts as searchableKey (search_key.h) folds them, one per
+    // line, for the search.
     std::string_view searchKey(std::size_t row) const { return searchKeys_[row]; }
     std::size_t rowsWithNotes() const { return rowsWithNotes_; }
     // The addressee of a letter to the row's employee, from the table's

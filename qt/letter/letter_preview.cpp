@@ -153,7 +153,12 @@ LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedNam
     print->setFocus();
 }
 
-LetterPreview::~LetterPreview() = default;
+LetterPreview::~LetterPreview()
+{
+    // The page view paints from the page printer: it goes first, while the
+    // printer is still there.
+    delete view_;
+}
 
 void LetterPreview::finish(DocumentFate fate, std::string failure)
 {
@@ -180,6 +185,7 @@ void LetterPreview::printWithDialog()
                    .toStdString());
         return;
     }
+    writtenFile_ = printer->outputFileName();
     finish(DocumentFate::Delivered);
 }
 
@@ -194,6 +200,7 @@ void LetterPreview::saveAsPdf()
         QMessageBox::warning(this, QStringLiteral("Tarvolin"), QString::fromStdString(failure));
         return;
     }
+    writtenFile_ = path;
     finish(DocumentFate::Delivered);
 }
 
