@@ -113,18 +113,6 @@ TypedCase unpackCase(std::string_view bytes)
 
 } // namespace
 
-void PackedTexts::push_back(std::string_view text)
-{
-    bytes_.append(text);
-    ends_.push_back(bytes_.size());
-}
-
-std::string_view PackedTexts::operator[](std::size_t i) const
-{
-    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view{bytes_}.substr(begin, ends_[i] - begin);
-}
-
 void ComputedList::add(const ComputedRow& r)
 {
     std::string packed;

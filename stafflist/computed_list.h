@@ -9,6 +9,7 @@
 // no locking of its own.
 
 #include "calc/date.h"
+#include "stafflist/packed_texts.h"
 #include "stafflist/row_typing.h"
 #include "stafflist/staff_list.h"
 #include "stafflist/staff_result.h"
@@ -20,18 +21,6 @@
 #include <vector>
 
 namespace tarvolin {
-
-// Texts one after the other in one buffer.
-class PackedTexts {
-public:
-    void push_back(std::string_view text);
-    std::string_view operator[](std::size_t i) const;
-    std::size_t size() const { return ends_.size(); }
-
-private:
-    std::string bytes_;
-    std::vector<std::size_t> ends_;
-};
 
 class ComputedList {
 public:

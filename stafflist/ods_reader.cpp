@@ -24,13 +24,6 @@ std::uint64_t repeatOf(const char* value)
     return n == 0 ? 1 : n;
 }
 
-std::string isoDate(std::string_view text)
-{
-    if (text.size() < 10 || text[4] != '-' || text[7] != '-')
-        return std::string{text};
-    return std::string{text.substr(8, 2)} + "." + std::string{text.substr(5, 2)} + "." + std::string{text.substr(0, 4)};
-}
-
 std::string numberText(std::string_view value, std::string_view shown)
 {
     char* end = nullptr;
@@ -153,7 +146,7 @@ private:
         }
         std::string text;
         if (type_ == "date")
-            text = isoDate(value_);
+            text = isoDateText(value_);
         else if (type_ == "float" || type_ == "percentage" || type_ == "currency")
             text = numberText(value_, shown_);
         else if (type_ == "boolean")

@@ -135,4 +135,11 @@ std::string dottedDate(int year, unsigned month, unsigned day)
     return text;
 }
 
+std::string isoDateText(std::string_view text)
+{
+    if (text.size() < 10 || text[4] != '-' || text[7] != '-')
+        return std::string{text};
+    return std::string{text.substr(8, 2)} + "." + std::string{text.substr(5, 2)} + "." + std::string{text.substr(0, 4)};
+}
+
 } // namespace tarvolin

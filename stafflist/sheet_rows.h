@@ -84,5 +84,8 @@ private:
 
 // A spreadsheet's date as the table writes dates: TT.MM.JJJJ.
 std::string dottedDate(int year, unsigned month, unsigned day);
+// ISO 8601 "1955-03-10" or "1955-03-10T00:00:00" as TT.MM.JJJJ; anything
+// else as it stands.
+std::string isoDateText(std::string_view text);
 
 } // namespace tarvolin

@@ -100,18 +100,6 @@ bool isTrue(const char* value) { return value != nullptr && (std::string_view{va
 
 } // namespace
 
-void SharedStrings::add(std::string_view text)
-{
-    bytes_.append(text);
-    ends_.push_back(bytes_.size());
-}
-
-std::string_view SharedStrings::operator[](std::size_t i) const
-{
-    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view{bytes_}.substr(begin, ends_[i] - begin);
-}
-
 bool readXlsxWorkbook(const ZipArchive& archive, XlsxWorkbook& workbook, std::string& problem)
 {
     std::map<std::string, Relationship> root;
@@ -230,7 +218,7 @@ public:
     {
         const std::string_view local = localName(name);
         if (local == "si")
-            strings_.add(text_);
+            strings_.push_back(text_);
         else if (local == "rPh")
             --phonetic_;
         else if (local == "t")

@@ -2,6 +2,7 @@
 // The parts of an .xlsx workbook that say how to read its sheet: where the
 // sheets are, which cell formats are dates, the shared strings.
 
+#include "stafflist/packed_texts.h"
 #include "stafflist/zip_archive.h"
 
 #include <cstddef>
@@ -27,17 +28,8 @@ struct XlsxFormat {
     int zeroWidth = 0; // a format "00000": the number shown with 5 digits
 };
 
-// Texts one after the other in one buffer.
-class SharedStrings {
-public:
-    void add(std::string_view text);
-    std::size_t size() const { return ends_.size(); }
-    std::string_view operator[](std::size_t i) const;
-
-private:
-    std::string bytes_;
-    std::vector<std::size_t> ends_;
-};
+// The workbook's shared strings, by their number.
+using SharedStrings = PackedTexts;
 
 // Each returns false with a German `problem` when its part cannot be read.
 bool readXlsxWorkbook(const ZipArchive& archive, XlsxWorkbook& workbook, std::string& problem);

@@ -56,14 +56,6 @@ std::string numberText(std::string_view stored, double value, int zeroWidth)
     return text;
 }
 
-// ISO 8601 "1955-03-10" or "1955-03-10T00:00:00", as a date cell (t="d") holds it.
-std::string isoDate(std::string_view text)
-{
-    if (text.size() < 10 || text[4] != '-' || text[7] != '-')
-        return std::string{text};
-    return std::string{text.substr(8, 2)} + "." + std::string{text.substr(5, 2)} + "." + std::string{text.substr(0, 4)};
-}
-
 class SheetHandler final : public XmlHandler {
 public:
     SheetHandler(SheetRows& rows, const SharedStrings& strings, const std::vector<XlsxFormat>& formats, bool date1904,
@@ -156,7 +148,7 @@ private:
         if (type_ == "b")
             return value_ == "1" ? "ja" : "nein";
         if (type_ == "d")
-            return isoDate(value_);
+            return isoDateText(value_);
         char* end = nullptr;
         const double number = std::strtod(value_.c_str(), &end);
         if (end == value_.c_str())
