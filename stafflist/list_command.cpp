@@ -1,6 +1,7 @@
 #include "stafflist/list_command.h"
 
 #include "calc/clock.h"
+#include "output/safe_file.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/list_input.h"
 #include "stafflist/list_options.h"
@@ -79,6 +80,10 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     ListInput input;
     if (const std::string e = input.open(o.input, streams.in); !e.empty())
         return fail(err, e);
+
+    if (!o.output.empty() && o.input != "-" && isSameFile(o.input, o.output))
+        return fail(err, "Die Ausgabe " + inQuotes(o.output) + " ist die Personaltabelle selbst und wird nicht "
+                         "überschrieben. Bitte für --output einen anderen Namen angeben.");
 
     const Date today = o.today ? *o.today : SystemClock{}.today();
     ListOutput output{o.pdf ? ListOutput::Format::Pdf : ListOutput::Format::Csv, o.report, o.year};

@@ -91,7 +91,9 @@ std::string saveLetterPdf(const QtPrinter& letter, const QString& path)
     // The user agreed to replace a file that is there; one that appears
     // while the letter is written is left alone.
     const bool replace = there.exists() || there.isSymLink();
-    SafeFile file{target};
+    SafeFile file{target, {.refuseReadOnly = true}};
+    if (!file.ok() && file.failure()->step == WriteStep::CheckTarget)
+        return notSaved(path, "die Datei „%1“ schreibgeschützt ist; sie bleibt unverändert", *file.failure());
     if (!file.ok())
         return notSaved(path, "sich die Datei „%1“ nicht anlegen ließ", *file.failure());
     writeThroughDevice(file, [&](QIODevice& device) { return letter.writePdf(device); });
@@ -171,6 +173,20 @@ void LetterPreview::printWithDialog()
     dialog.setWindowTitle(QStringLiteral("Brief drucken"));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        const QString file = QDir::toNativeSeparators(printer->outputFileName());
+        const WriteResult written = printToPdfFile(
+            *printer, [this](QPagedPaintDevice& device, int resolution) { return letter_.paint(device, resolution); });
+        if (!written) {
+            // The letter is still here: the user may choose another place.
+            QMessageBox::warning(this, QStringLiteral("Tarvolin"),
+                                 QString::fromStdString(notSaved(file, "sich die Datei „%1“ nicht schreiben ließ",
+                                                                 *written.failure)));
+            return;
+        }
+        finish(DocumentFate::Delivered);
+        return;
+    }
     const QString name =
         printer->outputFileName().isEmpty() ? printer->printerName() : QDir::toNativeSeparators(printer->outputFileName());
     if (!letter_.paint(*printer, printer->resolution()) || printer->printerState() == QPrinter::Error) {

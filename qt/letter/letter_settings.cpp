@@ -1,6 +1,9 @@
 #include "qt/letter/letter_settings.h"
 
+#include "output/safe_file.h"
+
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 namespace tarvolin {
@@ -23,6 +26,8 @@ LetterSettings::LetterSettings()
     : settings_{std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tarvolin"),
                                             QStringLiteral("Tarvolin"))}
 {
+    // The last addressee is personal data: the file is for its owner only.
+    makePrivateFile(QFile::encodeName(settings_->fileName()).toStdString());
 }
 
 LetterSettings::LetterSettings(const QString& iniFile)

@@ -3,17 +3,45 @@
 
 #include "qt/staff_list_window/run_list_window.h"
 
+#include "output/safe_file.h"
 #include "qt/desktop/desktop_application.h"
 #include "qt/staff_list_window/staff_list_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
 namespace tarvolin {
+
+namespace {
+
+// Settings are a few lines; a file much larger than that is no settings file.
+constexpr qint64 largestSettingsFile = 256 * 1024;
+
+// Why the settings file is not read at all, or "" when it may be.
+QString settingsFileRefusal(const QString& file)
+{
+    const QFileInfo info{file};
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    QString why;
+    if (!info.isFile())
+        why = QStringLiteral("keine gewöhnliche Datei");
+    else if (!info.isReadable())
+        why = QStringLiteral("nicht lesbar");
+    else if (info.size() > largestSettingsFile)
+        why = QStringLiteral("zu groß");
+    if (why.isEmpty())
+        return {};
+    return QStringLiteral("Die Einstellungen in „%1“ wurden nicht gelesen (%2); es gelten die Voreinstellungen.")
+        .arg(file, why);
+}
+
+} // namespace
 
 int runListWindow(int argc, char** argv, const std::string& file)
 {
@@ -25,11 +53,22 @@ int runListWindow(int argc, char** argv, const std::string& file)
         QDir{QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)}.filePath(QStringLiteral("Personalliste"));
     SystemClock clock;
     // Window size, column widths, year and folder: ~/.config/Tarvolin/Personalliste.conf.
-    QSettings settings{QDir{QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)}.filePath(
-                           QStringLiteral("Personalliste.conf")),
-                       QSettings::IniFormat};
+    const QString settingsFile = QDir{QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)}.filePath(
+        QStringLiteral("Personalliste.conf"));
+    const QString refused = settingsFileRefusal(settingsFile);
+    if (refused.isEmpty())
+        makePrivateFile(QFile::encodeName(settingsFile).toStdString());
+    // A file that is refused is neither read nor overwritten: the window
+    // starts with its defaults and keeps nothing.
+    QSettings settings{refused.isEmpty() ? settingsFile : QString{}, QSettings::IniFormat};
     StaffListWindow window{clock, settings, caseFolder};
     window.show();
+    if (!refused.isEmpty())
+        window.showNotice(refused);
+    else if (settings.status() == QSettings::FormatError)
+        window.showNotice(QStringLiteral("Die Einstellungen in „%1“ sind fehlerhaft und wurden übergangen; es gelten die "
+                                         "Voreinstellungen.")
+                              .arg(settingsFile));
     if (!file.empty()) {
         const QString path = QFile::decodeName(QByteArray::fromStdString(file));
         QTimer::singleShot(0, &window, [&window, path] { window.openFile(path); });

@@ -5,12 +5,17 @@
 #include "qt/staff_list_window/staff_list_window.h"
 
 #include "qt/staff_list_window/background_job.h"
+#include "qt/calculator_window/main_window.h"
 #include "qt/staff_list_window/case_window.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/staff_list_window/staff_list_pdf.h"
+#include "qt/letter/safe_device.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
 #include "calc/date_text.h"
+#include "output/safe_file.h"
+#include "output/system_reason.h"
+#include "stafflist/case_folder.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/staff_table.h"
 
@@ -20,6 +25,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -42,6 +48,12 @@ namespace {
 const QString title = QStringLiteral("Tarvolin – Personalliste");
 
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+std::filesystem::path localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+constexpr int smallestColumnWidth = 20;
+constexpr int largestColumnWidth = 2000;
+constexpr qsizetype largestWidthCount = 200; // far more columns than any list has
 
 namespace key {
 const QString geometry = QStringLiteral("Personalliste/Fenster");
@@ -165,7 +177,7 @@ void StaffListWindow::chooseCsv()
 {
     const QString path = chooseSaveName(QStringLiteral("Als CSV speichern"), QStringLiteral("CSV-Dateien (*.csv)"),
                                         QStringLiteral(".csv"));
-    if (path.isEmpty())
+    if (path.isEmpty() || refusesInput(path))
         return;
     if (const QString e = saveCsv(path); !e.isEmpty())
         complain(e);
@@ -177,7 +189,7 @@ void StaffListWindow::choosePdf()
 {
     const QString path = chooseSaveName(QStringLiteral("Als PDF speichern"), QStringLiteral("PDF-Dateien (*.pdf)"),
                                         QStringLiteral(".pdf"));
-    if (path.isEmpty())
+    if (path.isEmpty() || refusesInput(path))
         return;
     startJob(QStringLiteral("„%1“ wird geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
              [table = shownTable(), file = path.toStdString()] { return q(writeStaffListPdf(table, file)); });
@@ -193,6 +205,20 @@ void StaffListWindow::print()
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        const QString file = printer->outputFileName();
+        if (refusesInput(file))
+            return;
+        startJob(QStringLiteral("„%1“ wird geschrieben …").arg(file), QStringLiteral("Gespeichert: „%1“").arg(file),
+                 [table = shownTable(), printer, file] {
+                     const WriteResult written = printToPdfFile(
+                         *printer, [&](QPagedPaintDevice& device, int) { return paintStaffList(table, device); });
+                     return written ? QString{}
+                                    : QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden. %2")
+                                          .arg(file, q(written.failure->sentence()));
+                 });
+        return;
+    }
     startJob(QStringLiteral("Die Liste wird gedruckt …"), QStringLiteral("Gedruckt."), [table = shownTable(), printer] {
         return paintStaffList(table, *printer) ? QString{} : QStringLiteral("Der Drucker hat die Liste nicht angenommen.");
     });
@@ -229,23 +255,41 @@ QString StaffListWindow::saveCsv(const QString& path) const
     return q(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
 }
 
-MainWindow* StaffListWindow::openEmployee(int line)
+MainWindow* StaffListWindow::openEmployee(int line, bool fromList)
 {
     const ComputedList* list = model_->list();
     if (list == nullptr || line < 0 || line >= model_->rowCount())
         return nullptr;
     const std::size_t row = model_->sourceRow(line);
-    if (!list->typedCase(row)) {
+    const std::filesystem::path folder = caseFolderOf(localPath(caseFolder_), *list, row);
+    const bool saved = !fromList && hasSavedCase(folder);
+    if (!saved && !list->typedCase(row)) {
         complain(QStringLiteral("Diese Zeile kann nicht im Rechner geöffnet werden: Geburtstag oder Beginn der "
                                 "Dienstbezüge fehlen oder sind kein Datum.\n\n")
                  + q(std::string{list->field(row, colNotes)}));
         return nullptr;
     }
-    if (!QDir{}.mkpath(caseFolder_)) {
-        complain(QStringLiteral("Der Ordner „%1“ für die geöffneten Fälle kann nicht angelegt werden.").arg(caseFolder_));
+    // The cases hold personal data: their folders are for their owner only.
+    if (const int error = makePrivateFolders(folder)) {
+        complain(QStringLiteral("Der Ordner „%1“ für den Fall kann nicht angelegt werden (%2).")
+                     .arg(QFile::decodeName(folder.c_str()), q(systemReason(error))));
         return nullptr;
     }
-    return CaseWindow::open(*list, row, caseFolder_, this);
+    MainWindow* window = CaseWindow::open(*list, row, QFile::decodeName(folder.c_str()),
+                                          saved ? CaseWindow::Start::SavedCase : CaseWindow::Start::FromList, this);
+    if (window != nullptr)
+        connect(window, &MainWindow::unloaded, this, [this] { model_->savedCasesChanged(); });
+    return window;
+}
+
+bool StaffListWindow::refusesInput(const QString& path)
+{
+    if (path_.isEmpty() || !isSameFile(localPath(path_), localPath(path)))
+        return false;
+    complain(QStringLiteral("„%1“ ist die geöffnete Personaltabelle selbst und wird nicht überschrieben. Bitte einen "
+                            "anderen Namen wählen.")
+                 .arg(path));
+    return true;
 }
 
 void StaffListWindow::complain(const QString& text) { QMessageBox::warning(this, title, text); }
@@ -272,14 +316,24 @@ void StaffListWindow::dropEvent(QDropEvent* event)
     openFile(path);
 }
 
+void StaffListWindow::showNotice(const QString& text) { statusText_->setText(text); }
+
+// Every value is checked: a width that is no number, or none a column can
+// have, is left out (a column of width 0 would be hidden for good).
 void StaffListWindow::readSettings()
 {
     if (!restoreGeometry(settings_.value(key::geometry).toByteArray()))
         resize(1100, 700);
-    yearBox_->setValue(settings_.value(key::year, clock_.today().year()).toInt());
+    bool ok = false;
+    const int year = settings_.value(key::year).toInt(&ok);
+    yearBox_->setValue(ok && year >= yearBox_->minimum() && year <= yearBox_->maximum() ? year : clock_.today().year());
     settings_.beginGroup(key::widths);
-    for (const QString& head : settings_.childKeys())
-        columnWidths_[head] = settings_.value(head).toInt();
+    const QStringList heads = settings_.childKeys();
+    for (const QString& head : heads.mid(0, largestWidthCount)) {
+        const int width = settings_.value(head).toInt(&ok);
+        if (ok && width >= smallestColumnWidth && width <= largestColumnWidth)
+            columnWidths_[head] = width;
+    }
     settings_.endGroup();
 }
 

@@ -305,7 +305,7 @@ std::string writeStaffListPdf(const PrintableTable& table, const std::string& pa
 {
     const auto application = applicationIfNone();
     const std::string failed = "Die Datei „" + path + "“ kann nicht geschrieben werden. ";
-    SafeFile file{path};
+    SafeFile file{path, {.refuseReadOnly = true}};
     if (!file.ok())
         return failed + file.failure()->sentence();
     writeThroughDevice(file, [&](QIODevice& device) {

@@ -4,14 +4,17 @@
 
 #include "qt/staff_list_window/staff_list_window.h"
 
+
 #include "qt/staff_list_window/background_job.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
+#include "stafflist/case_folder.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +81,12 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
     table_->setSortingEnabled(true);
     table_->setFrozenColumns(frozenListColumns);
     connect(table_, &FrozenTableView::lineActivated, this, [this](int line) { openEmployee(line); });
+    // One look at the file system per row head drawn: always what is saved now.
+    model_->setSavedCase([this](std::size_t row) {
+        const ComputedList* list = model_->list();
+        return list != nullptr &&
+               hasSavedCase(caseFolderOf(QFile::encodeName(caseFolder_).toStdString(), *list, row));
+    });
     const int lineHeight = table_->fontMetrics().height() + 6;
     table_->verticalHeader()->setMinimumSectionSize(lineHeight);
     table_->verticalHeader()->setDefaultSectionSize(lineHeight);
@@ -142,6 +151,10 @@ void StaffListWindow::makeActions()
     add(edit, QStringLiteral("Fall im &Rechner öffnen"), QKeySequence{}, [this] {
         if (table_->currentIndex().isValid())
             openEmployee(table_->currentIndex().row());
+    });
+    add(edit, QStringLiteral("Fall neu aus der &Liste öffnen"), QKeySequence{}, [this] {
+        if (table_->currentIndex().isValid())
+            openEmployee(table_->currentIndex().row(), true);
     });
 
     QToolBar* tools = addToolBar(QStringLiteral("Datei"));

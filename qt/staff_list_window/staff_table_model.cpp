@@ -96,12 +96,23 @@ QVariant StaffTableModel::headerData(int section, Qt::Orientation orientation, i
     }
     if (!shown_ || section < 0 || section >= rowCount())
         return {};
-    const int fileLine = list_->fileLine(shown_->source(static_cast<std::size_t>(section)));
+    const std::size_t row = shown_->source(static_cast<std::size_t>(section));
+    const int fileLine = list_->fileLine(row);
+    const bool saved = savedCase_ && savedCase_(row);
     if (role == Qt::DisplayRole)
-        return fileLine;
+        return saved ? QStringLiteral("%1 \u270E").arg(fileLine) : QVariant{fileLine};
     if (role == Qt::ToolTipRole)
-        return QStringLiteral("Zeile %1 der Datei").arg(fileLine);
+        return saved ? QStringLiteral("Zeile %1 der Datei; für diese Person ist ein Fall gespeichert").arg(fileLine)
+                     : QStringLiteral("Zeile %1 der Datei").arg(fileLine);
+    if (role == Qt::AccessibleDescriptionRole && saved)
+        return QStringLiteral("Fall gespeichert");
     return {};
+}
+
+void StaffTableModel::savedCasesChanged()
+{
+    if (rowCount() > 0)
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 void StaffTableModel::sort(int column, Qt::SortOrder order)
