@@ -10,8 +10,8 @@ mode=${1:-run}
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2 xdg-utils)
 case "$mode" in
-    test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils appstream desktop-file-utils) ;;
-    sanitize) packages+=(libgtest-dev libgmock-dev libbenchmark-dev) ;;
+    test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils appstream desktop-file-utils strace) ;;
+    sanitize) packages+=(libgtest-dev libgmock-dev libbenchmark-dev strace) ;;
     run) ;;
     *) echo "Aufruf: $0 run|test|sanitize" >&2; exit 2 ;;
 esac
