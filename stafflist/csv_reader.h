@@ -14,6 +14,7 @@
 // This knows nothing of the staff table's columns.
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <istream>
 #include <string>
@@ -26,14 +27,22 @@ namespace tarvolin {
 bool isValidUtf8(std::string_view bytes);
 
 struct CsvRecord {
-    int line = 0;                    // the record's first line, counting from 1
+    std::int64_t line = 0;           // the record's first line, counting from 1
     std::vector<std::string> fields; // UTF-8
     std::string problem;             // what is wrong with its quotes, in German; empty when nothing
 };
 
 class CsvReader {
 public:
-    enum class Header { Read, Empty, NoSeparator, Utf16 };
+    enum class Header {
+        Read,
+        Empty,
+        NoSeparator,
+        Utf16,              // with or without its byte-order mark
+        Utf32,
+        DoubleByteOrderMark, // a second UTF-8 mark would hide the first column's name
+        UnclosedQuote,       // a quote in the header that is never closed
+    };
 
     explicit CsvReader(std::istream& in);
 
@@ -50,14 +59,15 @@ public:
 
 private:
     bool rawLine(std::string& line);
-    bool nextLine(std::string& text, int& number);
-    void parseRecord(std::string first, int number, CsvRecord& record);
+    bool nextLine(std::string& text, std::int64_t& number);
+    void parseRecord(std::string first, std::int64_t number, CsvRecord& record);
+    Header encodingOfStart() const;
     std::size_t parseField(const std::string& text, std::size_t at, std::string& field, bool& open, std::string& problem);
 
     std::istream& in_;
     bool windows1252_ = false;
     char separator_ = ';';
-    int lineNumber_ = 0;
+    std::int64_t lineNumber_ = 0;
     std::size_t bytesRead_ = 0;
     std::vector<char> buffer_;
     std::size_t bufferAt_ = 0;
@@ -66,7 +76,7 @@ private:
     bool atEnd_ = false;
     // Lines read ahead while a quote stayed open to the end of the input; they
     // are read again as records of their own.
-    std::deque<std::pair<int, std::string>> readAgain_;
+    std::deque<std::pair<std::int64_t, std::string>> readAgain_;
 };
 
 } // namespace tarvolin

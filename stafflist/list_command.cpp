@@ -7,6 +7,7 @@
 #include "stafflist/list_options.h"
 #include "stafflist/list_output.h"
 #include "stafflist/staff_list.h"
+#include "stafflist/visible_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -49,7 +50,7 @@ private:
 };
 
 // The notes of one row without their "Zeile N: " prefixes.
-std::string withoutLinePrefix(std::string notes, int line)
+std::string withoutLinePrefix(std::string notes, std::int64_t line)
 {
     const std::string prefix = "Zeile " + std::to_string(line) + ": ";
     for (std::size_t at; (at = notes.find(prefix)) != std::string::npos;)
@@ -100,9 +101,9 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
         input, today, o.referenceDate,
         [&](const ComputedRow& r) {
             if (!r.computed)
-                uncomputed.push_back(withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile "
-                                     + std::to_string(r.row.line) + ": " + r.row.personnelNumber + " " + r.row.name
-                                     + ", " + r.row.firstName + ")");
+                uncomputed.push_back(visibleText(withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile "
+                                                 + std::to_string(r.row.line) + ": " + r.row.personnelNumber + " "
+                                                 + r.row.name + ", " + r.row.firstName + ")"));
             output.add(r.line, r.computed, csv.text());
             csv.flushIfFull();
         },
@@ -111,6 +112,8 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
             return true;
         });
     progress.done(rows);
+    if (const std::string e = input.changedWhileRead(); !e.empty())
+        return fail(err, e);
 
     const std::string& fileName = input.fileName();
     if (input.reader().readWindows1252())

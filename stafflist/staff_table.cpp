@@ -172,7 +172,7 @@ StaffColumns findColumns(const std::vector<std::string>& header, std::string& mi
     return c;
 }
 
-void readStaffRow(const StaffColumns& c, const std::vector<std::string>& fields, int line,
+void readStaffRow(const StaffColumns& c, const std::vector<std::string>& fields, std::int64_t line,
                   std::string_view quoteProblem, std::optional<Date> defaultReferenceDate, StaffRow& row)
 {
     const std::string where = "Zeile " + std::to_string(line) + ": ";

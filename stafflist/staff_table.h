@@ -10,6 +10,7 @@
 #include "stafflist/row_typing.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,14 +45,14 @@ StaffColumns findColumns(const std::vector<std::string>& header, std::string& mi
 
 // One record of the table, read: what to type, what to copy, and the notes.
 struct StaffRow {
-    int line = 0;
+    std::int64_t line = 0;
     std::string personnelNumber, name, firstName;
     std::optional<TypedCase> typedCase; // nothing when the row cannot be computed
     std::vector<std::string> notes;     // each "Zeile N: ..."
 };
 
 // Reads one record. `defaultReferenceDate` stands where the row gives none.
-void readStaffRow(const StaffColumns& columns, const std::vector<std::string>& fields, int line,
+void readStaffRow(const StaffColumns& columns, const std::vector<std::string>& fields, std::int64_t line,
                   std::string_view quoteProblem, std::optional<Date> defaultReferenceDate, StaffRow& row);
 
 } // namespace tarvolin

@@ -27,7 +27,7 @@ QString employeeTitle(const ComputedList& list, std::size_t row)
     if (const QString number = q(list.field(row, colPersonnelNumber)); !number.isEmpty())
         parts << QStringLiteral("Personalnummer ") + number;
     if (parts.isEmpty())
-        parts << QStringLiteral("Zeile %1 der Personalliste").arg(list.fileLine(row));
+        parts << QStringLiteral("Zeile %1 der Personalliste").arg(static_cast<qlonglong>(list.fileLine(row)));
     return QStringLiteral(" – ") + parts.join(QStringLiteral(", "));
 }
 

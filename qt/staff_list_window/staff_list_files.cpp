@@ -18,6 +18,7 @@
 #include "stafflist/case_folder.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/staff_table.h"
+#include "stafflist/visible_text.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -118,12 +119,12 @@ void StaffListWindow::computingFinished()
     }
     const ComputedList& list = *outcome.list;
     QString text = QStringLiteral("„%1“: %2 Zeilen, berechnet mit dem Tagesdatum %3.")
-                       .arg(q(list.fileName), QLocale{QLocale::German}.toString(static_cast<qulonglong>(list.size())),
+                       .arg(q(visibleText(list.fileName)), QLocale{QLocale::German}.toString(static_cast<qulonglong>(list.size())),
                             q(germanDateText(list.today)));
     if (list.readWindows1252)
         text += QStringLiteral(" Nicht durchweg gültiges UTF-8: die übrigen Zeilen wurden als Windows-1252 gelesen.");
     if (list.size() == 0)
-        text += QStringLiteral(" Nach der Kopfzeile (Zeile %1) stehen keine Zeilen.").arg(list.headerLine);
+        text += QStringLiteral(" Nach der Kopfzeile (Zeile %1) stehen keine Zeilen.").arg(static_cast<qlonglong>(list.headerLine));
     statusText_->setText(text);
 }
 

@@ -1,5 +1,7 @@
 #include "qt/staff_list_window/staff_table_model.h"
 
+#include "stafflist/visible_text.h"
+
 #include <QColor>
 
 #include <algorithm>
@@ -75,14 +77,16 @@ QVariant StaffTableModel::data(const QModelIndex& index, int role) const
     const auto line = static_cast<std::size_t>(index.row());
     const std::size_t row = shown_->source(line);
     switch (role) {
-    case Qt::DisplayRole: return q(shown_->field(line, static_cast<std::size_t>(index.column())));
+    // Control characters and bidi overrides from the table are shown, not obeyed.
+    case Qt::DisplayRole: return q(visibleText(shown_->field(line, static_cast<std::size_t>(index.column()))));
     case Qt::BackgroundRole:
         if (!list_->computed(row))
             return uncomputedBackground;
         return list_->hasNotes(row) ? QVariant{notesBackground} : QVariant{};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
-        return list_->hasNotes(row) ? QStringLiteral("Hinweise: ") + q(list_->field(row, colNotes)) : QVariant{};
+        return list_->hasNotes(row) ? QStringLiteral("Hinweise: ") + q(visibleText(list_->field(row, colNotes)))
+                                    : QVariant{};
     default: return {};
     }
 }
@@ -97,7 +101,7 @@ QVariant StaffTableModel::headerData(int section, Qt::Orientation orientation, i
     if (!shown_ || section < 0 || section >= rowCount())
         return {};
     const std::size_t row = shown_->source(static_cast<std::size_t>(section));
-    const int fileLine = list_->fileLine(row);
+    const auto fileLine = static_cast<qlonglong>(list_->fileLine(row));
     const bool saved = savedCase_ && savedCase_(row);
     if (role == Qt::DisplayRole)
         return saved ? QStringLiteral("%1 \u270E").arg(fileLine) : QVariant{fileLine};
