@@ -42,6 +42,8 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace tarvolin {
 
 namespace {
@@ -193,7 +195,11 @@ void StaffListWindow::choosePdf()
     if (path.isEmpty() || refusesInput(path))
         return;
     startJob(QStringLiteral("„%1“ wird geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
-             [table = shownTable(), file = path.toStdString()] { return q(writeStaffListPdf(table, file)); });
+             [table = shownTable(), file = path.toStdString(), job = job_] {
+                 return q(writeStaffListPdf(table, file, [job](std::size_t painted, std::size_t rows) {
+                     job->reportProgress(static_cast<int>(painted * 100 / std::max<std::size_t>(rows, 1)));
+                 }));
+             });
 }
 
 void StaffListWindow::print()

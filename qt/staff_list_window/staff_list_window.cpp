@@ -108,6 +108,10 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
     connect(worker_, &StaffListWorker::progressed, this, &StaffListWindow::showProgress);
     connect(worker_, &StaffListWorker::finished, this, &StaffListWindow::computingFinished);
     connect(job_, &BackgroundJob::finished, this, &StaffListWindow::jobFinished);
+    connect(job_, &BackgroundJob::progressed, this, [this](int percent) {
+        progress_->setRange(0, 100);
+        progress_->setValue(percent);
+    });
 
     readSettings();
     updateFilterTexts();
