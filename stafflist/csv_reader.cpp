@@ -16,7 +16,11 @@ constexpr std::size_t bufferSize = 1 << 16;
 // not swallow the rest of the table.
 constexpr std::size_t longestQuotedField = 1 << 20;
 
+// The longest line read: 1 MiB, some thousand times a real staff row.
+constexpr std::size_t longestLine = 1 << 20;
+
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view lineTooLong = "Zeile länger als 1 MiB; der Rest der Zeile wurde übergangen";
 constexpr std::string_view unclosedQuote = "Anführungszeichen ohne schließendes Gegenstück";
 constexpr std::string_view textAfterQuote = "Text nach dem schließenden Anführungszeichen";
 
@@ -126,7 +130,13 @@ bool CsvReader::rawLine(std::string& line)
         const char* begin = buffer_.data() + bufferAt_;
         const char* end = buffer_.data() + bufferEnd_;
         const char* stop = std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
-        line.append(begin, stop);
+        // A line longer than any staff table has is cut: its memory (some
+        // times its size while it is split and typed) stays bounded, and the
+        // record says so.
+        line.append(begin, begin + std::min<std::size_t>(static_cast<std::size_t>(stop - begin),
+                                                         longestLine - std::min(longestLine, line.size())));
+        if (static_cast<std::size_t>(stop - begin) > 0 && line.size() >= longestLine)
+            lineCut_ = true;
         got = true;
         if (stop == end) {
             bufferAt_ = bufferEnd_;
@@ -230,9 +240,12 @@ bool CsvReader::next(CsvRecord& record)
     std::string first;
     std::int64_t number = 0;
     for (;;) {
+        lineCut_ = false;
         if (!nextLine(first, number))
             return false;
         parseRecord(std::move(first), number, record);
+        if (lineCut_ && record.problem.empty())
+            record.problem = lineTooLong;
         if (!record.problem.empty() || !allEmpty(record.fields))
             return true;
     }

@@ -11,6 +11,10 @@
 // and a table whose header was written as UTF-8 and whose rows were added as
 // Windows-1252 still has its header and its rows right.
 //
+// A line longer than 1 MiB is cut there, and its record carries a problem
+// that says so; a quoted field may run over lines for at most 1 MiB. So the
+// memory a record needs stays bounded whatever the file holds.
+//
 // This knows nothing of the staff table's columns.
 
 #include <cstddef>
@@ -73,6 +77,7 @@ private:
     std::size_t bufferAt_ = 0;
     std::size_t bufferEnd_ = 0;
     bool pendingCr_ = false;
+    bool lineCut_ = false; // a line of the record being read was too long
     bool atEnd_ = false;
     // Lines read ahead while a quote stayed open to the end of the input; they
     // are read again as records of their own.

@@ -33,6 +33,7 @@ LetterSettings::LetterSettings()
 LetterSettings::LetterSettings(const QString& iniFile)
     : settings_{std::make_unique<QSettings>(iniFile, QSettings::IniFormat)}
 {
+    makePrivateFile(QFile::encodeName(settings_->fileName()).toStdString());
 }
 
 LetterSettings::~LetterSettings() = default;

@@ -171,6 +171,11 @@ private slots:
         QCOMPARE(shownName, QStringLiteral("Anna Beispiel"));
         QCOMPARE(d.proposedPaths, QStringList{d.file(QStringLiteral("Tarvolin-Brief-Anna-Beispiel-15-05-2008.pdf"))});
         QCOMPARE(d.files(), QStringList{"brief-1.pdf"});
+        // The letter and the settings with the last addressee: for their owner only.
+        for (const char* name : {"brief-1.pdf", "Tarvolin.conf"})
+            QVERIFY2((QFileInfo{d.file(QString::fromLatin1(name))}.permissions() & QFileDevice::Permissions{0x0077}) ==
+                         QFileDevice::Permissions{},
+                     name);
         const QStringList lines = squeezedLines(pdfText(d.file(QStringLiteral("brief-1.pdf"))));
         QCOMPARE(lines.mid(0, 6), (QStringList{"Stadt Musterstadt 15.05.2008", "Personalstelle", "Frau", "Anna Beispiel",
                                                "Gartenweg 3", "12345 Musterstadt"}));

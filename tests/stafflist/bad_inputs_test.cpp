@@ -95,6 +95,9 @@ const std::vector<BadInput> badInputs{
     {"ControlCharactersAndBidiOverridesShownEscaped",
      withHeader("1;A\x1B[2J\xE2\x80\xAEnnamnieM;01.01.1970;1.1.20\n"), listWithUncomputedRows,
      "A[U+001B][2J[U+202E]nnamnieM", ""},
+    {"ALineLongerThanAnyStaffRowIsCutAndSaid",
+     withHeader("1;" + std::string(3 << 20, 'x') + ";01.01.1970;01.01.1990\n2;B;01.01.1970;01.01.1990\n"),
+     listWithUncomputedRows, "", "Zeile länger als 1 MiB; der Rest der Zeile wurde übergangen"},
     {"CarriageReturnsOnly", "Geburtstag;Dienstbezüge ab\r01.01.1970;01.01.1990\r", listComplete, "",
      ";;;01.01.1970;01.01.1990;"},
 };
