@@ -19,19 +19,18 @@ std::string safeText(std::string_view text)
     }
     // Bidi overrides and isolates (U+202A..U+202E, U+2066..U+2069) would show
     // the name reversed; they become "_" too.
-    for (std::size_t at = 0; (at = safe.find("\xE2\x80", at)) != std::string::npos;) {
-        if (at + 2 < safe.size() && static_cast<unsigned char>(safe[at + 2]) >= 0xAA &&
-            static_cast<unsigned char>(safe[at + 2]) <= 0xAE)
-            safe.replace(at, 3, "_");
-        else
-            ++at;
-    }
-    for (std::size_t at = 0; (at = safe.find("\xE2\x81", at)) != std::string::npos;) {
-        if (at + 2 < safe.size() && static_cast<unsigned char>(safe[at + 2]) >= 0xA6 &&
-            static_cast<unsigned char>(safe[at + 2]) <= 0xA9)
-            safe.replace(at, 3, "_");
-        else
-            ++at;
+    struct Range {
+        const char* lead; // the first two bytes of their UTF-8
+        unsigned char first, last;
+    };
+    for (const Range r : {Range{"\xE2\x80", 0xAA, 0xAE}, Range{"\xE2\x81", 0xA6, 0xA9}}) {
+        for (std::size_t at = 0; (at = safe.find(r.lead, at)) != std::string::npos;) {
+            const auto third = at + 2 < safe.size() ? static_cast<unsigned char>(safe[at + 2]) : 0;
+            if (third >= r.first && third <= r.last)
+                safe.replace(at, 3, "_");
+            else
+                ++at;
+        }
     }
     return safe;
 }

@@ -4,6 +4,7 @@
 
 #include "qt/letter/safe_device.h"
 #include "qt/staff_list_window/staff_list_pdf.h"
+#include "tests/support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace tarvolin {
 namespace {
@@ -57,28 +56,6 @@ QByteArray bytesOf(const QString& path)
     QFile file{path};
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray{};
 }
-
-// While it lives no file of this process grows past `bytes` (a full disk
-// that binds root too): writes beyond fail with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : oldSignal_{std::signal(SIGXFSZ, SIG_IGN)}
-    {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldSignal_);
-    }
-
-private:
-    void (*oldSignal_)(int);
-    rlimit old_{};
-};
 
 } // namespace
 
@@ -158,7 +135,7 @@ private slots:
             file.setPermissions(r.permissions);
             WriteResult written;
             {
-                FileSizeLimit limit{r.limit};
+                testing::FileSizeLimit limit{r.limit};
                 written = printToPdfFile(printer, paint);
             }
             QVERIFY2(!written, r.name);
