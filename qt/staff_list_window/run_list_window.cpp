@@ -5,43 +5,18 @@
 
 #include "output/safe_file.h"
 #include "qt/desktop/desktop_application.h"
+#include "qt/letter/letter_settings.h"
 #include "qt/staff_list_window/staff_list_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
 namespace tarvolin {
 
-namespace {
-
-// Settings are a few lines; a file much larger than that is no settings file.
-constexpr qint64 largestSettingsFile = 256 * 1024;
-
-// Why the settings file is not read at all, or "" when it may be.
-QString settingsFileRefusal(const QString& file)
-{
-    const QFileInfo info{file};
-    if (!info.exists() && !info.isSymLink())
-        return {};
-    QString why;
-    if (!info.isFile())
-        why = QStringLiteral("keine gewöhnliche Datei");
-    else if (!info.isReadable())
-        why = QStringLiteral("nicht lesbar");
-    else if (info.size() > largestSettingsFile)
-        why = QStringLiteral("zu groß");
-    if (why.isEmpty())
-        return {};
-    return QStringLiteral("Die Einstellungen in „%1“ wurden nicht gelesen (%2); es gelten die Voreinstellungen.")
-        .arg(file, why);
-}
-
-} // namespace
 
 int runListWindow(int argc, char** argv, const std::string& file)
 {

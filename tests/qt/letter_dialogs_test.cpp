@@ -269,6 +269,38 @@ private slots:
         QVERIFY(d.files().isEmpty());
     }
 
+    // A settings file that is no settings file is neither read nor
+    // overwritten, and the reason is there to be told.
+    void aSettingsFileThatIsNoneIsLeftAlone()
+    {
+        QTemporaryDir folder;
+        struct Row {
+            const char* name;
+            QByteArray bytes; // empty: a folder of that name
+            const char* reason;
+        };
+        const Row rows[] = {
+            {"an ordinary file", "[Empfaenger]\nName=Anna Beispiel\n", ""},
+            {"100 MB are no settings", QByteArray(300 * 1024, 'x'), "zu groß"},
+            {"a folder", QByteArray{}, "keine gewöhnliche Datei"},
+        };
+        for (const Row& r : rows) {
+            const QString file = folder.filePath(QString::fromLatin1(r.name).replace(QLatin1Char(' '), QLatin1Char('-')));
+            if (r.bytes.isEmpty()) {
+                QVERIFY(QDir{}.mkpath(file));
+            } else {
+                QFile out{file};
+                QVERIFY(out.open(QIODevice::WriteOnly) && out.write(r.bytes) == r.bytes.size());
+            }
+            LetterSettings settings{file};
+            QVERIFY2(settings.refusal().contains(QString::fromUtf8(r.reason)), r.name);
+            if (*r.reason == '\0')
+                continue;
+            settings.setLastAddressee({"Herr", "Neu", "", ""});
+            QVERIFY2(r.bytes.isEmpty() ? QFileInfo{file}.isDir() : QFileInfo{file}.size() == r.bytes.size(), r.name);
+        }
+    }
+
     void proposedPdfName_data()
     {
         QTest::addColumn<QString>("name");
