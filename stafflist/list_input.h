@@ -31,7 +31,7 @@ public:
     // The file's size in bytes; 0 for standard input or what is no plain file.
     std::uintmax_t totalBytes() const { return totalBytes_; }
     std::int64_t headerLine() const { return headerLine_; }
-    const StaffColumns& columns() const { return columns_; }
+    const ColumnMap& columns() const { return columns_; }
     CsvReader& reader() { return *reader_; }
     // Whether the file changed while it was read (it was written to,
     // truncated, or replaced: its size, time or identity are not what they
@@ -52,7 +52,7 @@ private:
     Identity opened_;
     static Identity identityOf(const std::string& path);
     std::int64_t headerLine_ = 0;
-    StaffColumns columns_;
+    ColumnMap columns_;
     std::optional<CsvReader> reader_;
 };
 

@@ -155,7 +155,12 @@ LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedNam
     print->setFocus();
 }
 
-LetterPreview::~LetterPreview() = default;
+LetterPreview::~LetterPreview()
+{
+    // The page view paints from the page printer: it goes first, while the
+    // printer is still there.
+    delete view_;
+}
 
 void LetterPreview::finish(DocumentFate fate, std::string failure)
 {
@@ -196,6 +201,7 @@ void LetterPreview::printWithDialog()
                    .toStdString());
         return;
     }
+    writtenFile_ = printer->outputFileName();
     finish(DocumentFate::Delivered);
 }
 
@@ -210,6 +216,7 @@ void LetterPreview::saveAsPdf()
         QMessageBox::warning(this, QStringLiteral("Tarvolin"), QString::fromStdString(failure));
         return;
     }
+    writtenFile_ = path;
     finish(DocumentFate::Delivered);
 }
 

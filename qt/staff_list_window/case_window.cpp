@@ -17,6 +17,11 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 QString employeeTitle(const ComputedList& list, std::size_t row)
 {
+    return QStringLiteral(" – ") + employeeName(list, row);
+}
+
+QString employeeName(const ComputedList& list, std::size_t row)
+{
     QStringList names;
     for (std::size_t c : {colName, colFirstName})
         if (const QString n = q(list.field(row, c)); !n.isEmpty())
@@ -28,7 +33,7 @@ QString employeeTitle(const ComputedList& list, std::size_t row)
         parts << QStringLiteral("Personalnummer ") + number;
     if (parts.isEmpty())
         parts << QStringLiteral("Zeile %1 der Personalliste").arg(static_cast<qlonglong>(list.fileLine(row)));
-    return QStringLiteral(" – ") + parts.join(QStringLiteral(", "));
+    return parts.join(QStringLiteral(", "));
 }
 
 CaseWindow::CaseWindow(Date today, const QString& folder, QObject* parent)
@@ -53,6 +58,7 @@ MainWindow* CaseWindow::open(const ComputedList& list, std::size_t row, const QS
     auto* opened = new CaseWindow{list.today, folder, parent};
     MainWindow& window = *opened->window_;
     window.setTitleSuffix(employeeTitle(list, row) + (saved ? QStringLiteral(" (gespeicherter Fall)") : QString{}));
+    opened->platform_.letter.setListCase(employeeName(list, row), list.addressee(row));
     if (saved)
         window.start([&window, path] { openSavedCase(window.jda(), path); });
     else
