@@ -649,7 +649,7 @@ void StaffListWindowTest::aCaseWindowAsksAndOffersItsAddressee()
     QVERIFY(calculator.close());
     QCOMPARE(asked, QStringLiteral("Sollen die Eingaben gespeichert werden?"));
     QTRY_COMPARE(calculators().size(), 0);
-    QVERIFY(QFileInfo::exists(QDir{w.caseFolder}.filePath(QStringLiteral("jda.txt"))));
+    QVERIFY(QFileInfo::exists(QDir{w.caseFolder}.filePath(QStringLiteral("900/jda.txt"))));
     QVERIFY(w.watchdog.unexpected().isEmpty());
 }
 
