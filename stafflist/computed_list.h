@@ -58,11 +58,16 @@ public:
     // them, one per line, for the search.
     std::string_view searchKey(std::size_t row) const { return searchKeys_[row]; }
     std::size_t rowsWithNotes() const { return rowsWithNotes_; }
+    // The addressee of a letter to the row's employee, from the table's
+    // columns Anrede or Geschlecht, Straße, Hausnummer, PLZ and Ort; only the
+    // name when the table has none of them.
+    Addressee addressee(std::size_t row) const;
 
 private:
     PackedTexts lines_;
     PackedTexts cases_;
     PackedTexts searchKeys_;
+    PackedTexts addresses_;
     std::vector<bool> computed_;
     std::vector<int> fileLines_;
     std::size_t rowsWithNotes_ = 0;

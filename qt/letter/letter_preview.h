@@ -30,10 +30,11 @@ namespace tarvolin {
 // no name. Characters a file name cannot hold, and blanks, become "-".
 QString proposedPdfName(const QString& name, const QDate& day);
 
-// Writes the letter as a PDF file at the path the user chose: a file that is
-// not there is created exclusively (one that appears meanwhile is left
-// alone), one that is there (the user agreed to replace it) is replaced as a
-// whole. Returns "" or a German sentence saying what failed.
+// Writes the letter as a PDF file at the path the user chose, through a
+// SafeFile: a file that is not there appears whole or not at all (one that
+// appears meanwhile is left alone), one that is there (the user agreed to
+// replace it) is replaced as a whole. Returns "" or a German sentence saying
+// what failed and why.
 std::string saveLetterPdf(const QtPrinter& letter, const QString& path);
 
 class LetterPreview final : public QDialog {

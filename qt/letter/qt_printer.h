@@ -44,7 +44,6 @@
 #include <vector>
 
 QT_BEGIN_NAMESPACE
-class QFile;
 class QIODevice;
 class QPageLayout;
 class QPagedPaintDevice;
@@ -121,9 +120,6 @@ private:
     // For each text, the next absolute position of its line in twips; -1
     // when none follows it.
     std::vector<int> nextPositions() const;
-    // The next free Tarvolin-Brief-<date>[-n].pdf, created exclusively and
-    // open for writing; nothing (and the German sentence) when none can be.
-    std::unique_ptr<QFile> createPdfFile(QString& failure) const;
 
     std::vector<Operation> operations_;
     int copies_ = 1;

@@ -30,6 +30,8 @@ std::string withHeader(std::string_view rows) { return std::string{header} + std
 const std::vector<BadInput> badInputs{
     {"MissingRequiredColumn", "Personalnummer;Name;Geburtstag\n1;A;01.01.1970\n", listFailed,
      "Zeile 1: die Spalte „Dienstbezüge ab“ fehlt in der Kopfzeile", ""},
+    {"DuplicateColumn", "Geburtstag;Dienstbezüge ab;Name;Geburtstag\n01.01.1970;01.01.1990;A;01.01.1971\n", listFailed,
+     "Zeile 1: Spalte 1 „Geburtstag“ und Spalte 4 „Geburtstag“ stehen beide für „Geburtstag“", ""},
     {"HeaderOnly", withHeader(""), listComplete, "keine Zeilen", "Personalnummer;Name;Vorname;Geburtstag"},
     {"EmptyFile", "", listFailed, "Zeile 1: die Datei ist leer", ""},
     {"UnknownSeparator", "Geburtstag|Dienstbezüge ab\n01.01.1970|01.01.1990\n", listFailed,
