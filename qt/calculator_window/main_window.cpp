@@ -1,6 +1,8 @@
 #include "qt/calculator_window/main_window.h"
 
+#include "qt/calculator_window/announcer.h"
 #include "qt/calculator_window/calendar_popup.h"
+#include "qt/calculator_window/control_accessibility.h"
 #include "qt/calculator_window/control_widgets.h"
 #include "qt/calculator_window/decoration.h"
 #include "qt/calculator_window/pictures.h"
@@ -19,8 +21,6 @@
 namespace tarvolin {
 
 namespace {
-
-constexpr const char* slotProperty = "controlSlot";
 
 // A click into the window while another window has the keyboard gives the
 // focus only when the window becomes active again (ActiveWindowFocusReason);
@@ -103,7 +103,7 @@ QWidget* MainWindow::makeWidget(int slot)
     QWidget* parent = design.parent.empty() ? canvas_ : makeWidget(controlSlot(design.parent));
     QWidget* w = makeControlWidget(design, parent);
     w->setObjectName(QString::fromStdString(controlName(design)));
-    w->setProperty(slotProperty, slot);
+    w->setProperty(controlSlotProperty, slot);
     w->setGeometry(controlGeometry(design, scale_, *w));
     const std::string_view accessible = design.accessibleName.view();
     w->setAccessibleName(QString::fromUtf8(accessible.data(), static_cast<qsizetype>(accessible.size())));
@@ -181,6 +181,7 @@ void MainWindow::start(const std::function<void()>& startUp)
         move(s->availableGeometry().topLeft());
     show();
     handle(startUp);
+    started_ = true;
 }
 
 void MainWindow::setTitleSuffix(const QString& suffix)
@@ -227,6 +228,16 @@ void MainWindow::handle(const std::function<void()>& step)
     }
     busy_ = false;
     redraw();
+    announceNews();
+}
+
+// The results a step changed, read out after it; not those of the start-up,
+// which shows the saved case as a whole.
+void MainWindow::announceNews()
+{
+    if (started_ && !news_.isEmpty())
+        announce(*this, QStringLiteral("Neu berechnet: ") + news_.join(QStringLiteral("; ")));
+    news_.clear();
 }
 
 void MainWindow::redraw()
@@ -235,6 +246,7 @@ void MainWindow::redraw()
     busy_ = true;
     for (std::size_t slot = 0; slot < widgets_.size(); ++slot)
         drawControl(jda_.at(static_cast<int>(slot)), *widgets_[slot]);
+    news_ << speakControls(jda_, widgets_);
     for (int k = 1; k <= 3; ++k)
         badges_[static_cast<std::size_t>(k - 1)]->setVisible(jda_.Label5(k).visible);
     const QString caption = QString::fromStdString(jda_.formCaption) + titleSuffix_;
@@ -269,7 +281,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         scroll_->ensureVisible(centre.x(), centre.y(), w->width() / 2 + margin, w->height() / 2 + margin);
     }
     if (event->type() == QEvent::FocusIn && !busy_ && movedByUser(static_cast<QFocusEvent*>(event)->reason())) {
-        const int slot = watched->property(slotProperty).toInt();
+        const int slot = watched->property(controlSlotProperty).toInt();
         if (slot != jda_.focusedSlot)
             focusModelOn(slot);
     }

@@ -21,6 +21,7 @@
 #include "window/jda.h"
 #include "window/window_host.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -98,6 +99,7 @@ private:
     void handle(const std::function<void()>& step);
     void focusModelOn(int slot);
     void applyFocus();
+    void announceNews();
     bool unloadModel();
 
     QtMessageBox messages_;
@@ -113,6 +115,8 @@ private:
     QString titleSuffix_;
     bool busy_ = false;   // a handler or the drawing runs: widget events do not reach the model
     bool closed_ = false; // the model agreed to unload
+    bool started_ = false; // the start-up has run
+    QStringList news_;     // results changed since the last announcement, as they are read
 };
 
 } // namespace tarvolin

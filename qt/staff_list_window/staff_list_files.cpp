@@ -10,6 +10,7 @@
 #include "qt/staff_list_window/staff_list_pdf.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
+#include "qt/calculator_window/announcer.h"
 #include "calc/date_text.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/staff_table.h"
@@ -76,7 +77,7 @@ void StaffListWindow::startComputing()
         return;
     worker_->start(path_, clock_.today(), referenceDate_);
     progress_->setValue(0);
-    statusText_->setText(QStringLiteral("„%1“ wird berechnet …").arg(path_));
+    report(QStringLiteral("„%1“ wird berechnet …").arg(path_));
     updateActions();
 }
 
@@ -96,7 +97,7 @@ void StaffListWindow::computingFinished()
     }
     updateActions();
     if (outcome.cancelled) {
-        statusText_->setText(QStringLiteral("Berechnung abgebrochen."));
+        report(QStringLiteral("Berechnung abgebrochen."));
         return;
     }
     if (!outcome.error.isEmpty()) {
@@ -112,7 +113,7 @@ void StaffListWindow::computingFinished()
         text += QStringLiteral(" Nicht durchweg gültiges UTF-8: die übrigen Zeilen wurden als Windows-1252 gelesen.");
     if (list.size() == 0)
         text += QStringLiteral(" Nach der Kopfzeile (Zeile %1) stehen keine Zeilen.").arg(list.headerLine);
-    statusText_->setText(text);
+    report(text);
 }
 
 void StaffListWindow::referenceDateEdited()
@@ -174,7 +175,7 @@ void StaffListWindow::chooseCsv()
     if (const QString e = saveCsv(path); !e.isEmpty())
         complain(e);
     else
-        statusText_->setText(QStringLiteral("Gespeichert: „%1“").arg(path));
+        report(QStringLiteral("Gespeichert: „%1“").arg(path));
 }
 
 void StaffListWindow::choosePdf()
@@ -206,7 +207,7 @@ void StaffListWindow::startJob(const QString& running, const QString& done, std:
 {
     jobDone_ = done;
     job_->start(std::move(work));
-    statusText_->setText(running);
+    report(running);
     updateActions();
 }
 
@@ -218,7 +219,7 @@ void StaffListWindow::jobFinished()
         complain(job_->result());
         return;
     }
-    statusText_->setText(jobDone_);
+    report(jobDone_);
 }
 
 PrintableTable StaffListWindow::shownTable() const
@@ -253,6 +254,14 @@ MainWindow* StaffListWindow::openEmployee(int line)
 }
 
 void StaffListWindow::complain(const QString& text) { QMessageBox::warning(this, title, text); }
+
+// The status line, and the same words for a screen reader, which does not
+// read a status line by itself; a failure comes as a message box instead.
+void StaffListWindow::report(const QString& text)
+{
+    statusText_->setText(text);
+    announce(*this, text);
+}
 
 void StaffListWindow::closeEvent(QCloseEvent* event)
 {
