@@ -1,7 +1,10 @@
 #include "stafflist/cell_readers.h"
 
+#include "calc/date_text.h"
+#include "stafflist/short_year_cell.h"
 #include "stafflist/staff_table.h"
 #include "stafflist/table_text.h"
+#include "window/refused_date.h"
 
 #include <cctype>
 
@@ -31,12 +34,26 @@ std::string oneLine(std::string_view text)
     return out;
 }
 
+// A two-digit year is read as the window reads one typed into a date
+// field, and the row says how it was read, or why not.
+std::optional<Date> shortYear(RowReading& r, std::string_view text, std::string_view label, std::string_view otherwise)
+{
+    const auto day = shortYearCellDay(text);
+    if (day)
+        r.note(std::string{label} + " " + inQuotes(text) + " gelesen als " + germanDateText(*day) + " (zweistelliges Jahr)");
+    else
+        r.note(std::string{label} + " " + inQuotes(text) + ": " + std::string{fourDigitYearReason} + std::string{otherwise});
+    return day;
+}
+
 std::optional<Date> requiredDate(RowReading& r, std::string_view text, std::string_view label)
 {
     if (text.empty()) {
         r.note(std::string{label} + " fehlt" + std::string{notComputed});
         return std::nullopt;
     }
+    if (cellHasShortYear(text))
+        return shortYear(r, text, label, notComputed);
     const auto day = parseTableDate(text);
     if (!day)
         r.note(std::string{label} + " " + inQuotes(text) + " ist kein Datum (TT.MM.JJJJ)" + std::string{notComputed});
@@ -47,6 +64,8 @@ std::optional<Date> optionalDate(RowReading& r, std::string_view text, const std
 {
     if (text.empty())
         return std::nullopt;
+    if (cellHasShortYear(text))
+        return shortYear(r, text, label, "; die Angabe bleibt unberücksichtigt");
     const auto day = parseTableDate(text);
     if (!day)
         r.note(label + " " + inQuotes(text) + " ist kein Datum (TT.MM.JJJJ) und bleibt unberücksichtigt");

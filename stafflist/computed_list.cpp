@@ -1,5 +1,6 @@
 #include "stafflist/computed_list.h"
 
+#include "stafflist/search_key.h"
 #include "stafflist/year_reports.h"
 
 #include <algorithm>
@@ -134,7 +135,7 @@ void ComputedList::add(const ComputedRow& r)
     const std::string& number = r.line[colPersonnelNumber];
     const std::string& name = r.line[colName];
     const std::string& firstName = r.line[colFirstName];
-    searchKeys_.push_back(nameKey(number + "\n" + name + ", " + firstName + "\n" + firstName + " " + name));
+    searchKeys_.push_back(searchableKey(number + "\n" + name + ", " + firstName + "\n" + firstName + " " + name));
     std::string address;
     for (const std::string* part : {&r.row.address.salutation, &r.row.address.street, &r.row.address.houseNumber,
                                     &r.row.address.postalCode, &r.row.address.town})

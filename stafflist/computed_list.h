@@ -54,7 +54,7 @@ public:
     // The case that was typed for the row; nothing when the row could not be
     // computed from the table.
     std::optional<TypedCase> typedCase(std::size_t row) const;
-    // Personnel number, "Name, Vorname" and "Vorname Name" as nameKey folds
+    // Personnel number, "Name, Vorname" and "Vorname Name" as searchableKey (search_key.h) folds
     // them, one per line, for the search.
     std::string_view searchKey(std::size_t row) const { return searchKeys_[row]; }
     std::size_t rowsWithNotes() const { return rowsWithNotes_; }

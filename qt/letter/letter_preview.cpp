@@ -212,6 +212,7 @@ void LetterPreview::printWithDialog()
                    .toStdString());
         return;
     }
+    writtenFile_ = printer->outputFileName();
     finish(DocumentFate::Delivered);
 }
 
@@ -226,6 +227,7 @@ void LetterPreview::saveAsPdf()
         QMessageBox::warning(this, QStringLiteral("Tarvolin"), QString::fromStdString(failure));
         return;
     }
+    writtenFile_ = path;
     finish(DocumentFate::Delivered);
 }
 

@@ -56,6 +56,9 @@ public:
     void setEditLetterhead(std::function<bool(QWidget* parent)> edit) { editLetterhead_ = std::move(edit); }
 
     QtPrinter::Shown outcome() const { return outcome_; }
+    // The file the letter was written to (Als PDF speichern, or the print
+    // dialog's file printer); empty when it went to no file.
+    QString writtenFile() const { return writtenFile_; }
 
     // The buttons' work, also for tests.
     void printWithDialog();
@@ -75,6 +78,7 @@ private:
     ChooseFile chooseFile_;
     std::function<bool(QWidget*)> editLetterhead_;
     QtPrinter::Shown outcome_{DocumentFate::Withdrawn, {}};
+    QString writtenFile_;
 };
 
 } // namespace tarvolin
