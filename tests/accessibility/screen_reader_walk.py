@@ -147,7 +147,9 @@ class Program:
         deadline = time.time() + timeout
         while time.time() < deadline:
             for w in self.windows():
-                if w is not None and w.name == title and has(w, pyatspi.STATE_SHOWING):
+                # A dialog may name the case after its title: "Empfänger des Briefs – …".
+                named = w is not None and (w.name == title or w.name.startswith(title + " – "))
+                if named and has(w, pyatspi.STATE_SHOWING):
                     return w
             pump(0.2)
         fail("kein Fenster „%s“" % title)
