@@ -33,6 +33,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -261,6 +262,8 @@ QWidget* StaffListWindow::makeFilterBar()
     searchEdit_->setObjectName(QStringLiteral("search"));
     searchEdit_->setPlaceholderText(QStringLiteral("Name oder Personalnummer"));
     searchEdit_->setClearButtonEnabled(true);
+    for (QToolButton* clear : searchEdit_->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Suche leeren"));
     searchEdit_->setAccessibleName(QStringLiteral("Suche nach Name oder Personalnummer"));
     searchEdit_->setMinimumWidth(searchEdit_->fontMetrics().horizontalAdvance(searchEdit_->placeholderText()) + 40);
     searchLabel->setBuddy(searchEdit_);
