@@ -1,12 +1,14 @@
 #include "stafflist/list_command.h"
 
 #include "calc/clock.h"
+#include "output/safe_file.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/list_input.h"
 #include "stafflist/list_options.h"
 #include "stafflist/list_output.h"
 #include "stafflist/staff_list.h"
 #include "stafflist/table_text.h"
+#include "stafflist/visible_text.h"
 #include "stafflist/xlsx_writer.h"
 
 #include <algorithm>
@@ -50,7 +52,7 @@ private:
 };
 
 // The notes of one row without their "Zeile N: " prefixes.
-std::string withoutLinePrefix(std::string notes, int line)
+std::string withoutLinePrefix(std::string notes, std::int64_t line)
 {
     const std::string prefix = "Zeile " + std::to_string(line) + ": ";
     for (std::size_t at; (at = notes.find(prefix)) != std::string::npos;)
@@ -58,18 +60,28 @@ std::string withoutLinePrefix(std::string notes, int line)
     return notes;
 }
 
+// Texts from the table (file, sheet and column names) may stand in a
+// message: each line is shown with its control characters made visible.
 int fail(std::ostream& err, const std::string& text)
 {
-    err << "tarvolin --list: " << text << "\n";
+    err << "tarvolin --list: ";
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        err << visibleText(std::string_view{text}.substr(at, end - at)) << (end < text.size() ? "\n" : "");
+        at = end + 1;
+    }
+    err << "\n";
     return listFailed;
 }
 
 // "Zeile 7: ... (Zeile 7: 1001 Meier, Anna)", as the end of the run lists a
 // row that could not be computed.
+// Control characters and bidi overrides from the table are shown, never sent
+// to the terminal.
 std::string uncomputedLine(const ComputedRow& r)
 {
-    return withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile " + std::to_string(r.row.line) + ": "
-           + r.row.personnelNumber + " " + r.row.name + ", " + r.row.firstName + ")";
+    return visibleText(withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile " + std::to_string(r.row.line)
+                       + ": " + r.row.personnelNumber + " " + r.row.name + ", " + r.row.firstName + ")");
 }
 
 // Steps of runStaffListCommand.
@@ -210,6 +222,10 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     if (const std::string e = findExtras(o, input, extras); !e.empty())
         return fail(err, e);
 
+    if (!o.output.empty() && o.input != "-" && isSameFile(o.input, o.output))
+        return fail(err, "Die Ausgabe " + inQuotes(o.output) + " ist die Personaltabelle selbst und wird nicht "
+                         "überschrieben. Bitte für --output einen anderen Namen angeben.");
+
     const Date today = o.today ? *o.today : SystemClock{}.today();
     const auto format = o.pdf ? ListOutput::Format::Pdf : o.xlsx ? ListOutput::Format::Xlsx : ListOutput::Format::Csv;
     ListOutput output{format, o.report, o.year, ResultLayout{input.columns().carriedHeaders}, std::move(extras)};
@@ -228,8 +244,8 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
 
     std::vector<std::string> uncomputed;
     const std::size_t rows = computeAll(input, o, today, output, csv, streams, uncomputed);
-    if (const std::string e = input.reader().failure(); !e.empty())
-        return fail(err, "Datei " + inQuotes(input.fileName()) + ": " + e + "; es wurde nichts geschrieben.");
+    if (const std::string e = input.readingFailure(); !e.empty())
+        return fail(err, e);
     tellAboutInput(err, input, rows);
     if (const std::string e = finishOutput(o, output, csv, workbook.get(), writePdf, today, input.fileName(), rows);
         !e.empty())

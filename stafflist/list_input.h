@@ -45,11 +45,18 @@ public:
     const std::string& fileName() const { return fileName_; }
     // The size of what the reader reads, for its bytesRead(); 0 when unknown.
     std::uintmax_t totalBytes() const { return totalBytes_; }
-    int headerLine() const { return headerLine_; }
+    std::int64_t headerLine() const { return headerLine_; }
     // The header as read (also when its columns were refused).
     const std::vector<std::string>& header() const { return header_; }
     const ColumnMap& columns() const { return columns_; }
     TableReader& reader() { return *reader_; }
+    // Once the rows are read: why they are no complete list, as a German
+    // sentence naming the file, else "". The file changed while it was read
+    // (it was written to, truncated or replaced: its size, time or identity
+    // are not what they were when it was opened, or fewer bytes of a CSV
+    // were read than it had), or the reader failed (a broken archive, a
+    // bound passed). Standard input is taken as it comes.
+    std::string readingFailure() const;
 
 private:
     std::string openCsv(std::istream& in, const std::string& file);
@@ -62,7 +69,17 @@ private:
     std::unique_ptr<std::istream> prefixedStream_;
     std::unique_ptr<ZipArchive> archive_;
     std::uintmax_t totalBytes_ = 0;
-    int headerLine_ = 0;
+    std::string path_; // empty for standard input
+    struct Identity {
+        std::uintmax_t device = 0, inode = 0, size = 0;
+        std::int64_t seconds = 0, nanoseconds = 0;
+        friend bool operator==(const Identity&, const Identity&) = default;
+    };
+    Identity opened_;
+    static Identity identityOf(const std::string& path);
+    std::string changedWhileRead() const;
+    bool csv_ = false; // read as text, byte by byte to its end
+    std::int64_t headerLine_ = 0;
     std::vector<std::string> header_;
     ColumnMap columns_;
     std::unique_ptr<TableReader> reader_;

@@ -13,6 +13,8 @@ ListOutput::ListOutput(Format format, std::optional<ReportKind> report, int year
 {
     if (report)
         report_.emplace(*report, year, std::move(with));
+    else if (format == Format::Pdf)
+        table_.spooled = std::make_shared<RowSpool>(); // any number of rows in constant memory
 }
 
 std::vector<CellKind> ListOutput::kinds() const
@@ -84,8 +86,7 @@ void ListOutput::add(const ResultLine& line, bool computed, std::string& csv)
         return;
     }
     if (format_ == Format::Pdf) {
-        table_.rows.push_back(printedRow(line));
-        table_.rowNotes.push_back(line[colNotes]);
+        table_.spooled->append(printedRow(line), line[colNotes]);
         return;
     }
     cells_.resize(layout_.size());

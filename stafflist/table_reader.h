@@ -3,13 +3,14 @@
 // .xlsx, .ods): the first record it gives is the header.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace tarvolin {
 
 struct TableRecord {
-    int line = 0;                    // the record's first line (CSV) or row (spreadsheet), counting from 1
+    std::int64_t line = 0;           // the record's first line (CSV) or row (spreadsheet), counting from 1
     std::vector<std::string> fields; // UTF-8
     std::string problem;             // what makes the record unusable, in German; empty when nothing
     std::vector<std::string> notes;  // what the row's notes should say about single cells (error values)

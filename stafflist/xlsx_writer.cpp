@@ -124,7 +124,8 @@ std::string XlsxTableWriter::finish()
 }
 
 SafeWorkbook::SafeWorkbook(const std::string& target, const std::string& sheetName)
-    : target_{target}, file_{target}, writer_{std::make_unique<XlsxTableWriter>(file_.temporaryPath().string(), sheetName)}
+    : target_{target}, file_{target, {.refuseReadOnly = true}},
+      writer_{std::make_unique<XlsxTableWriter>(file_.temporaryPath().string(), sheetName)}
 {
 }
 

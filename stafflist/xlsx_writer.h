@@ -68,7 +68,8 @@ private:
 
 // A workbook that appears under its name only when it is complete: written
 // by the XlsxTableWriter into a SafeFile's temporary file and put in place
-// by commit(); given up on, nothing of it stays.
+// by commit(); given up on, nothing of it stays. A target its owner may not
+// write (made read-only on purpose) is not replaced.
 class SafeWorkbook {
 public:
     SafeWorkbook(const std::string& target, const std::string& sheetName);

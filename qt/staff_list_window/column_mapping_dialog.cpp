@@ -1,6 +1,7 @@
 #include "qt/staff_list_window/column_mapping_dialog.h"
 
 #include "stafflist/staff_table.h"
+#include "stafflist/visible_text.h"
 
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -16,6 +17,8 @@ namespace tarvolin {
 namespace {
 
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+// A text from the table: control characters and bidi overrides shown, not obeyed.
+QString shown(const std::string& s) { return q(visibleText(s)); }
 
 constexpr int previewValues = 3;
 
@@ -88,10 +91,11 @@ void ColumnMappingDialog::addRow(QGridLayout& grid, std::size_t slot, int field)
     box->addItem(required(slot) ? QStringLiteral("– bitte wählen –") : QString{notPresent.data()}, -1);
     for (std::size_t at = 0; at < header_.size(); ++at)
         if (!header_[at].empty())
-            box->addItem(q(header_[at]), static_cast<int>(at));
+            box->addItem(shown(header_[at]), static_cast<int>(at));
     box->setCurrentIndex(std::max(0, box->findData(field)));
     label->setBuddy(box);
     auto* preview = new QLabel;
+    preview->setTextFormat(Qt::PlainText); // the table's values, never markup
     preview->setObjectName(QStringLiteral("preview-%1").arg(slot));
     grid.addWidget(label, line, 0);
     grid.addWidget(box, line, 1);
@@ -113,7 +117,7 @@ void ColumnMappingDialog::chosen(const Row& row)
     for (const auto& record : preview_)
         if (field >= 0 && static_cast<std::size_t>(field) < record.size() && !record[field].empty()
             && values.size() < previewValues)
-            values << q(record[static_cast<std::size_t>(field)]);
+            values << shown(record[static_cast<std::size_t>(field)]);
     row.preview->setText(field < 0 ? QString{} : values.isEmpty() ? QStringLiteral("(leer)") : values.join(QStringLiteral(", ")) + QStringLiteral(", …"));
 }
 
@@ -131,7 +135,7 @@ void ColumnMappingDialog::check()
         int& first = owner[static_cast<std::size_t>(field)];
         if (first >= 0)
             problem = QStringLiteral("Die Spalte „%1“ ist „%2“ und „%3“ zugeordnet; eine Spalte kann nur eines sein.")
-                          .arg(q(header_[static_cast<std::size_t>(field)]),
+                          .arg(shown(header_[static_cast<std::size_t>(field)]),
                                q(slotName(slotAt(rows_[static_cast<std::size_t>(first)].slot))),
                                q(slotName(slotAt(rows_[i].slot))));
         first = static_cast<int>(i);

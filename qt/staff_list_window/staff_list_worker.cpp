@@ -83,8 +83,8 @@ StaffListWorker::Outcome compute(std::string file, Date today, std::optional<Dat
         outcome.cancelled = true;
         return outcome;
     }
-    if (const std::string e = input.reader().failure(); !e.empty()) {
-        outcome.error = q("Datei „" + file + "“: " + e + ".");
+    if (const std::string e = input.readingFailure(); !e.empty()) {
+        outcome.error = q(e);
         return outcome;
     }
     list->readWindows1252 = input.reader().readWindows1252();
