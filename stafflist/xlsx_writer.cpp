@@ -124,9 +124,12 @@ std::string XlsxTableWriter::finish()
 }
 
 SafeWorkbook::SafeWorkbook(const std::string& target, const std::string& sheetName)
-    : target_{target}, file_{target, {.refuseReadOnly = true}},
-      writer_{std::make_unique<XlsxTableWriter>(file_.temporaryPath().string(), sheetName)}
+    : target_{target}, file_{target, {.refuseReadOnly = true}}
 {
+    // No workbook without its file: libxlsxwriter would report the failure
+    // itself, in English, on the terminal.
+    if (file_.ok())
+        writer_ = std::make_unique<XlsxTableWriter>(file_.temporaryPath().string(), sheetName);
 }
 
 std::string SafeWorkbook::problem() const

@@ -75,6 +75,7 @@ public:
     SafeWorkbook(const std::string& target, const std::string& sheetName);
     // Why the file cannot be written; empty when it can.
     std::string problem() const;
+    // Only when there is no problem.
     XlsxTableWriter& writer() { return *writer_; }
     // Closes the workbook and puts it in place. Empty text, or what failed.
     std::string commit();
