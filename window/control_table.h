@@ -10,6 +10,7 @@
 // in `parent` for the controls laid on the employment-period panel. A line is
 // given by its left end, its top and its length (height 0).
 
+#include "calc/fixed_text.h"
 #include "window/control_design.h"
 
 #include <array>
@@ -123,6 +124,9 @@ constexpr DesignText numbered(std::string_view before, int number, std::string_v
     return t;
 }
 
+// The counter beside an empty description box: every character is left ("60").
+inline constexpr DesignText fullCounterCaption = numbered("", static_cast<int>(descriptionLength));
+
 // The date fields in index order: where each stands, which range it accepts,
 // and what it holds.
 template <std::size_t C>
@@ -195,7 +199,7 @@ constexpr void addPeriodRows(TableBuilder<C>& b)
         b.element("Eingabe", k, K::TextBox, "", 3240, rowTop(k), 5025, 315).accessibleName =
             numbered("Beschreibung Zeitraum ", k);
     for (int k = 1; k <= 14; ++k) {
-        auto& counter = b.element("Zähler", k, K::Label, "60", 8355, rowTop(k) + 45, 300, 225);
+        auto& counter = b.element("Zähler", k, K::Label, fullCounterCaption.view(), 8355, rowTop(k) + 45, 300, 225);
         counter.accessibleName = numbered("Freie Zeichen Zeitraum ", k);
         counter.toolTip = "Noch freie Zeichen";
     }

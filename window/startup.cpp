@@ -53,7 +53,7 @@ void makeBlankStart(JDA& w)
     for (int k = 1; k <= 14; ++k) {
         w.Eingabe(k).text = std::string(savedDescriptionWidth, ' ');
         w.setBox(k, true);
-        w.Zähler(k).text = "60";
+        w.Zähler(k).text = std::to_string(descriptionLength);
     }
 }
 
@@ -68,13 +68,13 @@ void restoreSavedCase(JDA& w, const SavedEntries& saved)
     }
     for (int k = 1; k <= 14; ++k) {
         const auto row = static_cast<std::size_t>(k - 1);
-        // The box gets the stored text as it is: all 60 characters of the
+        // The box gets the stored text as it is: all the characters of the
         // field, trailing blanks included, or the characters before a zero
         // byte that ended it early ("Vor", zero, "Nach" gives "Vor"), not
         // padded. A short file's missing descriptions read as empty texts.
         w.Eingabe(k).text = saved.descriptions[row];
         w.setBox(k, saved.rowFlags[row] != 0);
-        w.Zähler(k).text = std::to_string(60 - characterCount(trimmed(w.Eingabe(k).text)));
+        w.Zähler(k).text = std::to_string(charactersLeft(w.Eingabe(k).text));
     }
 }
 
