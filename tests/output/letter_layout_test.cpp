@@ -44,14 +44,14 @@ void fillAllRows(LetterInput& l, const std::string& description)
 
 Letterhead fullLetterhead()
 {
-    Letterhead head;
-    head.employer = "Stadtverwaltung Musterstadt";
-    head.office = "Personalamt";
-    head.senderLines = {"Marktplatz 1, 12345 Musterstadt", "Telefon 01234 5678-0", "personalamt@musterstadt.example"};
-    head.fileReference = "11-22/2008";
-    head.signerName = "Erika Mustermann";
-    head.signerFunction = "Leiterin des Personalamts";
-    return head;
+    return {.employer = "Stadtverwaltung Musterstadt",
+            .office = "Personalamt",
+            .senderLine1 = "Marktplatz 1, 12345 Musterstadt",
+            .senderLine2 = "Telefon 01234 5678-0",
+            .senderLine3 = "personalamt@musterstadt.example",
+            .fileReference = "11-22/2008",
+            .signerName = "Erika Mustermann",
+            .signerFunction = "Leiterin des Personalamts"};
 }
 
 TEST(LetterLayout, ThePlainLetterStandsOnItsLinesAndColumns)

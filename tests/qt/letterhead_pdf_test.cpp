@@ -27,12 +27,14 @@ const std::string longDescription = "Musterstadt, Abteilung Personal und Organis
 
 Letterhead fullLetterhead()
 {
-    return {"Stadtverwaltung Musterstadt am Beispielsee, Amt für Personal",
-            "Personalamt",
-            {"Marktplatz 1, 12345 Musterstadt", "Telefon 01234 5678-0", "personalamt@musterstadt.example"},
-            "11-22/2008-Ber",
-            "Erika Mustermann",
-            "Leiterin des Personalamts"};
+    return {.employer = "Stadtverwaltung Musterstadt am Beispielsee, Amt für Personal",
+            .office = "Personalamt",
+            .senderLine1 = "Marktplatz 1, 12345 Musterstadt",
+            .senderLine2 = "Telefon 01234 5678-0",
+            .senderLine3 = "personalamt@musterstadt.example",
+            .fileReference = "11-22/2008-Ber",
+            .signerName = "Erika Mustermann",
+            .signerFunction = "Leiterin des Personalamts"};
 }
 
 void fillAllRows(LetterInput& l)
