@@ -1,5 +1,6 @@
 #include "output/entries_file.h"
 
+#include "calc/german_quotes.h"
 #include "output/saved_entries.h"
 
 #include <cerrno>
@@ -18,7 +19,7 @@ namespace tarvolin {
 
 namespace {
 
-std::string quoted(const std::filesystem::path& p) { return "„" + p.string() + "“"; }
+std::string quoted(const std::filesystem::path& p) { return inQuotes(p.string()); }
 
 constexpr std::string_view symlinkReason = "an dieser Stelle steht eine symbolische Verknüpfung";
 constexpr std::string_view specialFileReason = "an dieser Stelle steht keine gewöhnliche Datei";

@@ -1,5 +1,7 @@
 #include "stafflist/csv_sink.h"
 
+#include "calc/german_quotes.h"
+
 #include <filesystem>
 #include <sstream>
 #include <system_error>
@@ -9,8 +11,6 @@ namespace tarvolin {
 namespace {
 
 constexpr std::size_t flushAt = 1 << 16;
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
 
 } // namespace
 

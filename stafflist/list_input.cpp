@@ -1,15 +1,11 @@
 #include "stafflist/list_input.h"
 
+#include "calc/german_quotes.h"
+
 #include <filesystem>
 #include <system_error>
 
 namespace tarvolin {
-
-namespace {
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
-
-} // namespace
 
 std::string ListInput::open(const std::string& input, std::istream& standardInput)
 {

@@ -1,6 +1,7 @@
 #include "stafflist/list_output.h"
 
 #include "calc/date_text.h"
+#include "calc/german_quotes.h"
 #include "stafflist/csv_writer.h"
 
 namespace tarvolin {
@@ -31,8 +32,6 @@ std::vector<std::string> printedRow(const ResultLine& l)
             l[col40Reached], l[col50], l[col50Reached], l[colRetirementAge], l[colRetirementDate],
             l[colNoticePeriod], l[colLastNoticeDay], l[colNoticeEnd]};
 }
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "stafflist/staff_table.h"
 
 #include "calc/date_text.h"
+#include "calc/german_quotes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,8 +38,6 @@ std::string lowerAscii(std::string_view s)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
 
 std::string periodLabel(int k, std::string_view part) { return "Vorzeit " + std::to_string(k) + " " + std::string{part}; }
 

@@ -5,6 +5,7 @@
 
 #include "calc/date_text.h"
 #include "calc/fixed_text.h"
+#include "calc/german_quotes.h"
 #include "output/entries_file.h"
 #include "output/saved_entries.h"
 #include "window/jda.h"
@@ -89,7 +90,7 @@ void JDA::Form_Load()
     const EntriesFileRead read = readEntriesFile(entriesPath);
     startWith(readRecord(read.bytes));
     if (!read.unreadable.empty())
-        notice("Der gespeicherte Fall in „" + entriesPath.string() + "“ konnte nicht gelesen werden (" +
+        notice("Der gespeicherte Fall in " + inQuotes(entriesPath.string()) + " konnte nicht gelesen werden (" +
                read.unreadable + "). Tarvolin beginnt mit einem leeren Fall; die Datei bleibt erhalten.",
                MessageKind::Failure);
 }
