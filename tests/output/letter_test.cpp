@@ -303,14 +303,7 @@ TEST_F(Letter, LetterDateIsTodayInGermanForm)
 // leaves empty, so nothing below them moves; the signer follows the foot.
 TEST_F(Letter, LetterheadAndAddresseeFillTheEmptyLinesOfTheHead)
 {
-    const Letterhead full{.employer = "Stadt Musterstadt",
-                          .office = "Personalamt",
-                          .senderLine1 = "Marktplatz 1, 12345 Musterstadt",
-                          .senderLine2 = "Telefon 01234 5678-0",
-                          .senderLine3 = "personal@musterstadt.de",
-                          .fileReference = "11-22/2008",
-                          .signerName = "Erika Mustermann",
-                          .signerFunction = "Leiterin des Personalamts"};
+    const Letterhead full = testing::typicalLetterhead();
     const Addressee anna{"Frau", "Anna Beispiel", "Gartenweg 3", "12345 Musterstadt"};
     Letterhead referenceOnly;
     referenceOnly.fileReference = "11-22/2008";

@@ -271,24 +271,21 @@ private slots:
     // its own label.
     void everyLetterheadFieldKeepsItsPlace()
     {
-        const Letterhead head{.employer = "Stadt Musterstadt",
-                              .office = "Personalamt",
-                              .senderLine1 = "Marktplatz 1",
-                              .senderLine2 = "Telefon 01234",
-                              .senderLine3 = "amt@musterstadt.example",
-                              .fileReference = "11-22/2008",
-                              .signerName = "Erika Mustermann",
-                              .signerFunction = "Leiterin"};
+        const Letterhead head = typicalLetterhead();
         QTemporaryDir folder;
         const QString file = QDir{folder.path()}.filePath(QStringLiteral("Tarvolin.conf"));
         QVERIFY(LetterSettings{file}.setLetterhead(head));
         QVERIFY(LetterSettings{file}.letterhead() == head);
 
         const std::pair<const char*, const char*> stored[] = {
-            {"Arbeitgeber", "Stadt Musterstadt"}, {"Dienststelle", "Personalamt"},
-            {"Absender1", "Marktplatz 1"},        {"Absender2", "Telefon 01234"},
-            {"Absender3", "amt@musterstadt.example"}, {"Aktenzeichen", "11-22/2008"},
-            {"Unterzeichner", "Erika Mustermann"}, {"Funktion", "Leiterin"}};
+            {"Arbeitgeber", "Stadt Musterstadt"},
+            {"Dienststelle", "Personalamt"},
+            {"Absender1", "Marktplatz 1, 12345 Musterstadt"},
+            {"Absender2", "Telefon 01234 5678-0"},
+            {"Absender3", "personal@musterstadt.de"},
+            {"Aktenzeichen", "11-22/2008"},
+            {"Unterzeichner", "Erika Mustermann"},
+            {"Funktion", "Leiterin des Personalamts"}};
         const QSettings ini{file, QSettings::IniFormat};
         for (const auto& [key, text] : stored)
             QCOMPARE(ini.value(QStringLiteral("Briefkopf/") + QLatin1String(key)).toString(), QString::fromUtf8(text));
@@ -296,10 +293,14 @@ private slots:
         LetterheadDialog dialog{head, false, nullptr};
         QVERIFY(dialog.letterhead() == head);
         const std::pair<const char*, const char*> shown[] = {
-            {"Arbeitgeber", "Stadt Musterstadt"}, {"Dienststelle", "Personalamt"},
-            {"Absender, Zeile 1", "Marktplatz 1"}, {"Absender, Zeile 2", "Telefon 01234"},
-            {"Absender, Zeile 3", "amt@musterstadt.example"}, {"Aktenzeichen", "11-22/2008"},
-            {"Unterzeichnet von", "Erika Mustermann"}, {"Funktion", "Leiterin"}};
+            {"Arbeitgeber", "Stadt Musterstadt"},
+            {"Dienststelle", "Personalamt"},
+            {"Absender, Zeile 1", "Marktplatz 1, 12345 Musterstadt"},
+            {"Absender, Zeile 2", "Telefon 01234 5678-0"},
+            {"Absender, Zeile 3", "personal@musterstadt.de"},
+            {"Aktenzeichen", "11-22/2008"},
+            {"Unterzeichnet von", "Erika Mustermann"},
+            {"Funktion", "Leiterin des Personalamts"}};
         for (const auto& [label, text] : shown) {
             QLineEdit* edit = field(dialog, QString::fromUtf8(label));
             QVERIFY2(edit != nullptr, label);

@@ -27,14 +27,11 @@ const std::string longDescription = "Musterstadt, Abteilung Personal und Organis
 
 Letterhead fullLetterhead()
 {
-    return {.employer = "Stadtverwaltung Musterstadt am Beispielsee, Amt für Personal",
-            .office = "Personalamt",
-            .senderLine1 = "Marktplatz 1, 12345 Musterstadt",
-            .senderLine2 = "Telefon 01234 5678-0",
-            .senderLine3 = "personalamt@musterstadt.example",
-            .fileReference = "11-22/2008-Ber",
-            .signerName = "Erika Mustermann",
-            .signerFunction = "Leiterin des Personalamts"};
+    Letterhead head = typicalLetterhead();
+    head.employer = "Stadtverwaltung Musterstadt am Beispielsee, Amt für Personal";
+    head.senderLine3 = "personalamt@musterstadt.example";
+    head.fileReference = "11-22/2008-Ber";
+    return head;
 }
 
 void fillAllRows(LetterInput& l)
