@@ -95,7 +95,7 @@ void BM_oneRow(benchmark::State& state)
     CsvRecord record;
     reader.readHeader(record);
     std::string missing;
-    const StaffColumns columns = findColumns(record.fields, missing);
+    const ColumnMap columns = findColumns(record.fields, missing);
     for (int n = 0; n <= state.range(0); ++n)
         reader.next(record);
     StaffRow row;

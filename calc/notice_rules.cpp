@@ -9,13 +9,14 @@ namespace tarvolin {
 namespace {
 
 constexpr std::array<NoticeTier, 7> noticeTiers{{
-    {0, 0, 1},  // bis zu 1 Jahr: ein Monat zum Monatsschluss
-    {1, 1, 0},  // von mehr als 1 Jahr: 6 Wochen zum Schluss des Kalendervierteljahres
-    {5, 2, 3},
-    {8, 3, 4},
-    {10, 4, 5},
-    {12, 5, 6},
-    {15, 6, 6}, // and the 40th birthday: no ordinary notice; the dates of the 6 months
+    {0, 0, 1, "1 Monat zum Monatsschluss"},
+    {1, 1, 0, "6 Wochen zum Quartalsschluss"},
+    {5, 2, 3, "3 Monate zum Quartalsschluss"},
+    {8, 3, 4, "4 Monate zum Quartalsschluss"},
+    {10, 4, 5, "5 Monate zum Quartalsschluss"},
+    {12, 5, 6, "6 Monate zum Quartalsschluss"},
+    // and the 40th birthday: no ordinary notice; the dates are those of the 6 months
+    {15, 6, 6, "nur aus wichtigem Grund kündbar"},
 }};
 
 struct DayInYear {
@@ -48,6 +49,14 @@ const NoticeTier* noticeTierFor(int wholeYears)
         if (wholeYears >= tier->minimumYears)
             return &*tier;
     return nullptr;
+}
+
+std::string_view noticeTierWords(int tier)
+{
+    for (const NoticeTier& t : noticeTiers)
+        if (t.tier == tier)
+            return t.words;
+    return {};
 }
 
 bool fortiethBirthdayReached(std::string_view reference, std::string_view birthday)

@@ -17,11 +17,16 @@ struct NoticeTier {
     // end and tier 1 six weeks to a quarter end (0 here), each by a rule of
     // its own.
     int months;
+    // The tier in a few words, as the staff list names it.
+    std::string_view words;
 };
 
 // The tier of whole years: 0 gives tier 0, 18 gives tier 6. Negative years
 // (a total that runs backwards) select none: nullptr.
 const NoticeTier* noticeTierFor(int wholeYears);
+
+// The words of tier 0 to 6; empty for any other number.
+std::string_view noticeTierWords(int tier);
 
 // Tier 6 needs the 40th birthday as well, counted from the texts: born
 // 15/05/1968, on the reference date 15/05/2008 it has been reached.

@@ -1,19 +1,17 @@
 #include "output/entries_file.h"
 
 #include "calc/german_quotes.h"
+#include "output/safe_file.h"
 #include "output/saved_entries.h"
+#include "output/system_reason.h"
 
 #include <cerrno>
-#include <charconv>
-#include <chrono>
-#include <dirent.h>
 #include <fcntl.h>
 #include <optional>
-#include <signal.h>
 #include <string_view>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tarvolin {
 
@@ -24,48 +22,7 @@ std::string quoted(const std::filesystem::path& p) { return inQuotes(p.string())
 constexpr std::string_view symlinkReason = "an dieser Stelle steht eine symbolische Verknüpfung";
 constexpr std::string_view specialFileReason = "an dieser Stelle steht keine gewöhnliche Datei";
 
-// The system's reason in German; the messages of the C library are English
-// on these machines.
-std::string reason(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return "keine Berechtigung";
-    case EROFS:
-        return "der Datenträger ist schreibgeschützt";
-    case ENOSPC:
-        return "der Datenträger ist voll";
-    case EDQUOT:
-        return "der zugeteilte Speicherplatz ist erschöpft";
-    case EFBIG:
-        return "die Datei wäre größer als erlaubt";
-    case ENOENT:
-        return "der Ordner ist nicht vorhanden";
-    case ENOTDIR:
-        return "ein Teil des Pfades ist kein Ordner";
-    case EISDIR:
-        return "an dieser Stelle steht ein Ordner";
-    case EEXIST:
-        return "eine Datei dieses Namens ist schon vorhanden";
-    case EBUSY:
-    case ETXTBSY:
-        return "die Datei ist belegt";
-    case ENAMETOOLONG:
-        return "der Name ist zu lang";
-    case EMFILE:
-    case ENFILE:
-        return "es sind zu viele Dateien geöffnet";
-    case EIO:
-        return "Ein-/Ausgabefehler des Datenträgers";
-    case ELOOP:
-        return "zu viele symbolische Verknüpfungen";
-    default:
-        return "Systemfehler " + std::to_string(error);
-    }
-}
-
-// Closes a descriptor when it goes out of scope, unless it was closed already.
+// Closes a descriptor when it goes out of scope.
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_{fd} {}
@@ -78,75 +35,14 @@ public:
     }
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
-    // Closes now and tells whether that went well (a write may fail late).
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int fd_;
 };
 
-bool writeAll(int fd, std::span<const unsigned char> bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        bytes = bytes.subspan(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-std::filesystem::path folderOf(const std::filesystem::path& target)
-{
-    return target.has_parent_path() ? target.parent_path() : ".";
-}
-
-// The name of a temporary file of this process: ".jda.txt.4711.9f3c...e2.neu".
-// The random part keeps another user from guessing it and taking it first.
-std::string temporaryName(const std::filesystem::path& target)
-{
-    std::uint64_t random = 0;
-    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random))
-        random = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) *
-                 0x9E3779B97F4A7C15ull;
-    char hex[17] = {};
-    std::to_chars(hex, hex + 16, random, 16);
-    return "." + target.filename().string() + "." + std::to_string(::getpid()) + "." + hex + ".neu";
-}
-
-// The process that made a temporary file of the target's, read from its name;
-// nothing when the name is not of that form.
-std::optional<pid_t> processOfTemporary(std::string_view name, std::string_view prefix)
-{
-    if (!name.starts_with(prefix) || !name.ends_with(".neu"))
-        return std::nullopt;
-    name = name.substr(prefix.size(), name.size() - prefix.size() - 4);
-    const auto dot = name.find('.');
-    if (dot == std::string_view::npos || dot == 0 || dot + 1 == name.size())
-        return std::nullopt;
-    pid_t pid = 0;
-    const auto [end, error] = std::from_chars(name.data(), name.data() + dot, pid);
-    if (error != std::errc{} || end != name.data() + dot || pid <= 0)
-        return std::nullopt;
-    for (const char c : name.substr(dot + 1))
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
-            return std::nullopt;
-    return pid;
-}
-
-// Runs one step of a save: the test's hook first, which may make the step
-// fail with an errno of its choosing, then the call itself. 0 when it went
-// well, else the errno, taken before anything else can change it.
+// Runs one step of a save that is not the writing of a file: the test's hook
+// first, which may make the step fail with an errno of its choosing, then
+// the call itself. 0 when it went well, else the errno.
 template <typename Call>
 int runStep(const SaveStepHook& hook, SaveStep step, Call&& call)
 {
@@ -157,88 +53,40 @@ int runStep(const SaveStepHook& hook, SaveStep step, Call&& call)
     return call() ? 0 : errno;
 }
 
+// The hook of a save as the hook of one file it writes (the same hook, with
+// whatever it counts, not a copy): the steps of the new
+// jda.txt keep their names; the copy that becomes jda.txt.bak takes its
+// place with PlaceBackup.
+WriteStepHook fileHook(const SaveStepHook& hook, bool isBackup)
+{
+    if (!hook)
+        return {};
+    return [&hook, isBackup](WriteStep step) {
+        switch (step) {
+        case WriteStep::CreateTemporary:
+            return hook(SaveStep::CreateTemporary);
+        case WriteStep::SetMode:
+            return hook(SaveStep::SetMode);
+        case WriteStep::Write:
+            return hook(SaveStep::Write);
+        case WriteStep::Flush:
+            return hook(SaveStep::Flush);
+        case WriteStep::Close:
+            return hook(SaveStep::Close);
+        case WriteStep::Replace:
+            return hook(isBackup ? SaveStep::PlaceBackup : SaveStep::Replace);
+        }
+        return 0;
+    };
+}
+
 // What failed, as a sentence part, with the errno of the failure.
 struct Failure {
     std::string what;
     int error = 0;
 };
 
-// A new temporary file next to the target with these permission bits,
-// filled by `fill`, flushed and closed. Either its name, or what failed (and
-// then nothing is left).
-struct Filled {
-    std::filesystem::path path;
-    std::optional<Failure> failure;
-};
-
-Filled createFilled(const std::filesystem::path& target, mode_t mode, const std::function<bool(int)>& fill,
-                    const SaveStepHook& hook)
-{
-    const std::filesystem::path folder = folderOf(target);
-    Filled result;
-    int fd = -1;
-    int error = EEXIST;
-    for (int attempt = 0; attempt < 10 && error == EEXIST; ++attempt) {
-        result.path = folder / temporaryName(target);
-        error = runStep(hook, SaveStep::CreateTemporary, [&] {
-            fd = ::open(result.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-            return fd >= 0;
-        });
-    }
-    if (error != 0) {
-        result.failure = Failure{"Im Ordner " + quoted(folder) + " ließ sich keine neue Datei anlegen", error};
-        return result;
-    }
-    Descriptor file{fd};
-    const auto failAndRemove = [&](int failed, std::string what) {
-        if (file.valid())
-            file.close();
-        ::unlink(result.path.c_str());
-        result.failure = Failure{std::move(what), failed};
-        return result;
-    };
-    const auto setMode = [&] {
-        if (::fchmod(file.get(), mode) == 0)
-            return true;
-        // A file system that keeps its own permission bits may already give
-        // the right ones; any other bits would let the wrong people read.
-        const int failed = errno;
-        struct stat info{};
-        const bool already = ::fstat(file.get(), &info) == 0 && (info.st_mode & 07777) == mode;
-        errno = failed;
-        return already;
-    };
-    const std::string name = quoted(result.path);
-    if (const int failed = runStep(hook, SaveStep::SetMode, setMode))
-        return failAndRemove(failed, "Die Zugriffsrechte der neuen Datei " + name + " ließen sich nicht setzen");
-    if (const int failed = runStep(hook, SaveStep::Write, [&] { return fill(file.get()); }))
-        return failAndRemove(failed, "Die neue Datei " + name + " ließ sich nicht schreiben");
-    if (const int failed = runStep(hook, SaveStep::Flush, [&] { return ::fsync(file.get()) == 0; }))
-        return failAndRemove(failed, "Die neue Datei " + name + " ließ sich nicht auf den Datenträger bringen");
-    if (const int failed = runStep(hook, SaveStep::Close, [&] { return file.close(); }))
-        return failAndRemove(failed, "Die neue Datei " + name + " ließ sich nicht abschließen");
-    return result;
-}
-
-// Copies everything from `from` to `to`; a failed read is told apart from a
-// failed write by `readFailed`.
-bool copyAll(int from, int to, bool& readFailed)
-{
-    std::vector<unsigned char> buffer(64 * 1024);
-    for (;;) {
-        const ssize_t n = ::read(from, buffer.data(), buffer.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            readFailed = true;
-            return false;
-        }
-        if (n == 0)
-            return true;
-        if (!writeAll(to, std::span{buffer}.first(static_cast<std::size_t>(n))))
-            return false;
-    }
-}
+Failure failureOf(const WriteFailure& f) { return {f.what(), f.error}; }
 
 // What stands under the target's name before a save.
 struct Previous {
@@ -246,7 +94,7 @@ struct Previous {
     bool isFolder = false;
     bool isRegular = false;
     bool holdsCase = false; // anything but a missing or empty regular file
-    mode_t mode = 0600;     // the bits the saved file gets
+    mode_t mode = 0600;     // its read and write bits, which its copy gets
 };
 
 Previous previousOf(const std::filesystem::path& path)
@@ -259,12 +107,45 @@ Previous previousOf(const std::filesystem::path& path)
     p.isFolder = S_ISDIR(info.st_mode);
     p.isRegular = S_ISREG(info.st_mode);
     p.holdsCase = !p.isFolder && !(p.isRegular && info.st_size == 0);
-    // Who may read and write stays exactly as it was (the case holds personal
-    // data: a save never opens it to anyone); nothing may run the file or run
-    // as its owner. 6755 becomes 0644, 0400 stays 0400.
     if (p.isRegular)
         p.mode = info.st_mode & 0666;
     return p;
+}
+
+// A copy of the previous file's bytes becomes jda.txt.bak. Nothing when it
+// was placed; a failure of writing the copy; or, when the previous file could
+// not be read, "unread" and the caller moves the file itself.
+struct Copied {
+    bool unread = false;
+    std::optional<Failure> failure;
+};
+
+Copied copyPrevious(const std::filesystem::path& path, mode_t mode, const SaveStepHook& hook)
+{
+    int fd = -1;
+    runStep(hook, SaveStep::CopyPrevious, [&] {
+        fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        return fd >= 0;
+    });
+    Descriptor from{fd};
+    if (!from.valid())
+        return {true, std::nullopt};
+    SafeFile copy{backupPath(path), {.newMode = mode, .keepTargetMode = false, .beforeStep = fileHook(hook, true)}};
+    std::vector<unsigned char> buffer(64 * 1024);
+    for (;;) {
+        const ssize_t n = ::read(from.get(), buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return {true, std::nullopt};
+        if (n == 0)
+            break;
+        if (!copy.write(std::span{buffer}.first(static_cast<std::size_t>(n))))
+            break;
+    }
+    if (const WriteResult placed = copy.commit(); !placed)
+        return {false, failureOf(*placed.failure)};
+    return {};
 }
 
 // Makes the previous file jda.txt.bak. `moved` tells that the file itself was
@@ -285,7 +166,7 @@ std::optional<Failure> keepPrevious(const std::filesystem::path& path, const Pre
     // A second name for the same file: exactly its bytes, or the link or pipe
     // itself, while jda.txt stays where it is.
     for (int attempt = 0; attempt < 10; ++attempt) {
-        const std::filesystem::path second = folderOf(path) / temporaryName(path);
+        const std::filesystem::path second = temporaryPathFor(path);
         const int error =
             runStep(hook, SaveStep::LinkPrevious, [&] { return ::link(path.c_str(), second.c_str()) == 0; });
         if (error == EEXIST)
@@ -303,24 +184,11 @@ std::optional<Failure> keepPrevious(const std::filesystem::path& path, const Pre
     // Another user's file or a file system without hard links: a copy of the
     // bytes, if they can be read.
     if (previous.isRegular) {
-        int fd = -1;
-        runStep(hook, SaveStep::CopyPrevious, [&] {
-            fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-            return fd >= 0;
-        });
-        Descriptor from{fd};
-        if (from.valid()) {
-            bool readFailed = false;
-            const Filled copy = createFilled(
-                path, previous.mode, [&](int to) { return copyAll(from.get(), to, readFailed); }, hook);
-            if (!copy.failure) {
-                auto failure = place(copy.path);
-                if (failure)
-                    ::unlink(copy.path.c_str());
-                return failure;
-            }
-            if (!readFailed)
-                return Failure{keepFailed, copy.failure->error};
+        const Copied copied = copyPrevious(path, previous.mode, hook);
+        if (!copied.unread) {
+            if (copied.failure)
+                return Failure{keepFailed, copied.failure->error};
+            return std::nullopt;
         }
     }
 
@@ -329,13 +197,6 @@ std::optional<Failure> keepPrevious(const std::filesystem::path& path, const Pre
     auto failure = place(path);
     moved = !failure;
     return failure;
-}
-
-void syncFolder(const std::filesystem::path& target)
-{
-    Descriptor dir{::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (dir.valid())
-        ::fsync(dir.get()); // the rename is done; this only makes it last through a power cut
 }
 
 } // namespace
@@ -361,7 +222,7 @@ EntriesFileRead readEntriesFile(const std::filesystem::path& path)
         struct stat info{};
         if (::lstat(path.c_str(), &info) != 0) {
             if (errno != ENOENT)
-                return unreadable(reason(errno));
+                return unreadable(systemReason(errno));
             // Only a real new file, never through a link that appeared meanwhile.
             const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
             if (created >= 0) {
@@ -375,15 +236,15 @@ EntriesFileRead readEntriesFile(const std::filesystem::path& path)
         if (S_ISLNK(info.st_mode))
             return unreadable(std::string{symlinkReason});
         if (S_ISDIR(info.st_mode))
-            return unreadable(reason(EISDIR));
+            return unreadable(systemReason(EISDIR));
         if (!S_ISREG(info.st_mode))
             return unreadable(std::string{specialFileReason});
         // O_NONBLOCK keeps a pipe that took the file's place from blocking the start-up.
         Descriptor fd{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
         if (!fd.valid())
-            return unreadable(errno == ELOOP ? std::string{symlinkReason} : reason(errno));
+            return unreadable(errno == ELOOP ? std::string{symlinkReason} : systemReason(errno));
         if (::fstat(fd.get(), &info) != 0)
-            return unreadable(reason(errno));
+            return unreadable(systemReason(errno));
         if (!S_ISREG(info.st_mode))
             return unreadable(std::string{specialFileReason});
         result.bytes.resize(savedEntriesSize);
@@ -393,7 +254,7 @@ EntriesFileRead readEntriesFile(const std::filesystem::path& path)
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
-                return unreadable(reason(errno));
+                return unreadable(systemReason(errno));
             if (n == 0)
                 break;
             filled += static_cast<std::size_t>(n);
@@ -401,29 +262,13 @@ EntriesFileRead readEntriesFile(const std::filesystem::path& path)
         result.bytes.resize(filled);
         return result;
     }
-    return unreadable(reason(EEXIST));
+    return unreadable(systemReason(EEXIST));
 }
 
 void removeLeftoverFiles(const std::filesystem::path& path)
 {
-    DIR* folder = ::opendir(folderOf(path).c_str());
-    if (folder == nullptr)
-        return;
-    const std::string prefix = "." + path.filename().string() + ".";
-    while (const dirent* entry = ::readdir(folder)) {
-        const auto pid = processOfTemporary(entry->d_name, prefix);
-        if (!pid)
-            continue;
-        struct stat info{};
-        if (::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(info.st_mode) ||
-            info.st_uid != ::geteuid())
-            continue;
-        // A process that still runs may be saving right now.
-        if (::kill(*pid, 0) == 0 || errno != ESRCH)
-            continue;
-        ::unlinkat(::dirfd(folder), entry->d_name, 0);
-    }
-    ::closedir(folder);
+    removeLeftoverTemporaries(path);
+    removeLeftoverTemporaries(backupPath(path));
 }
 
 std::string saveEntriesFile(const std::filesystem::path& path, std::span<const unsigned char> bytes,
@@ -431,7 +276,7 @@ std::string saveEntriesFile(const std::filesystem::path& path, std::span<const u
 {
     const Previous previous = previousOf(path);
     const auto fail = [&](const Failure& f) {
-        std::string text = "Die Eingaben wurden nicht gespeichert: " + f.what + " (" + reason(f.error) + ").";
+        std::string text = "Die Eingaben wurden nicht gespeichert: " + f.what + " (" + systemReason(f.error) + ").";
         if (previous.exists && !previous.isFolder)
             text += " Die bisherige Datei " + quoted(path) + " ist unverändert.";
         return text;
@@ -440,27 +285,21 @@ std::string saveEntriesFile(const std::filesystem::path& path, std::span<const u
     if (previous.isFolder)
         return fail({replaceFailed, EISDIR});
 
-    const Filled created = createFilled(
-        path, previous.mode, [&](int fd) { return writeAll(fd, bytes); }, beforeStep);
-    if (created.failure)
-        return fail(*created.failure);
-    const auto failAndRemove = [&](const Failure& f) {
-        ::unlink(created.path.c_str());
-        return fail(f);
-    };
+    SafeFile created{path, {.beforeStep = fileHook(beforeStep, false)}};
+    created.write(bytes);
+    if (!created.seal())
+        return fail(failureOf(*created.failure()));
 
     bool moved = false;
     if (previous.holdsCase) {
         if (const auto failure = keepPrevious(path, previous, moved, beforeStep))
-            return failAndRemove(*failure);
+            return fail(*failure);
     }
-    if (const int error = runStep(beforeStep, SaveStep::Replace,
-                                  [&] { return ::rename(created.path.c_str(), path.c_str()) == 0; })) {
+    if (const WriteResult replaced = created.commit(); !replaced) {
         if (moved) // the backup goes back to its old name; the older backup is lost
             ::rename(backupPath(path).c_str(), path.c_str());
-        return failAndRemove({replaceFailed, error});
+        return fail({replaceFailed, replaced.failure->error});
     }
-    syncFolder(path);
     return {};
 }
 

@@ -2,13 +2,14 @@
 // The entries file on disk: reading it at start-up, clearing away what an
 // interrupted save left behind, and replacing it when the case is saved, with
 // the previous file kept as jda.txt.bak. It moves bytes only; the record's
-// layout is saved_entries.h. Failures come back as values: a German reason or
-// sentence, ready for a message box; nothing is thrown.
+// layout is saved_entries.h, and each new file is written by SafeFile
+// (safe_file.h). Failures come back as values: a German reason or sentence,
+// ready for a message box; nothing is thrown.
 //
 // The file holds personal data: a new one is readable by its owner only
 // (0600), a saved one keeps the permission bits of the file it replaces but
-// never setuid, setgid, sticky or execute bits, and its owner may always read
-// and write it (a 0400 file becomes 0600). A symbolic link of that name
+// never setuid, setgid, sticky or execute bits (a 0400 file stays 0400).
+// A symbolic link of that name
 // is never read, never written through, and nothing is created where it points.
 
 #include <filesystem>
@@ -33,8 +34,10 @@ struct EntriesFileRead {
 EntriesFileRead readEntriesFile(const std::filesystem::path& path);
 
 // Removes the temporary files that saves into this folder left behind when
-// their process was killed: ".jda.txt.<process>.<random>.neu", owned by this
-// user, whose process no longer runs. Anything else stays.
+// their process was killed: ".jda.txt.<process>.<random>.neu" and
+// ".jda.txt.bak.<process>.<random>.neu" (a copy on its way to becoming the
+// backup), owned by this user, whose process no longer runs. Anything else
+// stays.
 void removeLeftoverFiles(const std::filesystem::path& path);
 
 // The steps of a save, in their order. Keeping the previous file tries a

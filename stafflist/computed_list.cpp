@@ -1,5 +1,6 @@
 #include "stafflist/computed_list.h"
 
+#include "stafflist/search_key.h"
 #include "stafflist/year_reports.h"
 
 #include <algorithm>
@@ -134,7 +135,12 @@ void ComputedList::add(const ComputedRow& r)
     const std::string& number = r.line[colPersonnelNumber];
     const std::string& name = r.line[colName];
     const std::string& firstName = r.line[colFirstName];
-    searchKeys_.push_back(nameKey(number + "\n" + name + ", " + firstName + "\n" + firstName + " " + name));
+    searchKeys_.push_back(searchableKey(number + "\n" + name + ", " + firstName + "\n" + firstName + " " + name));
+    std::string address;
+    for (const std::string* part : {&r.row.address.salutation, &r.row.address.street, &r.row.address.houseNumber,
+                                    &r.row.address.postalCode, &r.row.address.town})
+        appendText(address, *part);
+    addresses_.push_back(address);
     computed_.push_back(r.computed);
     fileLines_.push_back(r.row.line);
     if (!r.line[colNotes].empty())
@@ -154,6 +160,15 @@ void ComputedList::line(std::size_t row, ResultLine& into) const
     Unpacker in{lines_[row]};
     for (std::string& f : into)
         f = in.text();
+}
+
+Addressee ComputedList::addressee(std::size_t row) const
+{
+    Unpacker in{addresses_[row]};
+    StaffAddress a;
+    for (std::string* part : {&a.salutation, &a.street, &a.houseNumber, &a.postalCode, &a.town})
+        *part = in.text();
+    return addresseeOf(std::string{field(row, colFirstName)}, std::string{field(row, colName)}, a);
 }
 
 std::optional<TypedCase> ComputedList::typedCase(std::size_t row) const

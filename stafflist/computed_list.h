@@ -54,15 +54,20 @@ public:
     // The case that was typed for the row; nothing when the row could not be
     // computed from the table.
     std::optional<TypedCase> typedCase(std::size_t row) const;
-    // Personnel number, "Name, Vorname" and "Vorname Name" as nameKey folds
+    // Personnel number, "Name, Vorname" and "Vorname Name" as searchableKey (search_key.h) folds
     // them, one per line, for the search.
     std::string_view searchKey(std::size_t row) const { return searchKeys_[row]; }
     std::size_t rowsWithNotes() const { return rowsWithNotes_; }
+    // The addressee of a letter to the row's employee, from the table's
+    // columns Anrede or Geschlecht, Straße, Hausnummer, PLZ and Ort; only the
+    // name when the table has none of them.
+    Addressee addressee(std::size_t row) const;
 
 private:
     PackedTexts lines_;
     PackedTexts cases_;
     PackedTexts searchKeys_;
+    PackedTexts addresses_;
     std::vector<bool> computed_;
     std::vector<int> fileLines_;
     std::size_t rowsWithNotes_ = 0;

@@ -2,9 +2,7 @@
 
 #include "calc/german_quotes.h"
 
-#include <filesystem>
 #include <sstream>
-#include <system_error>
 
 namespace tarvolin {
 
@@ -14,23 +12,18 @@ constexpr std::size_t flushAt = 1 << 16;
 
 } // namespace
 
-CsvSink::~CsvSink()
+std::string CsvSink::failed(const WriteFailure& failure) const
 {
-    if (file_.is_open()) {
-        file_.close();
-        std::error_code ignored;
-        std::filesystem::remove(partPath(), ignored);
-    }
+    return "Die Datei " + inQuotes(path_) + " kann nicht geschrieben werden. " + failure.sentence();
 }
 
 std::string CsvSink::open()
 {
     if (path_.empty())
         return {};
-    file_.open(partPath(), std::ios::binary | std::ios::trunc);
-    if (!file_)
-        return "Die Datei " + inQuotes(path_) + " kann nicht geschrieben werden.";
-    out_ = &file_;
+    file_.emplace(path_);
+    if (!file_->ok())
+        return failed(*file_->failure());
     return {};
 }
 
@@ -43,26 +36,21 @@ void CsvSink::flushIfFull()
 std::string CsvSink::finish()
 {
     flush();
-    out_->flush();
-    if (!*out_)
-        return path_.empty() ? "Die Standardausgabe kann nicht geschrieben werden."
-                             : "Die Datei " + inQuotes(path_) + " kann nicht geschrieben werden.";
-    if (path_.empty())
-        return {};
-    file_.close();
-    std::error_code error;
-    std::filesystem::rename(partPath(), path_, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(partPath(), ignored);
-        return "Die Datei " + inQuotes(path_) + " kann nicht geschrieben werden: " + error.message();
+    if (!file_) {
+        out_->flush();
+        return *out_ ? std::string{} : "Die Standardausgabe kann nicht geschrieben werden.";
     }
+    if (const WriteResult written = file_->commit(); !written)
+        return failed(*written.failure);
     return {};
 }
 
 void CsvSink::flush()
 {
-    out_->write(text_.data(), static_cast<std::streamsize>(text_.size()));
+    if (file_)
+        file_->write(text_);
+    else
+        out_->write(text_.data(), static_cast<std::streamsize>(text_.size()));
     text_.clear();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // Where the staff list's CSV text goes: standard output, or a file that
-// appears under its name only when it is complete (it is written as
-// NAME.teil and renamed at the end; a sink given up on removes its part).
+// appears under its name only when it is complete (it is written through a
+// SafeFile: a temporary file next to it, renamed at the end; a sink given up
+// on removes it).
 
-#include <fstream>
+#include "output/safe_file.h"
+
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -13,7 +16,6 @@ class CsvSink {
 public:
     // An empty path writes to `out`.
     CsvSink(std::ostream& out, std::string path) : out_{&out}, path_{std::move(path)} {}
-    ~CsvSink();
     CsvSink(const CsvSink&) = delete;
     CsvSink& operator=(const CsvSink&) = delete;
 
@@ -27,12 +29,12 @@ public:
     std::string finish();
 
 private:
-    std::string partPath() const { return path_ + ".teil"; }
     void flush();
+    std::string failed(const WriteFailure& failure) const;
 
     std::ostream* out_;
     std::string path_;
-    std::ofstream file_;
+    std::optional<SafeFile> file_;
     std::string text_;
 };
 

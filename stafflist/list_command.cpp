@@ -61,6 +61,72 @@ int fail(std::ostream& err, const std::string& text)
     return listFailed;
 }
 
+// "Zeile 7: ... (Zeile 7: 1001 Meier, Anna)", as the end of the run lists a
+// row that could not be computed.
+std::string uncomputedLine(const ComputedRow& r)
+{
+    return withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile " + std::to_string(r.row.line) + ": "
+           + r.row.personnelNumber + " " + r.row.name + ", " + r.row.firstName + ")";
+}
+
+// Steps of runStaffListCommand.
+
+// Every row computed and handed to the output; the rows not computed named.
+std::size_t computeAll(ListInput& input, const ListOptions& o, Date today, ListOutput& output, CsvSink& csv,
+                       ListStreams streams, std::vector<std::string>& uncomputed)
+{
+    Progress progress{streams.err, streams.errIsTerminal, input.totalBytes()};
+    const std::size_t rows = computeStaffRows(
+        input, today, o.referenceDate,
+        [&](const ComputedRow& r) {
+            if (!r.computed)
+                uncomputed.push_back(uncomputedLine(r));
+            output.add(r.line, r.computed, csv.text());
+            csv.flushIfFull();
+        },
+        [&](std::size_t rowsSoFar, std::size_t bytesRead) {
+            progress.row(rowsSoFar, bytesRead);
+            return true;
+        });
+    progress.done(rows);
+    return rows;
+}
+
+// What the reader noticed about the file as a whole.
+void tellAboutInput(std::ostream& err, ListInput& input, std::size_t rows)
+{
+    const std::string& fileName = input.fileName();
+    if (input.reader().readWindows1252())
+        err << "tarvolin --list: Hinweis: " << inQuotes(fileName)
+            << " ist nicht durchweg gültiges UTF-8; die Zeilen, die es nicht sind, wurden als Windows-1252 gelesen.\n";
+    if (rows == 0)
+        err << "tarvolin --list: Hinweis: " << inQuotes(fileName) << " enthält nach der Kopfzeile (Zeile "
+            << input.headerLine() << ") keine Zeilen.\n";
+}
+
+// The PDF written, or the rest of the CSV put in place. Empty text, or what failed.
+std::string finishOutput(const ListOptions& o, ListOutput& output, CsvSink& csv, const PdfWriter& writePdf,
+                         Date today, const std::string& fileName, std::size_t rows)
+{
+    output.end(csv.text());
+    if (!o.pdf)
+        return csv.finish();
+    output.table().subtitles = listSubtitles(o.referenceDate, today, fileName, rows);
+    return writePdf(output.table(), o.output);
+}
+
+int exitStatus(std::ostream& err, const std::vector<std::string>& uncomputed, bool report)
+{
+    if (uncomputed.empty())
+        return listComplete;
+    err << "tarvolin --list: " << uncomputed.size() << (uncomputed.size() == 1 ? " Zeile konnte" : " Zeilen konnten")
+        << " nicht berechnet werden" << (report ? " und fehlen im Bericht" : " (Grund in der Spalte Hinweise)")
+        << ":\n";
+    for (const std::string& u : uncomputed)
+        err << "  " << u << "\n";
+    return listWithUncomputedRows;
+}
+
 } // namespace
 
 int runStaffListCommand(const std::vector<std::string>& args, ListStreams streams, const PdfWriter& writePdf)
@@ -89,49 +155,11 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     }
 
     std::vector<std::string> uncomputed;
-    Progress progress{err, streams.errIsTerminal, input.totalBytes()};
-    const std::size_t rows = computeStaffRows(
-        input, today, o.referenceDate,
-        [&](const ComputedRow& r) {
-            if (!r.computed)
-                uncomputed.push_back(withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile "
-                                     + std::to_string(r.row.line) + ": " + r.row.personnelNumber + " " + r.row.name
-                                     + ", " + r.row.firstName + ")");
-            output.add(r.line, r.computed, csv.text());
-            csv.flushIfFull();
-        },
-        [&](std::size_t rowsSoFar, std::size_t bytesRead) {
-            progress.row(rowsSoFar, bytesRead);
-            return true;
-        });
-    progress.done(rows);
-
-    const std::string& fileName = input.fileName();
-    if (input.reader().readWindows1252())
-        err << "tarvolin --list: Hinweis: " << inQuotes(fileName)
-            << " ist nicht durchweg gültiges UTF-8; die Zeilen, die es nicht sind, wurden als Windows-1252 gelesen.\n";
-    if (rows == 0)
-        err << "tarvolin --list: Hinweis: " << inQuotes(fileName) << " enthält nach der Kopfzeile (Zeile "
-            << input.headerLine() << ") keine Zeilen.\n";
-
-    output.end(csv.text());
-    if (o.pdf) {
-        output.table().subtitles = listSubtitles(o.referenceDate, today, fileName, rows);
-        if (const std::string e = writePdf(output.table(), o.output); !e.empty())
-            return fail(err, e);
-    } else if (const std::string e = csv.finish(); !e.empty()) {
+    const std::size_t rows = computeAll(input, o, today, output, csv, streams, uncomputed);
+    tellAboutInput(err, input, rows);
+    if (const std::string e = finishOutput(o, output, csv, writePdf, today, input.fileName(), rows); !e.empty())
         return fail(err, e);
-    }
-
-    if (!uncomputed.empty()) {
-        err << "tarvolin --list: " << uncomputed.size() << (uncomputed.size() == 1 ? " Zeile konnte" : " Zeilen konnten")
-            << " nicht berechnet werden" << (o.report ? " und fehlen im Bericht" : " (Grund in der Spalte Hinweise)")
-            << ":\n";
-        for (const std::string& u : uncomputed)
-            err << "  " << u << "\n";
-        return listWithUncomputedRows;
-    }
-    return listComplete;
+    return exitStatus(err, uncomputed, o.report.has_value());
 }
 
 } // namespace tarvolin

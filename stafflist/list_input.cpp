@@ -36,11 +36,10 @@ std::string ListInput::open(const std::string& input, std::istream& standardInpu
     }
     if (!record.problem.empty())
         return file + ", Zeile " + std::to_string(record.line) + ": Kopfzeile: " + record.problem + ".";
-    std::string missing;
-    columns_ = findColumns(record.fields, missing);
-    if (!missing.empty())
-        return file + ", Zeile " + std::to_string(record.line) + ": die Spalte " + inQuotes(missing)
-               + " fehlt in der Kopfzeile.";
+    std::string problem;
+    columns_ = findColumns(record.fields, problem);
+    if (!problem.empty())
+        return file + ", Zeile " + std::to_string(record.line) + ": " + problem + ".";
     headerLine_ = record.line;
     return {};
 }

@@ -31,7 +31,7 @@ public:
     // The file's size in bytes; 0 for standard input or what is no plain file.
     std::uintmax_t totalBytes() const { return totalBytes_; }
     int headerLine() const { return headerLine_; }
-    const StaffColumns& columns() const { return columns_; }
+    const ColumnMap& columns() const { return columns_; }
     CsvReader& reader() { return *reader_; }
 
 private:
@@ -39,7 +39,7 @@ private:
     std::ifstream file_;
     std::uintmax_t totalBytes_ = 0;
     int headerLine_ = 0;
-    StaffColumns columns_;
+    ColumnMap columns_;
     std::optional<CsvReader> reader_;
 };
 

@@ -8,29 +8,27 @@ namespace tarvolin {
 
 namespace {
 
-// On paper the periods take one column each (years/months/days) and the
-// long heads may break where the soft hyphens stand, so that the table fits
-// an A4 page across in a readable size.
-constexpr std::string_view softHyphen = "\xC2\xAD";
-
 std::vector<std::string> printedHeader()
 {
-    const std::string h{softHyphen};
-    return {"Personal" + h + "nummer", "Name", "Vorname", "Geburtstag", "Dienst" + h + "bezüge ab", "Stichtag",
-            "Vorzeiten J/M/T", "Beschäf" + h + "tigungs" + h + "zeit J/M/T", "JDA-Beginn", "25 Jahre", "erreicht",
-            "40 Jahre", "erreicht", "50 Jahre", "erreicht", "Ruhe" + h + "stands" + h + "alter",
-            "Alters" + h + "grenze am", "Kündigungs" + h + "frist", "spätestens kündigen am", "Kündigung zum"};
+    std::vector<std::string> heads;
+    for (const ResultColumnSpec& c : resultColumns)
+        if (c.onPaper == OnPaper::Column)
+            heads.emplace_back(c.printed);
+    return heads;
 }
 
+// Years, months and days share a column on paper ("3/2/15"), empty when the
+// years are.
 std::vector<std::string> printedRow(const ResultLine& l)
 {
-    auto period = [&](std::size_t years) {
-        return l[years].empty() ? std::string{} : l[years] + "/" + l[years + 1] + "/" + l[years + 2];
-    };
-    return {l[colPersonnelNumber], l[colName], l[colFirstName], l[colBirthday], l[colPayStart], l[colReferenceDate],
-            period(colPriorYears), period(colServiceYears), l[colJdaBegin], l[col25], l[col25Reached], l[col40],
-            l[col40Reached], l[col50], l[col50Reached], l[colRetirementAge], l[colRetirementDate],
-            l[colNoticePeriod], l[colLastNoticeDay], l[colNoticeEnd]};
+    std::vector<std::string> cells;
+    for (const ResultColumnSpec& c : resultColumns) {
+        if (c.onPaper == OnPaper::Column)
+            cells.push_back(l[c.id]);
+        else if (c.onPaper == OnPaper::Joined && !cells.back().empty())
+            cells.back() += "/" + l[c.id];
+    }
+    return cells;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "calc/german_quotes.h"
 #include "stafflist/list_output.h"
+#include "stafflist/search_key.h"
 #include "stafflist/staff_table.h"
 
 #include <algorithm>
@@ -80,7 +81,7 @@ std::string selectionSubtitle(const ListSelection& s)
 // it takes of the computed rows.)
 class TakesPart {
 public:
-    explicit TakesPart(const ListSelection& s) : withNotes_{s.filter == ListFilter::WithNotes}, search_{nameKey(trimmed(s.search))} {}
+    explicit TakesPart(const ListSelection& s) : withNotes_{s.filter == ListFilter::WithNotes}, search_{searchKey(trimmed(s.search))} {}
     bool operator()(const ComputedList& list, std::size_t row) const
     {
         return (!withNotes_ || list.hasNotes(row))

@@ -1,65 +1,66 @@
 #include "stafflist/staff_result.h"
 
 #include "calc/date_text.h"
+#include "calc/notice_rules.h"
 
 namespace tarvolin {
 
-namespace {
+namespace result_cells {
 
-constexpr std::array<std::string_view, 7> noticeTiers{
-    "1 Monat zum Monatsschluss",    "6 Wochen zum Quartalsschluss", "3 Monate zum Quartalsschluss",
-    "4 Monate zum Quartalsschluss", "5 Monate zum Quartalsschluss", "6 Monate zum Quartalsschluss",
-    "nur aus wichtigem Grund kündbar"};
-
-void putDate(std::string& out, const Control& field)
+void date(const Control& field, std::string& cell)
 {
     if (field.dateValue())
-        out = dayMonthYearForm(field.text);
+        cell = dayMonthYearForm(field.text);
     else
-        out.clear();
+        cell.clear();
 }
 
-} // namespace
-
-void clearWindowResults(ResultLine& line)
+// Each anniversary Datum(33) to Datum(35) with its label "(wird nicht
+// erreicht)", Text(5) to Text(7).
+void reached(JDA& w, int anniversary, std::string& cell)
 {
-    for (std::size_t c = colBirthday; c < colNotes; ++c)
-        line[c].clear();
+    if (!w.Datum(33 + anniversary).dateValue())
+        cell.clear();
+    else
+        cell = w.Text(5 + anniversary).visible ? "nein" : "ja";
 }
 
-void readWindowResults(JDA& w, ResultLine& line)
-{
-    putDate(line[colBirthday], w.Datum(0));
-    putDate(line[colPayStart], w.Datum(1));
-    putDate(line[colReferenceDate], w.Datum(31));
-    line[colPriorYears] = w.Jahr(16).text;
-    line[colPriorMonths] = w.Monat(16).text;
-    line[colPriorDays] = w.Tage(16).text;
-    line[colServiceYears] = w.Jahr(17).text;
-    line[colServiceMonths] = w.Monat(17).text;
-    line[colServiceDays] = w.Tage(17).text;
-    putDate(line[colJdaBegin], w.Datum(32));
-    // Each anniversary with its "(wird nicht erreicht)" label, Text(5) to Text(7).
-    for (int a = 0; a < 3; ++a) {
-        const auto at = static_cast<std::size_t>(col25 + 2 * a);
-        putDate(line[at], w.Datum(33 + a));
-        line[at + 1] = line[at].empty() ? "" : w.Text(5 + a).visible ? "nein" : "ja";
-    }
-    line[colRetirementAge] = w.Alter().text + "/" + w.month().text;
-    putDate(line[colRetirementDate], w.Datum(38));
+void retirementAge(JDA& w, std::string& cell) { cell = w.Alter().text + "/" + w.month().text; }
 
-    // Without a reference date the window shows no notice dates (Termin and
-    // Ziel are empty) and marks no tier.
-    line[colNoticePeriod].clear();
-    line[colLastNoticeDay].clear();
-    line[colNoticeEnd].clear();
+// Without a reference date the window shows no notice dates (Termin and Ziel
+// are empty) and marks no tier.
+void noticeTier(JDA& w, std::string& cell)
+{
+    cell.clear();
     if (!w.Datum(31).dateValue())
         return;
     for (int k = 0; k <= 6; ++k)
         if (w.Kündigung(k).backColor == tierMarked)
-            line[colNoticePeriod] = noticeTiers[static_cast<std::size_t>(k)];
-    putDate(line[colLastNoticeDay], w.Datum(36));
-    putDate(line[colNoticeEnd], w.Datum(37));
+            cell = noticeTierWords(k);
+}
+
+void noticeDate(JDA& w, int index, std::string& cell)
+{
+    if (w.Datum(31).dateValue())
+        date(w.Datum(index), cell);
+    else
+        cell.clear();
+}
+
+} // namespace result_cells
+
+void clearWindowResults(ResultLine& line)
+{
+    for (const ResultColumnSpec& c : resultColumns)
+        if (c.read)
+            line[c.id].clear();
+}
+
+void readWindowResults(JDA& w, ResultLine& line)
+{
+    for (const ResultColumnSpec& c : resultColumns)
+        if (c.read)
+            c.read(w, line[c.id]);
 }
 
 } // namespace tarvolin

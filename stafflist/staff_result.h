@@ -1,6 +1,9 @@
 #pragma once
-// One line of the result table: the copied columns, what the window shows
-// after the case was typed, and the notes.
+// The result table's columns, one line each in `resultColumns`: the head of
+// the CSV and the window, the head on paper, how the cell is read from the
+// window after the case was typed (or copied from the row), and which year
+// reports carry it. ResultColumn names each line; a static_assert keeps the
+// two in step.
 
 #include "window/jda.h"
 
@@ -19,12 +22,93 @@ enum ResultColumn : std::size_t {
     resultColumnCount
 };
 
-inline constexpr std::array<std::string_view, resultColumnCount> resultHeader{
-    "Personalnummer", "Name", "Vorname", "Geburtstag", "Dienstbezüge ab", "Stichtag",
-    "Vorzeiten J", "Vorzeiten M", "Vorzeiten T", "Beschäftigungszeit J", "Beschäftigungszeit M",
-    "Beschäftigungszeit T", "JDA-Beginn", "25 Jahre", "25 erreicht", "40 Jahre", "40 erreicht", "50 Jahre",
-    "50 erreicht", "Ruhestandsalter", "Altersgrenze am", "Kündigungsfrist", "spätestens kündigen am",
-    "Kündigung zum", "Hinweise"};
+// Reads a cell from what the window shows.
+using WindowReader = void (*)(JDA& window, std::string& cell);
+
+// How a column goes onto paper: a column of its own; joined to the one
+// before it with "/" (years/months/days in one column); as the note under
+// the row.
+enum class OnPaper { Column, Joined, RowNote };
+
+// Which year reports carry a column, after their date (and the anniversary).
+enum ReportColumns : unsigned { inNoReport = 0, inAnniversaries = 1, inRetirements = 2, inBothReports = 3 };
+
+// What a cell holds, for a spreadsheet.
+enum class CellKind { Text, Date, Count };
+
+struct ResultColumnSpec {
+    ResultColumn id;
+    std::string_view header;
+    std::string_view printed; // the head on paper; long heads may break at soft hyphens
+    OnPaper onPaper;
+    WindowReader read;        // nullptr: copied from the row, or the notes
+    ReportColumns reports;
+    CellKind kind;
+};
+
+// The cells of the table below, read from the window.
+namespace result_cells {
+// The day a date field holds as TT.MM.JJJJ; empty when it holds none.
+void date(const Control& field, std::string& cell);
+// "ja" or "nein" for an anniversary (0: 25, 1: 40, 2: 50 years) the window
+// shows, by its "(wird nicht erreicht)"; empty when it shows none.
+void reached(JDA& w, int anniversary, std::string& cell);
+// The retirement age in use as J/M.
+void retirementAge(JDA& w, std::string& cell);
+// The marked notice tier in words; the last notice day and the end of the
+// employment. All empty without a reference date (the window marks no tier).
+void noticeTier(JDA& w, std::string& cell);
+void noticeDate(JDA& w, int index, std::string& cell);
+} // namespace result_cells
+
+#define TARVOLIN_SHY "\xC2\xAD"
+inline constexpr std::array<ResultColumnSpec, resultColumnCount> resultColumns{{
+    // clang-format off
+    {colPersonnelNumber, "Personalnummer", "Personal" TARVOLIN_SHY "nummer", OnPaper::Column, nullptr, inBothReports, CellKind::Text},
+    {colName, "Name", "Name", OnPaper::Column, nullptr, inBothReports, CellKind::Text},
+    {colFirstName, "Vorname", "Vorname", OnPaper::Column, nullptr, inBothReports, CellKind::Text},
+    {colBirthday, "Geburtstag", "Geburtstag", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(0), c); }, inRetirements, CellKind::Date},
+    {colPayStart, "Dienstbezüge ab", "Dienst" TARVOLIN_SHY "bezüge ab", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(1), c); }, inNoReport, CellKind::Date},
+    {colReferenceDate, "Stichtag", "Stichtag", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(31), c); }, inNoReport, CellKind::Date},
+    {colPriorYears, "Vorzeiten J", "Vorzeiten J/M/T", OnPaper::Column, [](JDA& w, std::string& c) { c = w.Jahr(16).text; }, inNoReport, CellKind::Count},
+    {colPriorMonths, "Vorzeiten M", "", OnPaper::Joined, [](JDA& w, std::string& c) { c = w.Monat(16).text; }, inNoReport, CellKind::Count},
+    {colPriorDays, "Vorzeiten T", "", OnPaper::Joined, [](JDA& w, std::string& c) { c = w.Tage(16).text; }, inNoReport, CellKind::Count},
+    {colServiceYears, "Beschäftigungszeit J", "Beschäf" TARVOLIN_SHY "tigungs" TARVOLIN_SHY "zeit J/M/T", OnPaper::Column, [](JDA& w, std::string& c) { c = w.Jahr(17).text; }, inNoReport, CellKind::Count},
+    {colServiceMonths, "Beschäftigungszeit M", "", OnPaper::Joined, [](JDA& w, std::string& c) { c = w.Monat(17).text; }, inNoReport, CellKind::Count},
+    {colServiceDays, "Beschäftigungszeit T", "", OnPaper::Joined, [](JDA& w, std::string& c) { c = w.Tage(17).text; }, inNoReport, CellKind::Count},
+    {colJdaBegin, "JDA-Beginn", "JDA-Beginn", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(32), c); }, inAnniversaries, CellKind::Date},
+    {col25, "25 Jahre", "25 Jahre", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(33), c); }, inNoReport, CellKind::Date},
+    {col25Reached, "25 erreicht", "erreicht", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::reached(w, 0, c); }, inNoReport, CellKind::Text},
+    {col40, "40 Jahre", "40 Jahre", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(34), c); }, inNoReport, CellKind::Date},
+    {col40Reached, "40 erreicht", "erreicht", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::reached(w, 1, c); }, inNoReport, CellKind::Text},
+    {col50, "50 Jahre", "50 Jahre", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(35), c); }, inNoReport, CellKind::Date},
+    {col50Reached, "50 erreicht", "erreicht", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::reached(w, 2, c); }, inNoReport, CellKind::Text},
+    {colRetirementAge, "Ruhestandsalter", "Ruhe" TARVOLIN_SHY "stands" TARVOLIN_SHY "alter", OnPaper::Column, result_cells::retirementAge, inRetirements, CellKind::Text},
+    {colRetirementDate, "Altersgrenze am", "Alters" TARVOLIN_SHY "grenze am", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(38), c); }, inNoReport, CellKind::Date},
+    {colNoticePeriod, "Kündigungsfrist", "Kündigungs" TARVOLIN_SHY "frist", OnPaper::Column, result_cells::noticeTier, inNoReport, CellKind::Text},
+    {colLastNoticeDay, "spätestens kündigen am", "spätestens kündigen am", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::noticeDate(w, 36, c); }, inNoReport, CellKind::Date},
+    {colNoticeEnd, "Kündigung zum", "Kündigung zum", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::noticeDate(w, 37, c); }, inNoReport, CellKind::Date},
+    {colNotes, "Hinweise", "", OnPaper::RowNote, nullptr, inNoReport, CellKind::Text},
+    // clang-format on
+}};
+#undef TARVOLIN_SHY
+
+constexpr bool inOrder()
+{
+    for (std::size_t i = 0; i < resultColumns.size(); ++i)
+        if (resultColumns[i].id != i)
+            return false;
+    return true;
+}
+static_assert(inOrder(), "resultColumns lists the columns in the order of ResultColumn");
+
+// The heads of the CSV and the window.
+inline constexpr std::array<std::string_view, resultColumnCount> resultHeader = [] {
+    std::array<std::string_view, resultColumnCount> heads{};
+    for (std::size_t i = 0; i < resultColumns.size(); ++i)
+        heads[i] = resultColumns[i].header;
+    return heads;
+}();
 
 using ResultLine = std::array<std::string, resultColumnCount>;
 

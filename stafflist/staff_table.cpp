@@ -1,99 +1,137 @@
 #include "stafflist/staff_table.h"
 
-#include "calc/date_text.h"
-#include "calc/german_quotes.h"
+#include "stafflist/table_text.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tarvolin {
 
 namespace {
 
-std::string_view trimmedField(std::string_view s)
+constexpr std::string_view notComputed = "; die Zeile wird nicht berechnet";
+
+// Column 3 „Geburtsdatum“, as a message names a field of the header.
+std::string columnAt(const std::vector<std::string>& header, int field)
 {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+    return "Spalte " + std::to_string(field + 1) + " " + inQuotes(header[static_cast<std::size_t>(field)]);
 }
 
-bool allDigits(std::string_view s)
+void takeColumn(ColumnMap& map, const std::vector<std::string>& header, std::size_t at, std::string& problem)
 {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto match = matchHeader(header[at]);
+    if (!match)
+        return;
+    const InputColumn& column = inputColumns[match->column];
+    const int field = static_cast<int>(at);
+    if (perPeriod(column) && match->period > periodRows) {
+        if (column.role == ColumnRole::PeriodDate) {
+            map.surplusPeriodDates.push_back(field);
+            map.surplusPeriodHeaders.push_back(header[at]);
+        }
+        return;
+    }
+    int& slot = map.fields[slotOf(match->column, match->period)];
+    if (slot != ColumnMap::none) {
+        if (problem.empty())
+            problem = columnAt(header, slot) + " und " + columnAt(header, field) + " stehen beide für "
+                      + inQuotes(slotName({match->column, match->period}))
+                      + "; bitte eine davon umbenennen oder entfernen";
+        return;
+    }
+    slot = field;
 }
 
-int number(std::string_view digits)
+std::string_view fieldText(const std::vector<std::string>& fields, int at)
 {
-    int n = 0;
-    for (char c : digits)
-        n = n * 10 + (c - '0');
-    return n;
+    return at >= 0 && static_cast<std::size_t>(at) < fields.size() ? trimmedField(fields[static_cast<std::size_t>(at)])
+                                                                    : std::string_view{};
 }
 
-std::string lowerAscii(std::string_view s)
+// Steps of readStaffRow.
+
+void beginRow(StaffRow& row, int line)
 {
-    std::string out{s};
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+    row = StaffRow{};
+    row.line = line;
 }
 
-std::string periodLabel(int k, std::string_view part) { return "Vorzeit " + std::to_string(k) + " " + std::string{part}; }
-
-// "vorzeit12von" -> 12 and "von"; 0 when the header names no period column.
-int periodColumn(std::string_view normalized, std::string_view& part)
+// The whole record refused: its quotes are broken, or it has more fields
+// with text than the header has columns.
+bool refusedWhole(RowReading& r, const ColumnMap& c, const std::vector<std::string>& fields, std::string_view quoteProblem)
 {
-    constexpr std::string_view prefix = "vorzeit";
-    if (!normalized.starts_with(prefix))
-        return 0;
-    normalized.remove_prefix(prefix.size());
-    std::size_t digits = 0;
-    while (digits < normalized.size() && digits < 3 && std::isdigit(static_cast<unsigned char>(normalized[digits])))
-        ++digits;
-    if (digits == 0)
-        return 0;
-    part = normalized.substr(digits);
-    if (part != "von" && part != "bis" && part != "oed" && part != "bezeichnung")
-        return 0;
-    return number(normalized.substr(0, digits));
+    if (!quoteProblem.empty()) {
+        r.note(std::string{quoteProblem} + std::string{notComputed});
+        return true;
+    }
+    if (fields.size() <= c.headerFields)
+        return false;
+    const bool extraText = std::any_of(fields.begin() + static_cast<std::ptrdiff_t>(c.headerFields), fields.end(),
+                                       [](const std::string& f) { return !trimmedField(f).empty(); });
+    if (extraText)
+        r.note(std::to_string(fields.size()) + " Felder, die Kopfzeile hat nur " + std::to_string(c.headerFields)
+               + std::string{notComputed});
+    return extraText;
 }
 
-// A description goes into a one-line box: line breaks and tabs become blanks.
-std::string oneLine(std::string_view text)
+void readColumns(RowReading& r, const ColumnMap& c, const std::vector<std::string>& fields, ColumnRole role)
 {
-    std::string out{trimmedField(text)};
-    for (char& c : out)
-        if (c == '\n' || c == '\r' || c == '\t' || (static_cast<unsigned char>(c) < 0x20))
-            c = ' ';
-    return out;
+    for (std::size_t i = 0; i < inputColumns.size(); ++i)
+        if (inputColumns[i].role == role)
+            inputColumns[i].read(r, fieldText(fields, c.field(i)));
+}
+
+void refuseSurplusPeriods(RowReading& r, const ColumnMap& c, const std::vector<std::string>& fields)
+{
+    for (std::size_t i = 0; i < c.surplusPeriodDates.size(); ++i)
+        if (!fieldText(fields, c.surplusPeriodDates[i]).empty()) {
+            r.note("Spalte " + inQuotes(c.surplusPeriodHeaders[i])
+                   + ": das Fenster hat nur 14 Zeilen für Vorzeiten (Vorzeiten zusammenfassen)"
+                   + std::string{notComputed});
+            r.computable = false;
+            return;
+        }
+}
+
+// Period k, when it has a from- or a to-date. Its tick decides whether it
+// counts at all: when it is neither yes nor no, its dates are not looked at.
+void readPeriod(RowReading& r, const ColumnMap& c, const std::vector<std::string>& fields, int k)
+{
+    constexpr std::size_t from = inputColumn("Vorzeit # von");
+    constexpr std::size_t to = inputColumn("Vorzeit # bis");
+    if (fieldText(fields, c.field(from, k)).empty() && fieldText(fields, c.field(to, k)).empty())
+        return;
+    std::vector<std::string> dateNotes;
+    std::vector<std::string>* rowNotes = r.notes;
+    r.notes = &dateNotes;
+    r.periodRow = k;
+    r.period = TypedPeriod{};
+    r.periodRefusal.clear();
+    for (std::size_t i = 0; i < inputColumns.size(); ++i)
+        if (perPeriod(inputColumns[i]))
+            inputColumns[i].read(r, fieldText(fields, c.field(i, k)));
+    r.notes = rowNotes;
+    if (!r.periodRefusal.empty()) {
+        r.notes->push_back(r.where + r.periodRefusal);
+        return;
+    }
+    for (std::string& n : dateNotes)
+        r.notes->push_back(std::move(n));
+    if (r.period.from || r.period.to)
+        r.typed.periods[static_cast<std::size_t>(k - 1)] = std::move(r.period);
+}
+
+void finishRow(RowReading& r)
+{
+    if (r.row.address.salutation.empty())
+        r.row.address.salutation = r.salutationByGender;
+    if (r.computable && r.birthday && r.payStart) {
+        r.typed.birthday = *r.birthday;
+        r.typed.payStart = *r.payStart;
+        r.row.typedCase = std::move(r.typed);
+    }
 }
 
 } // namespace
-
-std::string normalizedHeader(std::string_view header)
-{
-    std::string out;
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        const char c = header[i];
-        const std::string_view rest = header.substr(i);
-        auto replaced = [&](std::string_view utf8, std::string_view with) {
-            if (!rest.starts_with(utf8))
-                return false;
-            out += with;
-            i += utf8.size() - 1;
-            return true;
-        };
-        if (c == ' ' || c == '\t' || c == '-' || c == '_' || c == '.')
-            continue;
-        if (replaced("\xC2\xA0", "") || replaced("ä", "ae") || replaced("Ä", "ae") || replaced("ö", "oe")
-            || replaced("Ö", "oe") || replaced("ü", "ue") || replaced("Ü", "ue") || replaced("ß", "ss")
-            || replaced("ẞ", "ss"))
-            continue;
-        out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-    }
-    return out;
-}
 
 std::optional<Date> parseTableDate(std::string_view text)
 {
@@ -129,160 +167,49 @@ std::optional<Date> parseTableDate(std::string_view text)
     return Date::fromYmd(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
 }
 
-StaffColumns findColumns(const std::vector<std::string>& header, std::string& missing)
+ColumnMap findColumns(const std::vector<std::string>& header, std::string& problem)
 {
-    StaffColumns c;
+    ColumnMap c;
     c.headerFields = header.size();
-    auto take = [](int& column, int i) {
-        if (column == StaffColumns::none)
-            column = i;
-    };
-    for (std::size_t at = 0; at < header.size(); ++at) {
-        const int i = static_cast<int>(at);
-        const std::string n = normalizedHeader(header[at]);
-        std::string_view part;
-        if (n == "personalnummer")
-            take(c.personnelNumber, i);
-        else if (n == "name")
-            take(c.name, i);
-        else if (n == "vorname")
-            take(c.firstName, i);
-        else if (n == "geburtstag")
-            take(c.birthday, i);
-        else if (n == "dienstbezuegeab")
-            take(c.payStart, i);
-        else if (n == "stichtag")
-            take(c.referenceDate, i);
-        else if (n == "ruhestandsalter")
-            take(c.retirementAge, i);
-        else if (const int k = periodColumn(n, part); k >= 1 && k <= 14) {
-            StaffColumns::Period& p = c.periods[static_cast<std::size_t>(k - 1)];
-            take(part == "von" ? p.from : part == "bis" ? p.to : part == "oed" ? p.inService : p.description, i);
-        } else if (k > 14 && (part == "von" || part == "bis")) {
-            c.extraPeriodDates.push_back(i);
-            c.extraPeriodHeaders.push_back(header[at]);
+    problem.clear();
+    for (std::size_t at = 0; at < header.size(); ++at)
+        takeColumn(c, header, at, problem);
+    if (!problem.empty())
+        return c;
+    for (std::size_t i = 0; i < inputColumns.size(); ++i)
+        if (inputColumns[i].role == ColumnRole::Required && c.field(i) == ColumnMap::none) {
+            problem = "die Spalte " + inQuotes(inputColumns[i].name) + " fehlt in der Kopfzeile";
+            break;
         }
-    }
-    missing.clear();
-    if (c.birthday == StaffColumns::none)
-        missing = "Geburtstag";
-    else if (c.payStart == StaffColumns::none)
-        missing = "Dienstbezüge ab";
     return c;
 }
 
-void readStaffRow(const StaffColumns& c, const std::vector<std::string>& fields, int line,
+Addressee addresseeOf(const std::string& firstName, const std::string& name, const StaffAddress& a)
+{
+    auto joined = [](const std::string& x, const std::string& y) { return x.empty() || y.empty() ? x + y : x + " " + y; };
+    return Addressee{a.salutation, joined(firstName, name), joined(a.street, a.houseNumber), joined(a.postalCode, a.town)};
+}
+
+RowReading::RowReading(StaffRow& r) : row{r}, where{"Zeile " + std::to_string(r.line) + ": "}, notes{&r.notes} {}
+
+void RowReading::note(std::string_view text) { notes->push_back(where + std::string{text}); }
+
+void readStaffRow(const ColumnMap& c, const std::vector<std::string>& fields, int line,
                   std::string_view quoteProblem, std::optional<Date> defaultReferenceDate, StaffRow& row)
 {
-    const std::string where = "Zeile " + std::to_string(line) + ": ";
-    auto field = [&](int column) -> std::string_view {
-        return column >= 0 && static_cast<std::size_t>(column) < fields.size() ? trimmedField(fields[column])
-                                                                               : std::string_view{};
-    };
-    auto note = [&](const std::string& text) { row.notes.push_back(where + text); };
-    constexpr std::string_view notComputed = "; die Zeile wird nicht berechnet";
-
-    row.line = line;
-    row.personnelNumber = field(c.personnelNumber);
-    row.name = field(c.name);
-    row.firstName = field(c.firstName);
-    row.notes.clear();
-    row.typedCase.reset();
-
-    if (!quoteProblem.empty()) {
-        note(std::string{quoteProblem} + std::string{notComputed});
+    beginRow(row, line);
+    RowReading r{row};
+    readColumns(r, c, fields, ColumnRole::Copied);
+    if (refusedWhole(r, c, fields, quoteProblem))
         return;
-    }
-    if (fields.size() > c.headerFields) {
-        const bool extraText = std::any_of(fields.begin() + static_cast<std::ptrdiff_t>(c.headerFields), fields.end(),
-                                           [](const std::string& f) { return !trimmedField(f).empty(); });
-        if (extraText) {
-            note(std::to_string(fields.size()) + " Felder, die Kopfzeile hat nur " + std::to_string(c.headerFields)
-                 + std::string{notComputed});
-            return;
-        }
-    }
-
-    auto requiredDate = [&](int column, std::string_view label) -> std::optional<Date> {
-        const std::string_view text = field(column);
-        if (text.empty()) {
-            note(std::string{label} + " fehlt" + std::string{notComputed});
-            return std::nullopt;
-        }
-        const auto day = parseTableDate(text);
-        if (!day)
-            note(std::string{label} + " " + inQuotes(text) + " ist kein Datum (TT.MM.JJJJ)" + std::string{notComputed});
-        return day;
-    };
-    auto optionalDate = [&](int column, const std::string& label) -> std::optional<Date> {
-        const std::string_view text = field(column);
-        if (text.empty())
-            return std::nullopt;
-        const auto day = parseTableDate(text);
-        if (!day)
-            note(label + " " + inQuotes(text) + " ist kein Datum (TT.MM.JJJJ) und bleibt unberücksichtigt");
-        return day;
-    };
-
-    const auto birthday = requiredDate(c.birthday, "Geburtstag");
-    const auto payStart = requiredDate(c.payStart, "Dienstbezüge ab");
-    bool computable = birthday && payStart;
-    for (std::size_t i = 0; i < c.extraPeriodDates.size(); ++i)
-        if (!field(c.extraPeriodDates[i]).empty()) {
-            note("Spalte " + inQuotes(c.extraPeriodHeaders[i])
-                 + ": das Fenster hat nur 14 Zeilen für Vorzeiten (Vorzeiten zusammenfassen)" + std::string{notComputed});
-            computable = false;
-            break;
-        }
-
-    TypedCase typed;
-    typed.referenceDate = optionalDate(c.referenceDate, "Stichtag");
-    if (!typed.referenceDate)
-        typed.referenceDate = defaultReferenceDate;
-
-    if (const std::string_view age = field(c.retirementAge); !age.empty()) {
-        const auto slash = age.find('/');
-        const std::string_view years = trimmedField(age.substr(0, slash));
-        const std::string_view months = slash == std::string_view::npos ? "0" : trimmedField(age.substr(slash + 1));
-        const bool numbers = allDigits(years) && years.size() <= 2 && allDigits(months) && months.size() <= 2;
-        if (numbers && number(years) >= 55 && number(years) <= 70 && number(months) <= 11)
-            typed.retirementAge = TypedCase::Age{number(years), number(months)};
-        else if (numbers)
-            note("Ruhestandsalter " + inQuotes(age)
-                 + " liegt nicht zwischen 55/0 und 70/11 (Jahre/Monate); es gilt die Regelaltersgrenze");
-        else
-            note("Ruhestandsalter " + inQuotes(age) + " ist keine Angabe wie 66/2 oder 66; es gilt die Regelaltersgrenze");
-    }
-
-    for (int k = 1; k <= 14; ++k) {
-        const StaffColumns::Period& p = c.periods[static_cast<std::size_t>(k - 1)];
-        if (field(p.from).empty() && field(p.to).empty())
-            continue;
-        const std::string tick = lowerAscii(field(p.inService));
-        bool counted = true;
-        if (tick.empty() || tick == "x" || tick == "ja" || tick == "j" || tick == "1") {
-            counted = true;
-        } else if (tick == "nein" || tick == "n" || tick == "0" || tick == "-") {
-            counted = false;
-        } else {
-            note(periodLabel(k, "öD") + " " + inQuotes(field(p.inService))
-                 + " ist weder ja (x, ja, j, 1, leer) noch nein (nein, n, 0, -); die Vorzeit bleibt unberücksichtigt");
-            continue;
-        }
-        TypedPeriod period;
-        period.from = optionalDate(p.from, periodLabel(k, "von"));
-        period.to = optionalDate(p.to, periodLabel(k, "bis"));
-        period.description = oneLine(field(p.description));
-        period.counted = counted;
-        if (period.from || period.to)
-            typed.periods[static_cast<std::size_t>(k - 1)] = std::move(period);
-    }
-
-    if (computable) {
-        typed.birthday = *birthday;
-        typed.payStart = *payStart;
-        row.typedCase = std::move(typed);
-    }
+    readColumns(r, c, fields, ColumnRole::Required);
+    refuseSurplusPeriods(r, c, fields);
+    readColumns(r, c, fields, ColumnRole::Optional);
+    if (!r.typed.referenceDate)
+        r.typed.referenceDate = defaultReferenceDate;
+    for (int k = 1; k <= periodRows; ++k)
+        readPeriod(r, c, fields, k);
+    finishRow(r);
 }
 
 } // namespace tarvolin

@@ -1,12 +1,12 @@
 #pragma once
-// The staff table's columns and values: which header names which column, and
-// what a record's texts mean as a case to type (dates, ticks, the retirement
-// age), with a German note for every value that cannot be used.
-//
-// Headers are compared in lower case with blanks, "-", "_" and "." removed and
-// ä, ö, ü, ß written ae, oe, ue, ss, so "Dienstbezüge ab", "DIENSTBEZUEGE_AB"
-// and "dienstbezuege-ab" are the same column. Unknown columns are ignored.
+// The staff table read: which field of a record holds which input column
+// (found from the header by input_columns.h), and what a record's texts mean
+// as a case to type (dates, ticks, the retirement age) and as the addressee
+// of a letter, with a German note for every value that cannot be used.
+// Columns that name no input are left alone.
 
+#include "output/letter.h"
+#include "stafflist/input_columns.h"
 #include "stafflist/row_typing.h"
 
 #include <array>
@@ -17,41 +17,69 @@
 
 namespace tarvolin {
 
-std::string normalizedHeader(std::string_view header);
-
 // A date as the table may write it: TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ or
 // JJJJ-MM-TT, and a real calendar day; nothing for anything else.
 std::optional<Date> parseTableDate(std::string_view text);
 
-struct StaffColumns {
+// Which field of a record holds each input (input_columns.h's slots).
+struct ColumnMap {
     static constexpr int none = -1;
-    int personnelNumber = none, name = none, firstName = none;
-    int birthday = none, payStart = none, referenceDate = none, retirementAge = none;
-    struct Period {
-        int from = none, to = none, inService = none, description = none;
-    };
-    std::array<Period, 14> periods;
-    // Columns of earlier periods past the fourteenth ("Vorzeit 15 von"): the
+    std::array<int, inputSlotCount> fields;
+    // Dates of earlier periods past the fourteenth ("Vorzeit 15 von"): the
     // window has no row for them.
-    std::vector<int> extraPeriodDates;
-    std::vector<std::string> extraPeriodHeaders;
+    std::vector<int> surplusPeriodDates;
+    std::vector<std::string> surplusPeriodHeaders;
     std::size_t headerFields = 0;
+
+    ColumnMap() { fields.fill(none); }
+    int field(std::size_t column, int period = 0) const { return fields[slotOf(column, period)]; }
 };
 
-// The columns of a header record; when a required column is missing, its
-// German name in `missing`.
-StaffColumns findColumns(const std::vector<std::string>& header, std::string& missing);
+// The columns of a header record. When a required column is missing, or two
+// columns stand for the same input, `problem` says so in German (naming the
+// column, or both positions); else it is empty.
+ColumnMap findColumns(const std::vector<std::string>& header, std::string& problem);
+
+// The addressee's parts as the table gives them.
+struct StaffAddress {
+    std::string salutation; // "Herrn", "Frau", as the table writes it, or empty
+    std::string street, houseNumber, postalCode, town;
+};
 
 // One record of the table, read: what to type, what to copy, and the notes.
 struct StaffRow {
     int line = 0;
     std::string personnelNumber, name, firstName;
+    StaffAddress address;
     std::optional<TypedCase> typedCase; // nothing when the row cannot be computed
     std::vector<std::string> notes;     // each "Zeile N: ..."
 };
 
+// The addressee of a letter to the employee of a row: "Vorname Name", street
+// and house number, postcode and town.
+Addressee addresseeOf(const std::string& firstName, const std::string& name, const StaffAddress& address);
+
+// A record while its cells are read (cell_readers.h).
+struct RowReading {
+    explicit RowReading(StaffRow& row);
+    void note(std::string_view text);
+
+    StaffRow& row;
+    std::string where; // "Zeile N: "
+    std::vector<std::string>* notes;
+    TypedCase typed;
+    std::optional<Date> birthday, payStart;
+    bool computable = true;
+    std::string salutationByGender;
+    // The earlier period being read: its row, its values, and why it is left
+    // out when its tick is neither yes nor no.
+    int periodRow = 0;
+    TypedPeriod period;
+    std::string periodRefusal;
+};
+
 // Reads one record. `defaultReferenceDate` stands where the row gives none.
-void readStaffRow(const StaffColumns& columns, const std::vector<std::string>& fields, int line,
+void readStaffRow(const ColumnMap& columns, const std::vector<std::string>& fields, int line,
                   std::string_view quoteProblem, std::optional<Date> defaultReferenceDate, StaffRow& row);
 
 } // namespace tarvolin

@@ -45,28 +45,42 @@ std::string numberKey(std::string_view n)
 constexpr std::array<std::size_t, 3> anniversaryColumns{col25, col40, col50};
 constexpr std::array<std::string_view, 3> anniversaryYears{"25", "40", "50"};
 
+// The columns a report carries after its date (and the anniversary), in
+// the order of the result table.
+std::vector<std::size_t> reportColumns(ReportKind kind)
+{
+    const unsigned wanted = kind == ReportKind::Anniversaries ? inAnniversaries : inRetirements;
+    std::vector<std::size_t> columns;
+    for (const ResultColumnSpec& c : resultColumns)
+        if ((c.reports & wanted) != 0)
+            columns.push_back(c.id);
+    return columns;
+}
+
 } // namespace
 
 void YearReport::add(const ResultLine& line, std::size_t source)
 {
+    static const std::vector<std::size_t> anniversaryCarried = reportColumns(ReportKind::Anniversaries);
+    static const std::vector<std::size_t> retirementCarried = reportColumns(ReportKind::Retirements);
     auto addEntry = [&](const std::string& dateText, std::vector<std::string> fields) {
         const auto day = parseTableDate(dateText);
         if (!day || day->year() != year_)
             return;
+        for (std::size_t c : kind_ == ReportKind::Anniversaries ? anniversaryCarried : retirementCarried)
+            fields.push_back(line[c]);
         entries_.push_back({source, day->serial(), nameKey(line[colName]), nameKey(line[colFirstName]),
                             numberKey(line[colPersonnelNumber]), std::move(fields)});
     };
     if (kind_ == ReportKind::Retirements) {
-        addEntry(line[colRetirementDate], {line[colRetirementDate], line[colPersonnelNumber], line[colName],
-                                           line[colFirstName], line[colBirthday], line[colRetirementAge]});
+        addEntry(line[colRetirementDate], {line[colRetirementDate]});
         return;
     }
     for (std::size_t a = 0; a < anniversaryColumns.size(); ++a) {
         const std::size_t c = anniversaryColumns[a];
         if (line[c + 1] != "ja")
             continue;
-        addEntry(line[c], {line[c], std::string{anniversaryYears[a]}, line[colPersonnelNumber], line[colName],
-                           line[colFirstName], line[colJdaBegin]});
+        addEntry(line[c], {line[c], std::string{anniversaryYears[a]}});
     }
 }
 
@@ -78,9 +92,12 @@ std::string YearReport::title() const
 
 std::vector<std::string_view> YearReport::header() const
 {
+    std::vector<std::string_view> heads{"Datum"};
     if (kind_ == ReportKind::Anniversaries)
-        return {"Datum", "Jubiläum", "Personalnummer", "Name", "Vorname", "JDA-Beginn"};
-    return {"Datum", "Personalnummer", "Name", "Vorname", "Geburtstag", "Ruhestandsalter"};
+        heads.emplace_back("Jubiläum");
+    for (std::size_t c : reportColumns(kind_))
+        heads.push_back(resultColumns[c].header);
+    return heads;
 }
 
 std::vector<const YearReport::Entry*> YearReport::order() const

@@ -45,7 +45,7 @@ private:
     std::vector<Entry> entries_;
 };
 
-// A name as reports sort it and the window searches it: lower case, ä as a,
+// A name as reports and the window sort it: lower case, ä as a,
 // ß as ss ("Öztürk" gives "ozturk").
 std::string nameKey(std::string_view name);
 

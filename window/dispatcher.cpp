@@ -1,8 +1,10 @@
 #include "window/dispatcher.h"
 
 #include "calc/fixed_text.h"
+#include "window/refused_date.h"
 
 #include <array>
+#include <utility>
 
 namespace tarvolin {
 
@@ -83,6 +85,25 @@ std::size_t byteOffset(std::string_view text, std::size_t position)
     return text.size();
 }
 
+// The date fields a user types and that can therefore be pending: the
+// birthday, the pay start, the period dates and the reference date; never
+// the pay-start copy 30 or the results 32 to 38.
+bool isTypedDate(const Control& c)
+{
+    return c.design->kind == ControlKind::DateField && (c.design->index <= 29 || c.design->index == 31);
+}
+
+// Whether Enter in the field would keep its text: a real day inside the
+// field's range, or an emptied field other than the birthday and the pay
+// start (emptying either of those clears everything and needs Enter).
+bool enterTakes(const Control& field)
+{
+    if (field.isEmptyDate())
+        return field.design->index > 1;
+    const auto day = field.dateValue();
+    return day && field.accepts(*day);
+}
+
 } // namespace
 
 Dispatcher::Dispatcher(JDA& window) : window_{window} {}
@@ -100,12 +121,15 @@ void Dispatcher::windowUnloaded()
 {
     open_ = false;
     cursor_ = {};
+    pending_ = {};
 }
 
 void Dispatcher::focus(Control& control)
 {
     if (!open_)
         return;
+    if (pending_.slot >= 0 && pending_.slot != window_.slotOf(control))
+        settle();
     window_.setFocus(control);
     followFocus();
 }
@@ -114,6 +138,9 @@ void Dispatcher::click(Control& control)
 {
     if (!open_)
         return;
+    // The pending date first, then the control reacts (a check box before
+    // its tick changes).
+    settle();
     if (const ClickRow* row = clickRowOf(control.design->name))
         row->run(window_, control);
     followFocus();
@@ -140,7 +167,7 @@ void Dispatcher::type(Control& control, std::string_view text)
             if (!open_)
                 return;
         }
-        control.text = std::string{text};
+        typed(control, text);
         return;
     }
     const auto characters = splitCharacters(text);
@@ -164,14 +191,83 @@ void Dispatcher::key(Control& control, Key key, std::string_view character)
         descriptionKey(control, key, character);
 }
 
+void Dispatcher::edited(Control& field, std::string_view text)
+{
+    if (!open_ || field.design->kind != ControlKind::DateField)
+        return;
+    focus(field);
+    typed(field, text);
+}
+
+bool Dispatcher::hasPendingDate() const
+{
+    return pending_.slot >= 0 && window_.at(pending_.slot).text != pending_.previous;
+}
+
+// The field shows the typed text; typing that changes it makes it pending,
+// keeping the text it had before the typing began.
+void Dispatcher::typed(Control& field, std::string_view text)
+{
+    const int slot = window_.slotOf(field);
+    if (isTypedDate(field) && pending_.slot != slot && field.text != text)
+        pending_ = {slot, field.text};
+    field.text = std::string{text};
+}
+
+// A date left without Enter: taken as by Enter when Enter would take it,
+// otherwise given its previous text back, and the listener hears why.
+void Dispatcher::settle()
+{
+    if (pending_.slot < 0 || !open_)
+        return;
+    const Pending p = std::exchange(pending_, {});
+    Control& field = window_.at(p.slot);
+    if (field.text == p.previous)
+        return;
+    const std::string typedText = field.text;
+    if (std::string full = completedShortYear(typedText, field.design->range); !full.empty())
+        field.text = std::move(full);
+    if (enterTakes(field)) {
+        handleKey(field, enterCode);
+        return;
+    }
+    field.text = p.previous;
+    if (refused_)
+        refused_(field, givenBackReason(typedText, p.previous, field.design->range, field.design->index <= 1));
+}
+
 std::int16_t Dispatcher::handleKey(Control& control, std::int16_t code)
 {
-    if (control.design->kind == ControlKind::DateField)
-        window_.Datum_KeyPress(control.design->index, code);
-    else
+    if (control.design->kind != ControlKind::DateField)
         window_.Eingabe_KeyPress(control.design->index, code);
+    else if (code == enterCode)
+        enterDate(control, code);
+    else
+        window_.Datum_KeyPress(control.design->index, code);
     followFocus();
     return code;
+}
+
+// Enter in a date field ends its pending state. A two-digit year is
+// completed first when the field's range leaves one century for it; a date
+// that Enter empties is reported with the reason.
+void Dispatcher::enterDate(Control& field, std::int16_t& code)
+{
+    if (pending_.slot == window_.slotOf(field))
+        pending_ = {};
+    std::string reason;
+    if (isTypedDate(field) && hasShortYear(field.text)) {
+        std::string full = completedShortYear(field.text, field.design->range);
+        if (full.empty())
+            reason = fourDigitYearReason;
+        else
+            field.text = std::move(full);
+    } else {
+        reason = refusedDateReason(field.text, field.design->range);
+    }
+    window_.Datum_KeyPress(field.design->index, code);
+    if (!reason.empty() && field.isEmptyDate() && refused_)
+        refused_(field, reason);
 }
 
 // A key in a description box: the handler sees it first and may discard it

@@ -10,6 +10,19 @@
 // cursor rule). It does not decide anything about dates or periods, draw
 // anything or own the platform: that is JDA's and the driver's business.
 //
+// Dates typed and left without Enter. A date field's typed text is
+// pending until Enter is handled in it. Before the focus moves from it to
+// another control, and before any click, the dispatcher settles it: a text
+// that Enter would take (a real day in the field's range; an emptied field
+// other than the birthday and the pay start) is handled exactly as by
+// Enter, and the focus then goes where the user sent it; any other text
+// gives way to the text the field had before the typing, and nothing is
+// recalculated. So a date the window shows has always been through Enter's
+// handling, or was given back. Only fields 0 to 29 and 31, the ones a user
+// types, are ever pending. A two-digit year ("01/09/82__") counts as
+// complete, on Enter as on settling, when exactly one century puts the day
+// into the field's range (refused_date.h).
+//
 //   Dispatcher d{window};
 //   d.type(window.Datum(0), "10/03/1955");   // keys, then the field's text
 //   d.key(window.Datum(0), Key::Enter);      // the recalculation runs
@@ -21,6 +34,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -74,6 +88,22 @@ public:
     // discarded the key. Enter puts nothing into a box.
     void key(Control& control, Key key, std::string_view character = {});
 
+    // For a driver whose own text widget takes the user's typing (the Qt
+    // window): a date field now shows this text ("12/03/____"). The field
+    // receives the focus when it lacks it; a changed text is pending.
+    void edited(Control& field, std::string_view text);
+
+    // Whether a date field holds typed text, other than it had before, that
+    // no Enter has handled yet.
+    bool hasPendingDate() const;
+
+    // Hears why a typed date was not taken: Enter emptied it, or settling
+    // gave it its previous text back ("Datum unvollständig – wieder
+    // 10.03.1955"). The Qt window shows it at the field; without a listener
+    // nothing is said.
+    using RefusalListener = std::function<void(Control& field, const std::string& reason)>;
+    void setRefusalListener(RefusalListener listener) { refused_ = std::move(listener); }
+
     // Where typing lands in the focused description box, in characters.
     std::size_t cursorPosition() const { return cursor_.position; }
 
@@ -83,11 +113,22 @@ public:
 
 private:
     std::int16_t handleKey(Control& control, std::int16_t code);
+    void enterDate(Control& field, std::int16_t& code);
+    void typed(Control& field, std::string_view text);
+    void settle();
     void descriptionKey(Control& box, Key key, std::string_view character);
     void followFocus();
 
     JDA& window_;
     bool open_ = true;
+    RefusalListener refused_;
+
+    // The date field whose typing no Enter has handled yet (slot -1: none)
+    // and the text it had before that typing began.
+    struct Pending {
+        int slot = -1;
+        std::string previous;
+    } pending_;
 
     // The cursor of the focused description box: when the box receives the
     // focus, and whenever the program changes its text, it goes to the

@@ -7,7 +7,7 @@ namespace {
 class NoLetterDetails final : public LetterDetails {
 public:
     Letterhead letterhead() override { return {}; }
-    std::optional<Addressee> askAddressee() override { return Addressee{}; }
+    std::optional<Addressee> askAddressee(const LetterCase&) override { return Addressee{}; }
 };
 
 } // namespace

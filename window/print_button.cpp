@@ -51,7 +51,7 @@ void JDA::Drucken_Click()
         return;
     }
     LetterDetails& details = platform().letter;
-    const std::optional<Addressee> addressee = details.askAddressee();
+    const std::optional<Addressee> addressee = details.askAddressee(LetterCase{Datum(0).text, Datum(1).text});
     if (!addressee)
         return;
     LetterInput input = letterOfWindow(*this);

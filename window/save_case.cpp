@@ -33,6 +33,16 @@ SavedEntries recordOfWindow(JDA& w)
 
 } // namespace
 
+SavedEntries enteredCase(JDA& window)
+{
+    const std::int16_t counter = window.workIndex;
+    SavedEntries r = recordOfWindow(window);
+    window.workIndex = counter;
+    for (std::size_t i = 32; i < savedDateCount; ++i)
+        r.dates[i].clear();
+    return r;
+}
+
 bool saveCase(JDA& window)
 {
     const SavedRecordBytes bytes = writeRecord(recordOfWindow(window));

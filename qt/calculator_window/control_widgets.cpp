@@ -1,5 +1,7 @@
 #include "qt/calculator_window/control_widgets.h"
 
+#include "calc/date_text.h"
+
 #include "qt/calculator_window/arrow_button.h"
 #include "qt/calculator_window/date_edit.h"
 #include "qt/calculator_window/decoration.h"
@@ -125,6 +127,15 @@ void drawLabel(const Control& c, QLabel& label)
     // labels on the employment-period panel always take their colour.
     const bool coloured = c.backColor != white || !c.design->parent.empty();
     setFill(label, QPalette::Window, coloured ? std::optional{rgb(c.backColor)} : std::nullopt);
+    // A description box's counter turns red when the box is full.
+    if (c.design->name == "Zähler") {
+        const QColor ink = numericValue(c.text) <= 0 ? colours::alarm : colours::ink;
+        if (label.palette().color(QPalette::WindowText) != ink) {
+            QPalette p = label.palette();
+            p.setColor(QPalette::WindowText, ink);
+            label.setPalette(p);
+        }
+    }
 }
 
 } // namespace

@@ -171,7 +171,7 @@ void DateEdit::paintEvent(QPaintEvent* event)
         return;
     QPainter painter{this};
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen{QColor{0xC6, 0x28, 0x28}, 2.0});
+    painter.setPen(QPen{colours::alarm, 2.0});
     painter.drawRoundedRect(QRectF{rect()}.adjusted(1.0, 1.0, -1.0, -1.0), 2.0, 2.0);
 }
 

@@ -4,6 +4,7 @@
 #include "window/keys.h"
 
 #include <QKeyEvent>
+#include <QToolTip>
 
 namespace tarvolin {
 
@@ -33,12 +34,25 @@ void DescriptionEdit::keyPressEvent(QKeyEvent* event)
 {
     if (const auto code = characterCode(*event); code && onKey) {
         const std::int16_t kept = onKey(*code);
+        if (kept == 0 && full_)
+            QToolTip::showText(mapToGlobal(QPoint{0, height()}), fullDescriptionHint, this);
         if (kept == 0 || kept == enterCode) {
             event->accept();
             return;
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void DescriptionEdit::setFull(bool full)
+{
+    if (full == full_)
+        return;
+    if (full)
+        usualToolTip_ = toolTip();
+    full_ = full;
+    setToolTip(full ? fullDescriptionHint : usualToolTip_);
+    setAccessibleDescription(full ? fullDescriptionHint : QString{});
 }
 
 void DescriptionEdit::focusInEvent(QFocusEvent* event)

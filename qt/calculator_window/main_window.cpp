@@ -2,12 +2,18 @@
 
 #include "qt/calculator_window/calendar_popup.h"
 #include "qt/calculator_window/control_widgets.h"
+#include "qt/calculator_window/date_edit.h"
 #include "qt/calculator_window/decoration.h"
+#include "qt/calculator_window/description_edit.h"
 #include "qt/calculator_window/pictures.h"
+#include "calc/date_text.h"
+#include "window/save_case.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -31,15 +37,36 @@ bool movedByUser(Qt::FocusReason reason)
            || reason == Qt::ShortcutFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
+MainWindow::CloseAnswer askBeforeClosing(QWidget* parent)
+{
+    const QString title = QString::fromUtf8(programTitle.data(), static_cast<qsizetype>(programTitle.size()));
+    QMessageBox box{QMessageBox::Question, title, QStringLiteral("Sollen die Eingaben gespeichert werden?"),
+                    QMessageBox::NoButton, parent};
+    box.setObjectName(QStringLiteral("closeQuestion"));
+    QPushButton* save = box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return MainWindow::CloseAnswer::Save;
+    if (box.clickedButton() == discard)
+        return MainWindow::CloseAnswer::Discard;
+    return MainWindow::CloseAnswer::Cancel;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell, LetterDetails& letter)
     : messages_{this},
       host_{*this},
       jda_{Platform{messages_, clock, printer, shell, host_, letter}},
-      scale_{static_cast<double>(logicalDpiY())}
+      scale_{static_cast<double>(logicalDpiY())},
+      closeQuestion_{askBeforeClosing}
 {
     setObjectName(QStringLiteral("JDA"));
+    dispatcher_.setRefusalListener([this](Control& field, const std::string& reason) { showRefusal(field, reason); });
     QFont font{QStringLiteral("Arial")};
     font.setPointSize(8);
     setFont(font);
@@ -84,10 +111,13 @@ MainWindow::MainWindow(Clock& clock, Printer& printer, Shell& shell, LetterDetai
 
 MainWindow::~MainWindow()
 {
-    // The model dies before the widgets do; nothing they report on the way
-    // out may reach it.
+    // The model dies before the widgets do (~QWidget takes them down after
+    // the members); nothing they report on the way out may reach it, nor any
+    // slot of this window.
     busy_ = true;
     closed_ = true;
+    for (QObject* part : findChildren<QObject*>())
+        disconnect(part, nullptr, this, nullptr);
 }
 
 QWidget* MainWindow::makeWidget(int slot)
@@ -178,6 +208,21 @@ void MainWindow::start(const std::function<void()>& startUp)
         move(s->availableGeometry().topLeft());
     show();
     handle(startUp);
+    rememberEntries();
+}
+
+void MainWindow::rememberEntries() { lastEntries_ = enteredCase(jda_); }
+
+bool MainWindow::entriesChanged()
+{
+    return dispatcher_.hasPendingDate() || enteredCase(jda_) != lastEntries_;
+}
+
+void MainWindow::showRefusal(const Control& field, const std::string& reason)
+{
+    if (field.design->kind == ControlKind::DateField)
+        static_cast<DateEdit*>(widgets_[static_cast<std::size_t>(jda_.slotOf(field))])
+            ->showRefusal(QString::fromStdString(reason));
 }
 
 void MainWindow::setTitleSuffix(const QString& suffix)
@@ -234,6 +279,11 @@ void MainWindow::redraw()
         drawControl(jda_.at(static_cast<int>(slot)), *widgets_[slot]);
     for (int k = 1; k <= 3; ++k)
         badges_[static_cast<std::size_t>(k - 1)]->setVisible(jda_.Label5(k).visible);
+    // A box whose counter has reached 0 refuses every key and says so.
+    for (int k = 1; k <= 14; ++k) {
+        auto* box = static_cast<DescriptionEdit*>(widgets_[static_cast<std::size_t>(jda_.slotOf(jda_.Eingabe(k)))]);
+        box->setFull(numericValue(jda_.Zähler(k).text) <= 0);
+    }
     const QString caption = QString::fromStdString(jda_.formCaption) + titleSuffix_;
     if (windowTitle() != caption)
         setWindowTitle(caption);
@@ -267,10 +317,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::FocusIn && !busy_ && movedByUser(static_cast<QFocusEvent*>(event)->reason())) {
         const int slot = watched->property(slotProperty).toInt();
-        if (slot != jda_.focusedSlot)
+        // A date left without Enter is settled once the focus change is
+        // over: settling may show a message box.
+        if (dispatcher_.hasPendingDate())
+            QMetaObject::invokeMethod(this, &MainWindow::followQtFocus, Qt::QueuedConnection);
+        else if (slot != jda_.focusedSlot)
             focusModelOn(slot);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::followQtFocus()
+{
+    QWidget* w = QApplication::focusWidget();
+    if (closed_ || w == nullptr || w->window() != this || !w->property(slotProperty).isValid())
+        return;
+    const int slot = w->property(slotProperty).toInt();
+    if (slot != jda_.focusedSlot)
+        focusModelOn(slot);
 }
 
 bool MainWindow::unloadModel()
@@ -299,10 +363,31 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    // The close box saves nothing; the model may still refuse to unload.
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    // Changed entries are not lost without a word. The close box itself
+    // settles nothing: Speichern is a click on Schließen, which does.
+    if (entriesChanged()) {
+        const CloseAnswer answer = closeQuestion_(this);
+        if (answer == CloseAnswer::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == CloseAnswer::Save) {
+            // Schließen saves and unloads; a failed save keeps the window.
+            handle([this] { dispatcher_.click(jda_.Schließen()); });
+            if (closed_)
+                event->accept();
+            else
+                event->ignore();
+            return;
+        }
+    }
+    // Without saving; the model may still refuse to unload.
     bool agreed = false;
-    if (!busy_)
-        handle([this, &agreed] { agreed = unloadModel(); });
+    handle([this, &agreed] { agreed = unloadModel(); });
     if (!agreed) {
         event->ignore();
         return;

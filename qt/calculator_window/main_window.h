@@ -14,10 +14,18 @@
 // (a 1366 x 768 laptop at 125 %) the window takes no more than the
 // screen's free area and scrolls, and a focus moved out of sight by Tab or
 // by a handler scrolls into view.
+//
+// A date left with Tab or a click is settled by the dispatcher once Qt has
+// finished moving the focus (never inside the focus event, where a message
+// box would upset the focus change), and the focus then stays where the
+// user sent it. The close box asks before entries that differ from those
+// last loaded or saved are lost: Speichern is a click on Schließen,
+// Verwerfen closes without saving, Abbrechen (Escape) stays.
 
 #include "qt/calculator_window/qt_message_box.h"
 #include "qt/calculator_window/twips.h"
 #include "window/dispatcher.h"
+#include "output/saved_entries.h"
 #include "window/jda.h"
 #include "window/window_host.h"
 
@@ -64,6 +72,15 @@ public:
     // The scroll area around the controls.
     QScrollArea* scrollArea() const { return scroll_; }
 
+    // Whether the entries differ from those last loaded or saved; a date
+    // typed and not yet taken counts as a change.
+    bool entriesChanged();
+    // The close box's question about changed entries. By default a message
+    // box "Sollen die Eingaben gespeichert werden?"; tests answer it.
+    enum class CloseAnswer { Save, Discard, Cancel };
+    using CloseQuestion = std::function<CloseAnswer(QWidget* parent)>;
+    void setCloseQuestion(CloseQuestion question) { closeQuestion_ = std::move(question); }
+
 signals:
     // The window was unloaded; the program ends.
     void unloaded();
@@ -79,7 +96,7 @@ private:
     public:
         explicit Host(MainWindow& window) : window_{window} {}
         void unload() override { window_.unload(); }
-        void entriesSaved(std::string_view) override {}
+        void entriesSaved(std::string_view) override { window_.rememberEntries(); }
 
     private:
         MainWindow& window_;
@@ -97,8 +114,13 @@ private:
     // Runs one step of the model with the drawing quiet, then redraws.
     void handle(const std::function<void()>& step);
     void focusModelOn(int slot);
+    // The model follows the widget that has Qt's focus now, if it is one of
+    // the window's controls.
+    void followQtFocus();
     void applyFocus();
     bool unloadModel();
+    void rememberEntries();
+    void showRefusal(const Control& field, const std::string& reason);
 
     QtMessageBox messages_;
     Host host_;
@@ -111,6 +133,8 @@ private:
     std::vector<QWidget*> badges_;  // in front of Label5(1..3)
     CalendarPopup* calendar_ = nullptr;
     QString titleSuffix_;
+    SavedEntries lastEntries_; // as loaded or saved last
+    CloseQuestion closeQuestion_;
     bool busy_ = false;   // a handler or the drawing runs: widget events do not reach the model
     bool closed_ = false; // the model agreed to unload
 };

@@ -10,7 +10,6 @@
 #include "qt/calculator_window/description_edit.h"
 #include "qt/calculator_window/main_window.h"
 #include "window/calendar_start.h"
-#include "window/refused_date.h"
 
 #include <QAbstractButton>
 
@@ -64,22 +63,17 @@ void MainWindow::wire(int slot)
 void MainWindow::wireDateField(int slot, DateEdit& field)
 {
     field.onKey = [this, slot, &field](std::int16_t code) {
-        const std::string typed = toUtf8(field.displayText());
+        const std::string shown = toUtf8(field.displayText());
         handle([&] {
             Control& c = jda_.at(slot);
             // The model judges what the field shows now: "12/03/____".
-            c.text = typed;
+            dispatcher_.edited(c, shown);
             dispatcher_.keyPress(c, code);
         });
-        // Enter emptied a complete date that names no day or lies outside
-        // the range: the field says why, without a message box.
-        if (code == enterCode && !closed_ && jda_.at(slot).isEmptyDate()) {
-            const std::string reason = refusedDateReason(typed, jda_.at(slot).design->range);
-            if (!reason.empty())
-                field.showRefusal(QString::fromStdString(reason));
-        }
     };
-    field.onEdited = [this, slot, &field] { handle([&] { jda_.at(slot).text = toUtf8(field.displayText()); }); };
+    field.onEdited = [this, slot, &field] {
+        handle([&] { dispatcher_.edited(jda_.at(slot), toUtf8(field.displayText())); });
+    };
     field.onCalendar = [this, slot, &field] { openCalendar(slot, field); };
 }
 
@@ -100,11 +94,14 @@ void MainWindow::openCalendar(int slot, DateEdit& field)
     const QDate last = toQDate(c.design->range.last);
     const auto shown = c.dateValue();
     calendar().onPicked = [this, slot](QDate day) {
-        // The picked day goes in as if its ten characters had been typed.
+        // The picked day goes in as if its ten characters had been typed
+        // and confirmed with Enter.
         handle([&] {
             const std::string text = dateText(*Date::fromYmd(day.year(), static_cast<unsigned>(day.month()),
                                                              static_cast<unsigned>(day.day())));
-            dispatcher_.type(jda_.at(slot), text);
+            Control& c = jda_.at(slot);
+            dispatcher_.type(c, text);
+            dispatcher_.key(c, Key::Enter);
         });
     };
     const auto before = calendarStartBefore(jda_, c.design->index);

@@ -9,10 +9,12 @@ namespace tarvolin {
 void DesktopPlatform::attach(MainWindow& window)
 {
     letter.attach(window, printer);
-    printer.setPdfNotice([&window](const QString& sentence) {
+    const auto notice = [&window](const QString& sentence) {
         const QByteArray text = sentence.toUtf8();
         window.jda().notice(std::string_view{text.constData(), static_cast<std::size_t>(text.size())});
-    });
+    };
+    printer.setPdfNotice(notice);
+    letter.setWrittenNotice(notice);
     shell.setLateFailure([&window](const std::string& text) { window.jda().notice(text, MessageKind::Failure); });
 }
 

@@ -19,10 +19,25 @@ const QString salutations[] = {QStringLiteral("Frau"), QStringLiteral("Herrn"), 
 
 } // namespace
 
-AddresseeDialog::AddresseeDialog(const Addressee& last, QWidget* parent) : QDialog{parent}
+QString addresseeCaseName(const QString& knownAs, const std::string& birthday)
+{
+    QString day = QString::fromStdString(birthday);
+    day.replace(QLatin1Char('/'), QLatin1Char('.'));
+    const QString born = QStringLiteral("Geburtstag ") + day;
+    return knownAs.isEmpty() ? born : knownAs + QStringLiteral(", ") + born;
+}
+
+AddresseeDialog::AddresseeDialog(const Addressee& last, const QString& caseName, QWidget* parent) : QDialog{parent}
 {
     setObjectName(QStringLiteral("Empfaenger"));
-    setWindowTitle(QStringLiteral("Empfänger des Briefs"));
+    setWindowTitle(QStringLiteral("Empfänger des Briefs – ") + caseName);
+    auto* about = new QLabel{QStringLiteral("Brief für: ") + caseName};
+    about->setObjectName(QStringLiteral("case"));
+    about->setTextFormat(Qt::PlainText);
+    about->setWordWrap(true);
+    QFont bold = about->font();
+    bold.setBold(true);
+    about->setFont(bold);
     auto* intro = new QLabel{QStringLiteral("An wen geht der Brief? Ohne Namen bleibt die Zeile „Herrn / Frau“ mit "
                                             "Platz für die Anschrift.")};
     intro->setWordWrap(true);
@@ -48,6 +63,7 @@ AddresseeDialog::AddresseeDialog(const Addressee& last, QWidget* parent) : QDial
     connect(clearButton, &QPushButton::clicked, this, [this] { clear(); });
 
     auto* layout = new QVBoxLayout{this};
+    layout->addWidget(about);
     layout->addWidget(intro);
     layout->addLayout(form);
     layout->addWidget(buttons);

@@ -4,6 +4,7 @@
 #include "qt/letter/letterhead_dialog.h"
 
 #include <QDate>
+#include <QDir>
 #include <QShortcut>
 #include <QWidget>
 
@@ -11,17 +12,40 @@
 
 namespace tarvolin {
 
-std::optional<Addressee> DesktopLetter::askAddressee()
+namespace {
+
+// Which case the calculator's last addressee belongs to.
+std::string caseKey(const LetterCase& c) { return c.birthday + " " + c.payStart; }
+
+} // namespace
+
+void DesktopLetter::setListCase(const QString& knownAs, const Addressee& fromRow)
 {
-    addressee_ = {};
+    listCase_ = ListCase{knownAs, fromRow};
+}
+
+std::optional<Addressee> DesktopLetter::askAddressee(const LetterCase& letterCase)
+{
+    // Printed directly there is no dialog: a case of the staff list still
+    // goes to its own addressee, the calculator's leaves the room to write.
+    addressee_ = listCase_ ? listCase_->offered : Addressee{};
     if (settings_.printDirectly())
         return addressee_;
-    AddresseeDialog dialog{settings_.lastAddressee(), window_};
+    Addressee offered;
+    if (listCase_)
+        offered = listCase_->offered;
+    else if (settings_.lastAddresseeCase() == caseKey(letterCase))
+        offered = settings_.lastAddressee();
+    AddresseeDialog dialog{offered, addresseeCaseName(listCase_ ? listCase_->knownAs : QString{}, letterCase.birthday),
+                           window_};
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     addressee_ = dialog.addressee();
-    // Only to fill in the next dialog: a failure to store it costs nothing.
-    settings_.setLastAddressee(addressee_);
+    if (listCase_)
+        listCase_->offered = addressee_;
+    else
+        // Only to fill in the next dialog: a failure to store it costs nothing.
+        settings_.setLastAddressee(addressee_, caseKey(letterCase));
     return addressee_;
 }
 
@@ -32,6 +56,11 @@ void DesktopLetter::attach(QWidget& window, QtPrinter& printer)
     auto* shortcut = new QShortcut{QKeySequence{Qt::CTRL | Qt::SHIFT | Qt::Key_P}, &window};
     shortcut->setObjectName(QStringLiteral("Briefkopf"));
     QObject::connect(shortcut, &QShortcut::activated, &window, [this] { editLetterhead(window_); });
+}
+
+QString DesktopLetter::writtenText(const QString& path)
+{
+    return QStringLiteral("Der Brief wurde als PDF-Datei gespeichert: %1").arg(QDir::toNativeSeparators(path));
 }
 
 bool DesktopLetter::editLetterhead(QWidget* parent) { return tarvolin::editLetterhead(settings_, parent); }
@@ -51,6 +80,8 @@ std::optional<QtPrinter::Shown> DesktopLetter::preview(const QtPrinter& letter)
         previewHook_(dialog);
     dialog.exec();
     const QtPrinter::Shown shown = dialog.outcome();
+    if (!dialog.writtenFile().isEmpty() && shown.failure.empty() && writtenNotice_)
+        writtenNotice_(writtenText(dialog.writtenFile()));
     showAgain_ = shown.fate == DocumentFate::LayOutAgain;
     return shown;
 }

@@ -1,6 +1,7 @@
 #include "qt/letter/letter_preview.h"
 
 #include "qt/letter/dialog_fields.h"
+#include "qt/letter/safe_device.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,9 +16,10 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 namespace tarvolin {
 
@@ -57,10 +59,10 @@ QPushButton* addButton(QHBoxLayout& row, const QString& text, const QString& hin
     return button;
 }
 
-std::string notSaved(const QString& path, const char* reason)
+std::string notSaved(const QString& path, const char* reason, const WriteFailure& failure)
 {
-    return QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil %1")
-        .arg(QString::fromUtf8(reason).arg(QDir::toNativeSeparators(path)))
+    return QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil %1 (%2).")
+        .arg(QString::fromUtf8(reason).arg(QDir::toNativeSeparators(path)), QString::fromStdString(failure.reason()))
         .toStdString();
 }
 
@@ -84,30 +86,23 @@ QString proposedPdfName(const QString& name, const QDate& day)
 
 std::string saveLetterPdf(const QtPrinter& letter, const QString& path)
 {
+    const std::filesystem::path target{QFile::encodeName(path).toStdString()};
     const QFileInfo there{path};
-    if (!there.exists() && !there.isSymLink()) {
-        QFile file{path};
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return QFileInfo::exists(path) ? notSaved(path, "es die Datei „%1“ inzwischen gibt; sie bleibt unverändert.")
-                                           : notSaved(path, "sich die Datei „%1“ nicht anlegen ließ.");
-        const bool written = letter.writePdf(file) && file.flush() && file.error() == QFileDevice::NoError;
-        file.close();
-        if (!written || file.error() != QFileDevice::NoError) {
-            file.remove();
-            return notSaved(path, "sich die Datei „%1“ nicht schreiben ließ.");
-        }
+    // The user agreed to replace a file that is there; one that appears
+    // while the letter is written is left alone.
+    const bool replace = there.exists() || there.isSymLink();
+    SafeFile file{target};
+    if (!file.ok())
+        return notSaved(path, "sich die Datei „%1“ nicht anlegen ließ", *file.failure());
+    writeThroughDevice(file, [&](QIODevice& device) { return letter.writePdf(device); });
+    const WriteResult written = replace ? file.commit() : file.commitNew(target);
+    if (written)
         return {};
-    }
-    // The user agreed to replace the file: the new letter takes its place
-    // whole, or the old file stays as it was.
-    QSaveFile file{path};
-    if (!file.open(QIODevice::WriteOnly) || !letter.writePdf(file)) {
-        file.cancelWriting();
-        return notSaved(path, "sich die Datei „%1“ nicht schreiben ließ.");
-    }
-    if (!file.commit())
-        return notSaved(path, "sich die Datei „%1“ nicht ersetzen ließ.");
-    return {};
+    if (!replace && written.failure->error == EEXIST)
+        return notSaved(path, "es die Datei „%1“ inzwischen gibt; sie bleibt unverändert", *written.failure);
+    if (written.failure->step == WriteStep::Replace)
+        return notSaved(path, "sich die Datei „%1“ nicht ersetzen ließ", *written.failure);
+    return notSaved(path, "sich die Datei „%1“ nicht schreiben ließ", *written.failure);
 }
 
 LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedName, QWidget* parent)
@@ -158,7 +153,12 @@ LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedNam
     print->setFocus();
 }
 
-LetterPreview::~LetterPreview() = default;
+LetterPreview::~LetterPreview()
+{
+    // The page view paints from the page printer: it goes first, while the
+    // printer is still there.
+    delete view_;
+}
 
 void LetterPreview::finish(DocumentFate fate, std::string failure)
 {
@@ -185,6 +185,7 @@ void LetterPreview::printWithDialog()
                    .toStdString());
         return;
     }
+    writtenFile_ = printer->outputFileName();
     finish(DocumentFate::Delivered);
 }
 
@@ -199,6 +200,7 @@ void LetterPreview::saveAsPdf()
         QMessageBox::warning(this, QStringLiteral("Tarvolin"), QString::fromStdString(failure));
         return;
     }
+    writtenFile_ = path;
     finish(DocumentFate::Delivered);
 }
 

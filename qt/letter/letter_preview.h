@@ -30,10 +30,11 @@ namespace tarvolin {
 // no name. Characters a file name cannot hold, and blanks, become "-".
 QString proposedPdfName(const QString& name, const QDate& day);
 
-// Writes the letter as a PDF file at the path the user chose: a file that is
-// not there is created exclusively (one that appears meanwhile is left
-// alone), one that is there (the user agreed to replace it) is replaced as a
-// whole. Returns "" or a German sentence saying what failed.
+// Writes the letter as a PDF file at the path the user chose, through a
+// SafeFile: a file that is not there appears whole or not at all (one that
+// appears meanwhile is left alone), one that is there (the user agreed to
+// replace it) is replaced as a whole. Returns "" or a German sentence saying
+// what failed and why.
 std::string saveLetterPdf(const QtPrinter& letter, const QString& path);
 
 class LetterPreview final : public QDialog {
@@ -51,6 +52,9 @@ public:
     void setEditLetterhead(std::function<bool(QWidget* parent)> edit) { editLetterhead_ = std::move(edit); }
 
     QtPrinter::Shown outcome() const { return outcome_; }
+    // The file the letter was written to (Als PDF speichern, or the print
+    // dialog's file printer); empty when it went to no file.
+    QString writtenFile() const { return writtenFile_; }
 
     // The buttons' work, also for tests.
     void printWithDialog();
@@ -67,6 +71,7 @@ private:
     ChooseFile chooseFile_;
     std::function<bool(QWidget*)> editLetterhead_;
     QtPrinter::Shown outcome_{DocumentFate::Withdrawn, {}};
+    QString writtenFile_;
 };
 
 } // namespace tarvolin

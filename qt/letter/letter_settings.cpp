@@ -73,8 +73,11 @@ Addressee LetterSettings::lastAddressee() const
     return {salutation, text("Empfaenger/Name"), text("Empfaenger/Strasse"), text("Empfaenger/Ort")};
 }
 
-bool LetterSettings::setLastAddressee(const Addressee& a)
+std::string LetterSettings::lastAddresseeCase() const { return text("Empfaenger/Fall"); }
+
+bool LetterSettings::setLastAddressee(const Addressee& a, const std::string& forCase)
 {
+    setText("Empfaenger/Fall", forCase);
     setText("Empfaenger/Anrede", a.salutation);
     setText("Empfaenger/Name", a.name);
     setText("Empfaenger/Strasse", a.street);

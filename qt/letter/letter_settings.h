@@ -1,8 +1,9 @@
 #pragma once
 // LetterSettings: what the desktop keeps for the letter in the user's
 // configuration, with QSettings (on Linux ~/.config/Tarvolin/Tarvolin.conf):
-// the office's letterhead, the last addressee (it pre-fills the next
-// letter's), and "Ohne Vorschau direkt drucken". That setting is off unless
+// the office's letterhead, the last addressee with the case it was entered
+// for (it pre-fills the next letter's for the same case), and "Ohne Vorschau
+// direkt drucken". That setting is off unless
 // the user sets it: by default Drucken asks for the addressee and shows the
 // preview. It does not decide what the letter looks like (output/letter.h).
 //
@@ -36,11 +37,14 @@ public:
 
     Letterhead letterhead() const;
     Addressee lastAddressee() const;
+    // The case the last addressee was entered for: "14/03/1958 01/04/1990"
+    // (birthday and pay start); empty when not known.
+    std::string lastAddresseeCase() const;
     bool printDirectly() const;
 
     // Each returns false when the configuration could not be written.
     bool setLetterhead(const Letterhead& letterhead);
-    bool setLastAddressee(const Addressee& addressee);
+    bool setLastAddressee(const Addressee& addressee, const std::string& forCase);
     bool setPrintDirectly(bool directly);
 
     // Where the settings are kept, for messages.

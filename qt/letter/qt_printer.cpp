@@ -3,12 +3,12 @@
 #include "output/document_layout.h"
 #include "qt/letter/layout_painter.h"
 #include "qt/letter/qt_text_measure.h"
+#include "qt/letter/safe_device.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QMarginsF>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -16,6 +16,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <cerrno>
+#include <filesystem>
 
 namespace tarvolin {
 
@@ -91,26 +94,42 @@ std::string QtPrinter::printToDefaultPrinter()
 
 std::string QtPrinter::printToPdf()
 {
-    QString failure;
-    // The letter goes into the very file that was created for it, never
-    // into whatever stands under its name by the time it is written.
-    const std::unique_ptr<QFile> file = createPdfFile(failure);
-    if (!file)
-        return failure.toStdString();
-    const QString path = file->fileName();
-
-    bool painted = writePdf(*file);
-    painted = painted && file->flush() && file->error() == QFileDevice::NoError && file->size() > 0;
-    file->close();
-    if (!painted || file->error() != QFileDevice::NoError) {
-        QFile::remove(path);
-        return QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil sich die Datei „%1“ "
-                              "nicht schreiben ließ.")
-            .arg(QDir::toNativeSeparators(path))
+    const QDir folder{pdfFolder_.isEmpty() ? QDir::currentPath() : pdfFolder_};
+    const QString stem = QStringLiteral("Tarvolin-Brief-") + QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
+    const auto pathOf = [&](int number) {
+        return folder.absoluteFilePath(number == 1 ? stem + QStringLiteral(".pdf")
+                                                   : stem + QStringLiteral("-%1.pdf").arg(number));
+    };
+    const auto notSaved = [](const QString& because, const WriteFailure& failure) {
+        return QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil %1 (%2).")
+            .arg(because, QString::fromStdString(failure.reason()))
             .toStdString();
+    };
+    const auto local = [](const QString& path) { return std::filesystem::path{QFile::encodeName(path).toStdString()}; };
+    SafeFile file{local(pathOf(1))};
+    if (!file.ok())
+        return notSaved(QStringLiteral("sich im Ordner „%1“ keine Datei anlegen ließ")
+                            .arg(QDir::toNativeSeparators(folder.absolutePath())),
+                        *file.failure());
+    writeThroughDevice(file, [this](QIODevice& device) { return writePdf(device) && (!device.isOpen() || device.size() > 0); });
+    // The letter takes the first free name and never the place of an older
+    // letter, or of a link: the second letter of a day is ...-2.pdf.
+    for (int number = 1; number <= maxPdfNumber; ++number) {
+        const QString path = pathOf(number);
+        const WriteResult placed = file.commitNew(local(path));
+        if (placed) {
+            lastPdfPath_ = path;
+            return {};
+        }
+        if (placed.failure->error != EEXIST)
+            return notSaved(QStringLiteral("sich die Datei „%1“ nicht schreiben ließ").arg(QDir::toNativeSeparators(path)),
+                            *placed.failure);
     }
-    lastPdfPath_ = path;
-    return {};
+    return QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil es im Ordner „%1“ "
+                          "schon %2 Briefe von heute gibt.")
+        .arg(QDir::toNativeSeparators(folder.absolutePath()))
+        .arg(maxPdfNumber)
+        .toStdString();
 }
 
 QPageLayout QtPrinter::pdfPageLayout()
@@ -129,33 +148,6 @@ bool QtPrinter::writePdf(QIODevice& device) const
     writer.setCreator(QStringLiteral("Tarvolin"));
     writer.setPageLayout(pdfPageLayout());
     return paint(writer, writer.resolution());
-}
-
-std::unique_ptr<QFile> QtPrinter::createPdfFile(QString& failure) const
-{
-    const QDir folder{pdfFolder_.isEmpty() ? QDir::currentPath() : pdfFolder_};
-    const QString stem = QStringLiteral("Tarvolin-Brief-") + QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
-    for (int number = 1; number <= maxPdfNumber; ++number) {
-        const QString name = number == 1 ? stem + QStringLiteral(".pdf")
-                                         : stem + QStringLiteral("-%1.pdf").arg(number);
-        const QString path = folder.absoluteFilePath(name);
-        // Creating the file exclusively reserves the name: an older letter
-        // of the same name, or a link of that name, is never touched.
-        auto file = std::make_unique<QFile>(path);
-        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return file;
-        if (!QFileInfo::exists(path) && !QFileInfo{path}.isSymLink()) {
-            failure = QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil sich im Ordner "
-                                     "„%1“ keine Datei anlegen ließ.")
-                          .arg(QDir::toNativeSeparators(folder.absolutePath()));
-            return nullptr;
-        }
-    }
-    failure = QStringLiteral("Der Brief konnte nicht als PDF-Datei gespeichert werden, weil es im Ordner „%1“ "
-                             "schon %2 Briefe von heute gibt.")
-                  .arg(QDir::toNativeSeparators(folder.absolutePath()))
-                  .arg(maxPdfNumber);
-    return nullptr;
 }
 
 bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const

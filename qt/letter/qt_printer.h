@@ -24,12 +24,10 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 
 QT_BEGIN_NAMESPACE
-class QFile;
 class QIODevice;
 class QPageLayout;
 class QPagedPaintDevice;
@@ -86,9 +84,6 @@ public:
 private:
     std::string printToDefaultPrinter();
     std::string printToPdf();
-    // The next free Tarvolin-Brief-<date>[-n].pdf, created exclusively and
-    // open for writing; nothing (and the German sentence) when none can be.
-    std::unique_ptr<QFile> createPdfFile(QString& failure) const;
 
     QString lastPdfPath_;
     QString pdfFolder_;

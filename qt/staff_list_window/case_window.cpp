@@ -16,6 +16,11 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 QString employeeTitle(const ComputedList& list, std::size_t row)
 {
+    return QStringLiteral(" – ") + employeeName(list, row);
+}
+
+QString employeeName(const ComputedList& list, std::size_t row)
+{
     QStringList names;
     for (std::size_t c : {colName, colFirstName})
         if (const QString n = q(list.field(row, c)); !n.isEmpty())
@@ -27,7 +32,7 @@ QString employeeTitle(const ComputedList& list, std::size_t row)
         parts << QStringLiteral("Personalnummer ") + number;
     if (parts.isEmpty())
         parts << QStringLiteral("Zeile %1 der Personalliste").arg(list.fileLine(row));
-    return QStringLiteral(" – ") + parts.join(QStringLiteral(", "));
+    return parts.join(QStringLiteral(", "));
 }
 
 CaseWindow::CaseWindow(Date today, const QString& folder, QObject* parent)
@@ -49,6 +54,7 @@ MainWindow* CaseWindow::open(const ComputedList& list, std::size_t row, const QS
     auto* opened = new CaseWindow{list.today, folder, parent};
     MainWindow& window = *opened->window_;
     window.setTitleSuffix(employeeTitle(list, row));
+    opened->platform_.letter.setListCase(employeeName(list, row), list.addressee(row));
     const std::filesystem::path path{QFile::encodeName(QDir{folder}.absolutePath()).toStdString()};
     window.start([&window, path, c = *typed] { openCase(window.jda(), path, c); });
     return &window;

@@ -8,7 +8,9 @@
 // its jda.txt there and a letter written as PDF goes there; the user's working
 // directory is never touched. Its system date is the one the list was
 // computed with, so that it shows what the list shows. The title names the
-// employee after the usual caption. The object deletes itself, window and
+// employee after the usual caption, and its letters are offered to the
+// employee of the row. The close box asks before changed entries are lost,
+// as the program's own window does. The object deletes itself, window and
 // all, when the window is unloaded.
 
 #include "calc/clock.h"
@@ -52,5 +54,7 @@ private:
 
 // " – Meier, Anna, Personalnummer 1001": what follows the caption.
 QString employeeTitle(const ComputedList& list, std::size_t row);
+// "Meier, Anna, Personalnummer 1001": whom the row is about.
+QString employeeName(const ComputedList& list, std::size_t row);
 
 } // namespace tarvolin

@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QToolTip>
 
 namespace tarvolin {
 
@@ -48,11 +51,8 @@ FrozenTableView::FrozenTableView(QWidget* parent) : QTableView{parent}, frozen_{
     connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(), &QAbstractSlider::setValue);
 
     // The frozen heads sort as the others do, and show the same indicator.
-    connect(frozen_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
-        const QHeaderView* h = horizontalHeader();
-        const bool again = h->sortIndicatorSection() == column && h->sortIndicatorOrder() == Qt::AscendingOrder;
-        sortByColumn(column, again ? Qt::DescendingOrder : Qt::AscendingOrder);
-    });
+    connect(frozen_->horizontalHeader(), &QHeaderView::sectionClicked, this, &FrozenTableView::sortByHead);
+    frozen_->viewport()->installEventFilter(this);
     connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, frozen_->horizontalHeader(),
             &QHeaderView::setSortIndicator);
 
@@ -156,6 +156,51 @@ void FrozenTableView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void FrozenTableView::sortByHead(int column)
+{
+    if (model() == nullptr || column < -1 || column >= model()->columnCount())
+        return;
+    const QHeaderView* h = horizontalHeader();
+    const bool again = column >= 0 && h->sortIndicatorSection() == column && h->sortIndicatorOrder() == Qt::AscendingOrder;
+    sortByColumn(column, again ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+bool FrozenTableView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (showWholeText(*this, help->pos(), help->globalPos()))
+            return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+bool FrozenTableView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == frozen_->viewport() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (showWholeText(*frozen_, help->pos(), help->globalPos()))
+            return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+bool FrozenTableView::showWholeText(QTableView& part, const QPoint& at, const QPoint& global)
+{
+    const QModelIndex index = part.indexAt(at);
+    if (!index.isValid())
+        return false;
+    const QString text = index.data(Qt::DisplayRole).toString();
+    // The cell's text margins on both sides, as the style draws them.
+    const int margins = 2 * (part.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &part) + 1);
+    if (part.fontMetrics().horizontalAdvance(text) + margins <= part.visualRect(index).width())
+        return false;
+    const QString notes = index.data(Qt::ToolTipRole).toString();
+    QToolTip::showText(global, notes.isEmpty() ? text : text + QStringLiteral("\n\n") + notes, part.viewport(),
+                       part.visualRect(index));
+    return true;
 }
 
 void FrozenTableView::copySelection()

@@ -10,7 +10,9 @@
 #include "qt/staff_list_window/staff_list_pdf.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
+#include "qt/staff_list_window/status_text.h"
 #include "calc/date_text.h"
+#include "help/links.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/staff_table.h"
 
@@ -21,6 +23,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,9 +34,13 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <utility>
 
 namespace tarvolin {
 
@@ -41,13 +48,17 @@ namespace {
 
 const QString title = QStringLiteral("Tarvolin – Personalliste");
 
+
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 namespace key {
 const QString geometry = QStringLiteral("Personalliste/Fenster");
 const QString year = QStringLiteral("Personalliste/Jahr");
 const QString folder = QStringLiteral("Personalliste/Ordner");
-const QString widths = QStringLiteral("Personalliste/Spaltenbreiten");
+// Only widths the user set. (Earlier versions kept the program's own widths
+// under "Spaltenbreiten" as well, which held names cut short for good.)
+const QString widths = QStringLiteral("Personalliste/Spaltenbreiten-gesetzt");
+const QString oldWidths = QStringLiteral("Personalliste/Spaltenbreiten");
 } // namespace key
 
 // The local file of a drop, if it brings one.
@@ -62,6 +73,11 @@ QString droppedFile(const QMimeData* data)
 }
 
 } // namespace
+
+QString noTableStatus()
+{
+    return QStringLiteral("Keine Personaltabelle geöffnet: Datei › Öffnen… (Strg+O) oder eine Datei ins Fenster ziehen.");
+}
 
 void StaffListWindow::openFile(const QString& path)
 {
@@ -80,10 +96,13 @@ void StaffListWindow::startComputing()
     updateActions();
 }
 
+// The status line always names the list shown; a computation that was
+// cancelled or failed leaves that list and says so separately.
 void StaffListWindow::computingFinished()
 {
     const StaffListWorker::Outcome& outcome = worker_->outcome();
     if (outcome.list) {
+        fittedWidths_.clear();
         model_->setList(outcome.list);
         updateFilterTexts();
         selectionEdited();
@@ -93,18 +112,21 @@ void StaffListWindow::computingFinished()
         path_ = q(shown->fileName);
         referenceDate_ = shown->referenceDate;
         referenceDateEdit_->setText(shown->referenceDate ? q(germanDateText(*shown->referenceDate)) : QString{});
+    } else {
+        path_.clear();
     }
     updateActions();
-    if (outcome.cancelled) {
-        statusText_->setText(QStringLiteral("Berechnung abgebrochen."));
-        return;
-    }
-    if (!outcome.error.isEmpty()) {
-        statusText_->setText(outcome.error);
+    const ComputedList* shown = model_->list();
+    QString status = shown ? listStatus(*shown) : noTableStatus();
+    if (outcome.cancelled)
+        status = QStringLiteral("Berechnung abgebrochen. ") + (shown ? QStringLiteral("Angezeigt wird ") + status : status);
+    statusText_->setText(status);
+    if (!outcome.cancelled && !outcome.error.isEmpty())
         complain(outcome.error);
-        return;
-    }
-    const ComputedList& list = *outcome.list;
+}
+
+QString StaffListWindow::listStatus(const ComputedList& list) const
+{
     QString text = QStringLiteral("„%1“: %2 Zeilen, berechnet mit dem Tagesdatum %3.")
                        .arg(q(list.fileName), QLocale{QLocale::German}.toString(static_cast<qulonglong>(list.size())),
                             q(germanDateText(list.today)));
@@ -112,11 +134,15 @@ void StaffListWindow::computingFinished()
         text += QStringLiteral(" Nicht durchweg gültiges UTF-8: die übrigen Zeilen wurden als Windows-1252 gelesen.");
     if (list.size() == 0)
         text += QStringLiteral(" Nach der Kopfzeile (Zeile %1) stehen keine Zeilen.").arg(list.headerLine);
-    statusText_->setText(text);
+    return text;
 }
 
 void StaffListWindow::referenceDateEdited()
 {
+    // The field loses the focus when its window closes: that confirms
+    // nothing, and a closing window computes nothing.
+    if (isHidden())
+        return;
     const QString text = referenceDateEdit_->text().trimmed();
     std::optional<Date> day;
     if (!text.isEmpty()) {
@@ -250,6 +276,13 @@ MainWindow* StaffListWindow::openEmployee(int line)
 
 void StaffListWindow::complain(const QString& text) { QMessageBox::warning(this, title, text); }
 
+void StaffListWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!std::exchange(placed_, true))
+        keepOnScreen();
+}
+
 void StaffListWindow::closeEvent(QCloseEvent* event)
 {
     worker_->cancel();
@@ -276,6 +309,7 @@ void StaffListWindow::readSettings()
 {
     if (!restoreGeometry(settings_.value(key::geometry).toByteArray()))
         resize(1100, 700);
+    // (When shown, keepOnScreen fits a size or place from a larger screen.)
     yearBox_->setValue(settings_.value(key::year, clock_.today().year()).toInt());
     settings_.beginGroup(key::widths);
     for (const QString& head : settings_.childKeys())
@@ -283,10 +317,46 @@ void StaffListWindow::readSettings()
     settings_.endGroup();
 }
 
+// Inside the screen's free area: a window restored from a larger screen, or
+// the first size on a small or strongly scaled one (1366 x 768 at 200 % has
+// 683 x 384 of room), is made to fit and moved into sight.
+void StaffListWindow::keepOnScreen()
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (s == nullptr)
+        return;
+    const QRect room = s->availableGeometry();
+    // The window system's frame, where known; else room for a usual one.
+    const bool framed = frameGeometry() != geometry();
+    const QMargins frame = framed ? QMargins{geometry().left() - frameGeometry().left(),
+                                             geometry().top() - frameGeometry().top(),
+                                             frameGeometry().right() - geometry().right(),
+                                             frameGeometry().bottom() - geometry().bottom()}
+                                  : QMargins{4, 30, 4, 4};
+    const QSize most = room.size() - QSize{frame.left() + frame.right(), frame.top() + frame.bottom()};
+    QRect wanted{pos(), size().boundedTo(most).expandedTo(minimumSizeHint().boundedTo(most))};
+    if (isMaximized())
+        return;
+    wanted.moveLeft(std::clamp(wanted.left(), room.left() + frame.left(), room.right() - frame.right() - wanted.width() + 1));
+    wanted.moveTop(std::clamp(wanted.top(), room.top() + frame.top(), room.bottom() - frame.bottom() - wanted.height() + 1));
+    resize(wanted.size());
+    move(wanted.topLeft() - QPoint{frame.left(), frame.top()});
+}
+
+void StaffListWindow::showHelp()
+{
+    const std::string address = helpPageAddress();
+    if (!shell_.open(address))
+        complain(QString::fromStdString(shell_.failureText(address)));
+}
+
+std::string StaffListWindow::helpPageAddress() { return helpAddress("111", "personalliste"); }
+
 void StaffListWindow::writeSettings() const
 {
     settings_.setValue(key::geometry, saveGeometry());
     settings_.setValue(key::year, yearBox_->value());
+    settings_.remove(key::oldWidths);
     settings_.beginGroup(key::widths);
     for (auto it = columnWidths_.constBegin(); it != columnWidths_.constEnd(); ++it)
         settings_.setValue(it.key(), it.value());

@@ -1,6 +1,8 @@
 #include "qt/staff_list_window/staff_list_pdf.h"
 
-#include <QFile>
+#include "output/safe_file.h"
+#include "qt/letter/safe_device.h"
+
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -302,22 +304,20 @@ void setStaffListPage(QPagedPaintDevice& device)
 std::string writeStaffListPdf(const PrintableTable& table, const std::string& path)
 {
     const auto application = applicationIfNone();
-    const std::string failed = "Die Datei „" + path + "“ kann nicht geschrieben werden.";
-    const QString part = q(path + ".teil");
-    {
-        QPdfWriter writer{part};
+    const std::string failed = "Die Datei „" + path + "“ kann nicht geschrieben werden. ";
+    SafeFile file{path};
+    if (!file.ok())
+        return failed + file.failure()->sentence();
+    writeThroughDevice(file, [&](QIODevice& device) {
+        QPdfWriter writer{&device};
         writer.setResolution(dotsPerInch);
         writer.setTitle(q(table.title));
         writer.setCreator(QStringLiteral("Tarvolin"));
         setStaffListPage(writer);
-        if (!paintStaffList(table, writer))
-            return failed;
-    }
-    QFile::remove(q(path));
-    if (!QFile::rename(part, q(path))) {
-        QFile::remove(part);
-        return failed;
-    }
+        return paintStaffList(table, writer);
+    });
+    if (const WriteResult written = file.commit(); !written)
+        return failed + written.failure->sentence();
     return {};
 }
 

@@ -4,10 +4,14 @@
 
 #include "qt/staff_list_window/staff_list_window.h"
 
+#include "help/links.h"
 #include "qt/staff_list_window/background_job.h"
+#include "qt/staff_list_window/flow_layout.h"
 #include "qt/staff_list_window/frozen_table_view.h"
+#include "qt/staff_list_window/sort_menu.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
+#include "qt/staff_list_window/status_text.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -17,6 +21,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -25,7 +30,11 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
 
 namespace tarvolin {
 
@@ -78,6 +87,7 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
     table_->setSortingEnabled(true);
     table_->setFrozenColumns(frozenListColumns);
     connect(table_, &FrozenTableView::lineActivated, this, [this](int line) { openEmployee(line); });
+    table_->setTextElideMode(Qt::ElideRight);
     const int lineHeight = table_->fontMetrics().height() + 6;
     table_->verticalHeader()->setMinimumSectionSize(lineHeight);
     table_->verticalHeader()->setDefaultSectionSize(lineHeight);
@@ -100,16 +110,26 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
     connect(worker_, &StaffListWorker::finished, this, &StaffListWindow::computingFinished);
     connect(job_, &BackgroundJob::finished, this, &StaffListWindow::jobFinished);
 
+    shell_.setLateFailure([this](const std::string& text) { complain(QString::fromStdString(text)); });
+
     readSettings();
     updateFilterTexts();
     applyColumnWidths();
     updateActions();
-    statusText_->setText(
-        QStringLiteral("Keine Personaltabelle geöffnet: Datei › Öffnen… (Strg+O) oder eine Datei ins Fenster ziehen."));
+    statusText_->setText(noTableStatus());
     table_->setFocus();
 }
 
-StaffListWindow::~StaffListWindow() = default;
+StaffListWindow::~StaffListWindow()
+{
+    // ~QWidget takes the controls down only after this window's members are
+    // gone, and the field with the focus reports its last edit as it goes
+    // (the reference date's editingFinished, the year's valueChanged). No
+    // slot of this window may run then: everything its parts send to it is
+    // cut off here, while it is still whole.
+    for (QObject* part : findChildren<QObject*>())
+        disconnect(part, nullptr, this, nullptr);
+}
 
 void StaffListWindow::makeActions()
 {
@@ -144,6 +164,14 @@ void StaffListWindow::makeActions()
             openEmployee(table_->currentIndex().row());
     });
 
+    // Sorting without the mouse: every column by its head (Alt+N, S).
+    QMenu* view = menuBar()->addMenu(QStringLiteral("A&nsicht"));
+    view->addMenu(makeSortMenu(*table_, QStringLiteral("&Sortieren nach"), view));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    helpAction_ = add(help, QStringLiteral("&Hilfe zur Personalliste"), QKeySequence::HelpContents, [this] { showHelp(); });
+    helpAction_->setObjectName(QStringLiteral("help"));
+
     QToolBar* tools = addToolBar(QStringLiteral("Datei"));
     tools->setObjectName(QStringLiteral("tools"));
     tools->setMovable(false);
@@ -152,11 +180,25 @@ void StaffListWindow::makeActions()
         tools->addAction(a);
 }
 
+namespace {
+
+// A label and its field, kept together on one line of a bar that wraps.
+QWidget* pair(QWidget* label, QWidget* field)
+{
+    auto* both = new QWidget;
+    auto* row = new QHBoxLayout{both};
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label);
+    row->addWidget(field);
+    return both;
+}
+
+} // namespace
+
 QWidget* StaffListWindow::makeOptionsBar()
 {
     auto* bar = new QWidget;
-    auto* row = new QHBoxLayout{bar};
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* row = new FlowLayout{bar};
     auto* label = new QLabel{QStringLiteral("S&tichtag für Zeilen ohne eigenen:")};
     referenceDateEdit_ = new QLineEdit;
     referenceDateEdit_->setObjectName(QStringLiteral("referenceDate"));
@@ -166,17 +208,14 @@ QWidget* StaffListWindow::makeOptionsBar()
     referenceDateEdit_->setAccessibleName(QStringLiteral("Stichtag für Zeilen ohne eigenen Stichtag, TT.MM.JJJJ, leer: heute"));
     label->setBuddy(referenceDateEdit_);
     connect(referenceDateEdit_, &QLineEdit::editingFinished, this, &StaffListWindow::referenceDateEdited);
-    row->addWidget(label);
-    row->addWidget(referenceDateEdit_);
-    row->addStretch(1);
+    row->addWidget(pair(label, referenceDateEdit_));
     return bar;
 }
 
 QWidget* StaffListWindow::makeFilterBar()
 {
     auto* bar = new QWidget;
-    auto* row = new QHBoxLayout{bar};
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* row = new FlowLayout{bar};
     filters_ = new QButtonGroup{this};
     auto radio = [&](const QString& objectName, ListFilter filter) {
         auto* b = new QRadioButton;
@@ -192,17 +231,14 @@ QWidget* StaffListWindow::makeFilterBar()
     anniversariesButton_ = radio(QStringLiteral("anniversaries"), ListFilter::Anniversaries);
     retirementsButton_ = radio(QStringLiteral("retirements"), ListFilter::Retirements);
 
-    auto* yearLabel = new QLabel{QStringLiteral("Ja&hr:")};
+    auto* yearLabel = new QLabel{QStringLiteral("Jah&r:")};
     yearBox_ = new QSpinBox;
     yearBox_->setObjectName(QStringLiteral("year"));
     yearBox_->setRange(1900, 2200);
     yearBox_->setAccessibleName(QStringLiteral("Jahr der Dienstjubiläen und der Altersgrenze"));
     yearLabel->setBuddy(yearBox_);
-    row->addWidget(yearLabel);
-    row->addWidget(yearBox_);
-    row->addSpacing(12);
+    row->addWidget(pair(yearLabel, yearBox_));
     notesButton_ = radio(QStringLiteral("notes"), ListFilter::WithNotes);
-    row->addStretch(1);
 
     auto* searchLabel = new QLabel{QStringLiteral("&Suchen:")};
     searchEdit_ = new QLineEdit;
@@ -212,8 +248,7 @@ QWidget* StaffListWindow::makeFilterBar()
     searchEdit_->setAccessibleName(QStringLiteral("Suche nach Name oder Personalnummer"));
     searchEdit_->setMinimumWidth(searchEdit_->fontMetrics().horizontalAdvance(searchEdit_->placeholderText()) + 40);
     searchLabel->setBuddy(searchEdit_);
-    row->addWidget(searchLabel);
-    row->addWidget(searchEdit_);
+    row->addWidget(pair(searchLabel, searchEdit_));
 
     connect(filters_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
@@ -230,9 +265,8 @@ QWidget* StaffListWindow::makeFilterBar()
 
 void StaffListWindow::makeStatusBar()
 {
-    statusText_ = new QLabel;
+    statusText_ = new StatusText;
     statusText_->setObjectName(QStringLiteral("status"));
-    statusText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     shownText_ = new QLabel;
     shownText_->setObjectName(QStringLiteral("shown"));
     progress_ = new QProgressBar;
@@ -240,6 +274,7 @@ void StaffListWindow::makeStatusBar()
     progress_->setRange(0, 100);
     progress_->setAccessibleName(QStringLiteral("Fortschritt der Berechnung"));
     progress_->setMaximumWidth(220);
+    progress_->setMinimumWidth(60);
     cancelButton_ = new QPushButton{QStringLiteral("Abbrechen")};
     cancelButton_->setObjectName(QStringLiteral("cancel"));
     cancelButton_->setAccessibleName(QStringLiteral("Berechnung abbrechen"));
@@ -289,9 +324,11 @@ void StaffListWindow::selectionEdited()
     updateShownCount();
 }
 
-// Remembered widths by column head; a column seen for the first time fits
-// its head and the lines in sight, but a long one is held to a third of the
-// window.
+// The widths the user left a column at, by its head; otherwise a width
+// fitted once per list: the first columns (the names) to their longest text
+// in the whole list, the others to their head and the lines in sight, each
+// up to columnWidthLimit. Fitted widths stay while the list is shown, so
+// that the columns do not change their widths with every letter of a search.
 void StaffListWindow::applyColumnWidths()
 {
     if (model_->list() == nullptr)
@@ -304,14 +341,50 @@ void StaffListWindow::applyColumnWidths()
             header->resizeSection(c, *known);
             continue;
         }
-        table_->resizeColumnToContents(c);
-        header->resizeSection(c, std::min(header->sectionSize(c), std::max(120, width() / 3)));
-        // Kept from now on, so that the columns do not change their widths
-        // with every letter of a search.
-        columnWidths_[head] = header->sectionSize(c);
+        auto fitted = fittedWidths_.constFind(head);
+        if (fitted == fittedWidths_.constEnd())
+            fitted = fittedWidths_.insert(head, fittedWidth(c));
+        header->resizeSection(c, *fitted);
     }
     table_->setFrozenColumns(table_->frozenColumns());
     placingColumns_ = false;
+}
+
+int StaffListWindow::columnWidthLimit() const
+{
+    // About 40 characters, and never more than a third of the window.
+    const int characters = table_->fontMetrics().averageCharWidth() * 40;
+    return std::max(120, std::min(characters, width() / 3));
+}
+
+int StaffListWindow::fittedWidth(int column) const
+{
+    const int limit = columnWidthLimit();
+    if (column >= frozenListColumns || model_->isReport()) {
+        table_->resizeColumnToContents(column);
+        return std::min(table_->horizontalHeader()->sectionSize(column), limit);
+    }
+    // The longest texts by their number of characters are measured, not all
+    // of a list of many thousand rows.
+    const QFontMetrics metrics = table_->fontMetrics();
+    const ComputedList& list = *model_->list();
+    std::vector<std::pair<std::size_t, std::string_view>> longest;
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        const std::string_view text = list.field(row, static_cast<std::size_t>(column));
+        longest.emplace_back(text.size(), text);
+    }
+    const std::size_t measured = std::min<std::size_t>(longest.size(), 20);
+    std::partial_sort(longest.begin(), longest.begin() + static_cast<std::ptrdiff_t>(measured), longest.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    int widest = table_->horizontalHeader()->sectionSizeHint(column);
+    for (std::size_t i = 0; i < measured; ++i) {
+        const std::string_view text = longest[i].second;
+        const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        widest = std::max(widest, metrics.horizontalAdvance(shown));
+    }
+    // The cell's margins on both sides, as the style draws them.
+    const int margins = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) + 6;
+    return std::min(widest + margins, limit);
 }
 
 // While a table is computed nothing of the list is saved; while a PDF is

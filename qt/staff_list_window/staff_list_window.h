@@ -10,8 +10,18 @@
 //
 // What it shows, saves and prints comes from stafflist/ (list_selection,
 // list_output); this class only lays out the controls and connects them.
+//
+// On a clerk's screen: the window opens inside the screen's free area, its
+// bars wrap where the width ends (1366 x 768 at 200 %), and the status line
+// cuts a long text short instead of widening the window. The first columns
+// are as wide as the longest name of the list, up to a limit beyond which a
+// name is cut short with its whole text as tool tip. "Ansicht › Sortieren
+// nach" sorts by any column from the keyboard, F1 and the Hilfe menu open
+// the staff list's help page, and the search finds a name however its
+// umlauts are written.
 
 #include "calc/clock.h"
+#include "qt/desktop/desktop_shell.h"
 #include "stafflist/list_selection.h"
 
 #include <QMainWindow>
@@ -37,6 +47,7 @@ class FrozenTableView;
 class MainWindow;
 class StaffListWorker;
 class StaffTableModel;
+class StatusText;
 
 class StaffListWindow final : public QMainWindow {
     Q_OBJECT
@@ -57,8 +68,16 @@ public:
     StaffTableModel& model() const { return *model_; }
     FrozenTableView& table() const { return *table_; }
     StaffListWorker& worker() const { return *worker_; }
+    // Opens the staff list's help page in the browser.
+    void showHelp();
+    // The address of that page.
+    static std::string helpPageAddress();
+    // The widest a column grows to show its longest text; longer texts are
+    // cut short.
+    int columnWidthLimit() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -91,6 +110,11 @@ private:
     void updateActions();
     void updateShownCount();
     void applyColumnWidths();
+    // The width that shows the longest text of a column of the whole list,
+    // its head included, up to columnWidthLimit.
+    int fittedWidth(int column) const;
+    QString listStatus(const ComputedList& list) const;
+    void keepOnScreen();
 
     void readSettings();
     void writeSettings() const;
@@ -102,7 +126,9 @@ private:
     std::optional<Date> referenceDate_; // for rows without one of their own
     QString jobDone_;                  // what to say when the job has succeeded
     QHash<QString, int> columnWidths_; // by column head, as the user left them
+    QHash<QString, int> fittedWidths_; // by column head, as fitted to the list shown
     bool placingColumns_ = false;      // widths set by the program are not remembered
+    bool placed_ = false;              // fitted into the screen when first shown
 
     StaffListWorker* worker_;
     BackgroundJob* job_;
@@ -113,6 +139,8 @@ private:
     QAction* pdfAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* copyAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
+    DesktopShell shell_;
     QLineEdit* referenceDateEdit_ = nullptr;
     QButtonGroup* filters_ = nullptr;
     QRadioButton* allButton_ = nullptr;
@@ -121,7 +149,7 @@ private:
     QRadioButton* notesButton_ = nullptr;
     QSpinBox* yearBox_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
-    QLabel* statusText_ = nullptr;
+    StatusText* statusText_ = nullptr;
     QLabel* shownText_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
@@ -129,5 +157,7 @@ private:
 
 // "3 Zeilen mit Hinweisen", "1 Zeile mit Hinweisen", "Keine Zeile mit Hinweisen".
 QString notesCountText(std::size_t rows);
+// The status line while no table is shown.
+QString noTableStatus();
 
 } // namespace tarvolin

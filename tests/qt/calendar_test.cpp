@@ -1,8 +1,8 @@
 // The drop-down calendar of a date field: it opens on the field's day (or,
 // for an empty period date, the nearest date before it, else today), offers
 // only the field's permitted days, titles the month in German, starts the
-// week on Monday, and puts the picked day into the field as typed text that
-// Enter then confirms like any typed date.
+// week on Monday, and puts the picked day into the field as if it had been
+// typed and confirmed with Enter.
 
 #include "qt/calculator_window/calendar_popup.h"
 #include "qt/calculator_window/date_edit.h"
@@ -21,7 +21,7 @@ class CalendarTest : public QObject {
 private slots:
     void opensOnFieldDayWithinRange_data();
     void opensOnFieldDayWithinRange();
-    void pickedDayIsTypedIntoField();
+    void pickedDayIsTypedAndConfirmed();
     void escapeLeavesFieldAlone();
     void resultFieldsHaveNoCalendar();
     void emptyPeriodDateOpensNearTheDateBefore_data();
@@ -69,7 +69,7 @@ void CalendarTest::opensOnFieldDayWithinRange()
     f.window->calendar().close();
 }
 
-void CalendarTest::pickedDayIsTypedIntoField()
+void CalendarTest::pickedDayIsTypedAndConfirmed()
 {
     WindowFixture f;
     QVERIFY(f.start());
@@ -85,13 +85,11 @@ void CalendarTest::pickedDayIsTypedIntoField()
     QCOMPARE(birthday.displayText(), QStringLiteral("10/03/1955"));
     QCOMPARE(f.jda().Datum(0).text, std::string{"10/03/1955"});
     QCOMPARE(f.jda().lastIndex, 0);
-    // Nothing is confirmed yet; Enter does that.
-    QCOMPARE(f.jda().Alter().text, std::string{"67"});
-    QTRY_COMPARE(f.focus(), &birthday);
-    f.enter();
+    // Picked is confirmed, as if typed and Enter pressed: the age of 1955
+    // is set and the focus moves on to the pay start.
     QCOMPARE(f.jda().Alter().text, std::string{"65"});
     QCOMPARE(f.jda().month().text, std::string{"9"});
-    QCOMPARE(f.focus(), f.widget("Datum", 1));
+    QTRY_COMPARE(f.focus(), f.widget("Datum", 1));
     QVERIFY(f.watchdog.unexpected().isEmpty());
 }
 

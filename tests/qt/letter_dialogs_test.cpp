@@ -94,6 +94,7 @@ struct Desk {
         printer.setForcePdf(true);
         printer.setPdfFolder(folder.path());
         printer.setPdfNotice([this](const QString& sentence) { notices << sentence; });
+        letter.setWrittenNotice([this](const QString& sentence) { notices << sentence; });
         guard.setInterval(3000);
         QObject::connect(&guard, &QTimer::timeout, [this, last = QPointer<QWidget>{}]() mutable {
             QWidget* modal = QApplication::activeModalWidget();
@@ -158,12 +159,15 @@ private slots:
         Letterhead head;
         head.employer = "Stadt Musterstadt";
         QVERIFY(d.settings.setLetterhead(head));
-        QVERIFY(d.settings.setLastAddressee({"Frau", "Anna Beispiel", "Gartenweg 3", "12345 Musterstadt"}));
+        QVERIFY(d.settings.setLastAddressee({"Frau", "Anna Beispiel", "Gartenweg 3", "12345 Musterstadt"},
+                                            "10/03/1955 01/04/1990"));
         QVERIFY(d.start());
         QString shownName;
+        QString title;
         QStringList unnamed;
         whenShown<AddresseeDialog>(d.watches, [&](AddresseeDialog& dialog) {
             shownName = field(dialog, QStringLiteral("Name"))->text();
+            title = dialog.windowTitle();
             unnamed << unnamedControls(dialog);
             whenShown<LetterPreview>(d.watches, [](LetterPreview& preview) { preview.saveAsPdf(); });
             dialog.accept();
@@ -171,14 +175,84 @@ private slots:
         d.print();
 
         QCOMPARE(shownName, QStringLiteral("Anna Beispiel"));
+        QCOMPARE(title, QStringLiteral("Empfänger des Briefs – Geburtstag 10.03.1955"));
         QCOMPARE(d.proposedPaths, QStringList{d.file(QStringLiteral("Tarvolin-Brief-Anna-Beispiel-15-05-2008.pdf"))});
         QCOMPARE(d.files(), QStringList{"brief-1.pdf"});
         const QStringList lines = squeezedLines(pdfText(d.file(QStringLiteral("brief-1.pdf"))));
         QCOMPARE(lines.mid(0, 6), (QStringList{"Stadt Musterstadt 15.05.2008", "Personalstelle", "Frau", "Anna Beispiel",
                                                "Gartenweg 3", "12345 Musterstadt"}));
-        QVERIFY(d.notices.isEmpty());
+        // Where the letter went is said.
+        QCOMPARE(d.notices, QStringList{QStringLiteral("Der Brief wurde als PDF-Datei gespeichert: %1")
+                                            .arg(QDir::toNativeSeparators(d.file(QStringLiteral("brief-1.pdf"))))});
         QCOMPARE(d.window->jda().workIndex, 15);
         QVERIFY2(unnamed.isEmpty() && d.unnamed.isEmpty(), qPrintable((unnamed + d.unnamed).join(", ")));
+    }
+
+    // The last addressee is offered only for the case it was entered for:
+    // another birthday or pay start starts the dialog empty, and the case
+    // it was entered for offers it again.
+    void theLastAddresseeOnlyForItsCase_data()
+    {
+        QTest::addColumn<QString>("enteredFor");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("the same case") << "10/03/1955 01/04/1990" << "Anna Beispiel";
+        QTest::newRow("another birthday") << "11/03/1955 01/04/1990" << "";
+        QTest::newRow("another pay start") << "10/03/1955 01/05/1990" << "";
+        QTest::newRow("an older version kept no case") << "" << "";
+    }
+    void theLastAddresseeOnlyForItsCase()
+    {
+        QFETCH(QString, enteredFor);
+        QFETCH(QString, offered);
+        Desk d;
+        QVERIFY(d.settings.setLastAddressee({"Frau", "Anna Beispiel", "Gartenweg 3", "12345 Musterstadt"},
+                                            enteredFor.toStdString()));
+        QVERIFY(d.start());
+        QString shown = QStringLiteral("(no dialog)");
+        QString street;
+        whenShown<AddresseeDialog>(d.watches, [&](AddresseeDialog& dialog) {
+            shown = field(dialog, QStringLiteral("Name"))->text();
+            street = field(dialog, QStringLiteral("Straße und Hausnummer"))->text();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        d.print();
+        QCOMPARE(shown, offered);
+        QCOMPARE(street.isEmpty(), offered.isEmpty());
+        QVERIFY(d.files().isEmpty());
+    }
+
+    // A case of the staff list offers its row's addressee and names the
+    // employee in the title; what the clerk enters there stays with that
+    // window and never becomes the calculator's last addressee.
+    void aListCaseOffersItsRow()
+    {
+        Desk d;
+        QVERIFY(d.settings.setLastAddressee({"Frau", "Anna Beispiel", "", ""}, "10/03/1955 01/04/1990"));
+        Addressee row;
+        row.name = "Bernd Schulz";
+        d.letter.setListCase(QStringLiteral("Schulz, Bernd, Personalnummer 1002"), row);
+        QVERIFY(d.start());
+        QStringList shown;
+        QString title;
+        whenShown<AddresseeDialog>(d.watches, [&](AddresseeDialog& dialog) {
+            shown << field(dialog, QStringLiteral("Name"))->text();
+            title = dialog.windowTitle();
+            field(dialog, QStringLiteral("Straße und Hausnummer"))->setText(QStringLiteral("Ringstraße 1"));
+            whenShown<LetterPreview>(d.watches, [](LetterPreview& preview) { QTest::keyClick(&preview, Qt::Key_Escape); });
+            dialog.accept();
+        });
+        d.print();
+        QString street;
+        whenShown<AddresseeDialog>(d.watches, [&](AddresseeDialog& dialog) {
+            shown << field(dialog, QStringLiteral("Name"))->text();
+            street = field(dialog, QStringLiteral("Straße und Hausnummer"))->text();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        d.print();
+        QCOMPARE(shown, (QStringList{"Bernd Schulz", "Bernd Schulz"}));
+        QCOMPARE(street, QStringLiteral("Ringstraße 1"));
+        QCOMPARE(title, QStringLiteral("Empfänger des Briefs – Schulz, Bernd, Personalnummer 1002, Geburtstag 10.03.1955"));
+        QCOMPARE(d.settings.lastAddressee().name, std::string{"Anna Beispiel"});
     }
 
     // Briefkopf… in the preview: the letter comes back with the new
@@ -219,7 +293,11 @@ private slots:
         const QString direct =
             QStringLiteral("Tarvolin-Brief-%1.pdf").arg(QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy")));
         QCOMPARE(d.files(), (QStringList{direct, "brief-1.pdf"}));
-        QCOMPARE(d.notices.size(), 1);
+        // Each file is named where it was written: the one saved from the
+        // preview, the one written for want of a printer.
+        QCOMPARE(d.notices.size(), 2);
+        QVERIFY2(d.notices[0].endsWith(QDir::toNativeSeparators(d.file(QStringLiteral("brief-1.pdf")))), qPrintable(d.notices[0]));
+        QVERIFY2(d.notices[1].endsWith(QDir::toNativeSeparators(d.file(direct))), qPrintable(d.notices[1]));
         QCOMPARE(previews, 2);
         const QStringList lines = squeezedLines(pdfText(d.file(direct)));
         QVERIFY(lines.contains(QStringLiteral("Neues Amt 15.05.2008")));

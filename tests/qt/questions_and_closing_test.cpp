@@ -1,13 +1,18 @@
 // What the window asks and how it ends, through real dialogs and real
 // clicks: the delete-all question answered No and Yes in a QMessageBox with
 // German buttons, each message with the picture of its kind, Schließen
-// saving the case and ending, the close box ending without saving.
+// saving the case and ending, the close box asking before changed entries
+// are lost.
 
 #include "tests/qt/window_fixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSignalSpy>
+
+#include <filesystem>
 
 using namespace tarvolin;
 using namespace tarvolin::testing;
@@ -27,7 +32,8 @@ private slots:
     void messagesShowThePictureOfTheirKind_data();
     void messagesShowThePictureOfTheirKind();
     void closeButtonSavesAndEnds();
-    void closeBoxEndsWithoutSaving();
+    void closeBox_data();
+    void closeBox();
 };
 
 void QuestionsAndClosingTest::deleteAllQuestion_data()
@@ -137,17 +143,100 @@ void QuestionsAndClosingTest::closeButtonSavesAndEnds()
     QVERIFY(f.watchdog.unexpected().isEmpty());
 }
 
-void QuestionsAndClosingTest::closeBoxEndsWithoutSaving()
+void QuestionsAndClosingTest::closeBox_data()
 {
+    QTest::addColumn<QString>("change");  // what the clerk did after the start
+    QTest::addColumn<QString>("answer");  // to the question; "" when none is expected
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("unchanged: closes at once") << "" << "" << true << false;
+    QTest::newRow("a date confirmed, Verwerfen") << "period" << "Verwerfen" << true << false;
+    QTest::newRow("a date confirmed, Abbrechen") << "period" << "Abbrechen" << false << false;
+    QTest::newRow("a date confirmed, Escape") << "period" << "Escape" << false << false;
+    QTest::newRow("a date confirmed, Speichern") << "period" << "Speichern" << true << true;
+    QTest::newRow("a date typed, not yet taken, Speichern") << "pending" << "Speichern" << true << true;
+    QTest::newRow("a description typed, Verwerfen") << "description" << "Verwerfen" << true << false;
+    QTest::newRow("the age stepped, Abbrechen") << "age" << "Abbrechen" << false << false;
+    QTest::newRow("saving fails: the window stays") << "unsavable" << "Speichern" << false << false;
+}
+
+// The close box on a changed case asks "Sollen die Eingaben gespeichert
+// werden?"; an unchanged one closes at once, as it always did.
+void QuestionsAndClosingTest::closeBox()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, answer);
+    QFETCH(bool, ends);
+    QFETCH(bool, saves);
     WindowFixture f;
-    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::With));
+    QVERIFY(f.startTypicalCase(WindowFixture::PriorPeriod::Without));
+    // Saved: from here on, what the clerk does is the change.
+    f.jda().dateispeichern();
+    const QByteArray before = [] {
+        QFile file{QStringLiteral("jda.txt")};
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray{};
+    }();
+    QCOMPARE(before.size(), 1292);
+    QVERIFY(!f.window->entriesChanged());
+
+    if (change == "period" || change == "pending" || change == "unsavable") {
+        f.click(f.widget("Datum", 2));
+        f.type(QStringLiteral("01091980"));
+        if (change != "pending") {
+            f.enter();
+            f.type(QStringLiteral("31081983"));
+            f.enter();
+        }
+    } else if (change == "description") {
+        f.click(f.widget("Eingabe", 3));
+        f.type(QStringLiteral("Wehrdienst"));
+    } else if (change == "age") {
+        f.click(f.widget("mehr"));
+    }
+    if (change == "unsavable")
+        f.jda().entriesPath = std::filesystem::path{QDir{}.absoluteFilePath(QStringLiteral("kein Ordner/jda.txt")).toStdString()};
+    QCOMPARE(f.window->entriesChanged(), !change.isEmpty());
+
+    QString asked;
+    QString failure;
+    if (!answer.isEmpty())
+        f.watchdog.expect([&](QMessageBox& box) {
+            asked = box.text();
+            QCOMPARE(box.buttons().size(), 3);
+            if (change == "unsavable")
+                f.watchdog.expect([&](QMessageBox& said) {
+                    failure = said.text();
+                    clickButton(said, QStringLiteral("OK"));
+                });
+            if (answer == "Escape")
+                QTest::keyClick(&box, Qt::Key_Escape);
+            else
+                clickButton(box, answer);
+        });
     QSignalSpy unloaded{f.window.get(), &MainWindow::unloaded};
-    QVERIFY(f.window->close());
-    QCOMPARE(unloaded.count(), 1);
-    QCOMPARE(entriesFileSize(), 0);
-    // The window is gone for good: a late click changes nothing.
-    f.click(f.widget("Altern"));
-    QCOMPARE(f.jda().Alter().text, std::string{"65"});
+    QCOMPARE(f.window->close(), ends);
+    QCOMPARE(unloaded.count(), ends ? 1 : 0);
+    QCOMPARE(f.window->isVisible(), !ends);
+    if (!answer.isEmpty())
+        QCOMPARE(asked, QStringLiteral("Sollen die Eingaben gespeichert werden?"));
+    QVERIFY(!f.watchdog.stillExpecting());
+    QVERIFY2(f.watchdog.unexpected().isEmpty(), qPrintable(f.watchdog.unexpected().join(", ")));
+    if (change == "unsavable") {
+        QVERIFY2(failure.contains(QStringLiteral("kein Ordner")), qPrintable(failure));
+        return;
+    }
+    QFile file{QStringLiteral("jda.txt")};
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray after = file.readAll();
+    QCOMPARE(after != before, saves);
+    if (saves)
+        QCOMPARE(after.mid(2 + 10 * 2, 10), QByteArray{"01/09/1980"});
+    if (ends) {
+        // The window is gone for good: a late click changes nothing.
+        const std::string age = f.jda().Alter().text;
+        f.click(f.widget("Altern"));
+        QCOMPARE(f.jda().Alter().text, age);
+    }
 }
 
 QTEST_MAIN(QuestionsAndClosingTest)

@@ -17,9 +17,17 @@
 #include "stafflist/list_command.h"
 #include "stafflist/list_platform.h"
 #include "stafflist/staff_table.h"
+#include "stafflist/year_reports.h"
 #include "tests/qt/window_fixture.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolTip>
 #include <QMimeData>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -29,6 +37,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -158,6 +167,14 @@ private slots:
     void opensTheCalculatorWithTheRowsCase();
     void cancelLeavesNoList();
     void remembersYearAndColumnWidths();
+    void sortsFromTheMenu();
+    void searchFindsUmlautsHoweverSpelled_data();
+    void searchFindsUmlautsHoweverSpelled();
+    void aFailedOpenKeepsTheListAndItsStatus();
+    void namesFitTheirColumnUpToALimit();
+    void helpKeyOpensTheStaffListPage();
+    void aCaseWindowAsksAndOffersItsAddressee();
+    void aCaseWindowOffersTheRowsAddress();
 };
 
 void StaffListWindowTest::opensADroppedTableAndNamesEveryControl()
@@ -375,6 +392,252 @@ void StaffListWindowTest::remembersYearAndColumnWidths()
     QCOMPARE(w.control<QSpinBox>("year").value(), 2031);
     QVERIFY(w.compute());
     QCOMPARE(w.window->table().columnWidth(colNotes), 333);
+}
+
+// "Ansicht › Sortieren nach": every column by its head, as a click on the
+// head sorts (ascending, then descending), and the list's own order back.
+void StaffListWindowTest::sortsFromTheMenu()
+{
+    ListWindow w;
+    QVERIFY(w.compute());
+    auto* menu = w.window->findChild<QMenu*>(QStringLiteral("sortMenu"));
+    QVERIFY(menu);
+    auto choose = [&](const QString& text) {
+        emit menu->aboutToShow();
+        for (QAction* a : menu->actions())
+            if (a->text().startsWith(text)) {
+                a->trigger();
+                return true;
+            }
+        return false;
+    };
+    auto checked = [&] {
+        emit menu->aboutToShow();
+        QStringList texts;
+        for (QAction* a : menu->actions())
+            if (a->isChecked())
+                texts << a->text();
+        return texts;
+    };
+    // The names as the sort compares them, the lines without a name left out.
+    auto nameKeys = [&] {
+        std::vector<std::string> keys;
+        for (int line = 0; line < w.model().rowCount(); ++line)
+            if (const QString n = w.cell(line, colName); !n.isEmpty())
+                keys.push_back(nameKey(n.toStdString()));
+        return keys;
+    };
+    auto names = [&] {
+        QStringList n;
+        for (int line = 0; line < w.model().rowCount(); ++line)
+            n << w.cell(line, colName);
+        return n;
+    };
+    const QStringList own = names();
+    QVERIFY(checked().isEmpty());
+
+    QVERIFY(choose(QStringLiteral("Name")));
+    QCOMPARE(w.window->table().horizontalHeader()->sortIndicatorSection(), int{colName});
+    const std::vector<std::string> ascending = nameKeys();
+    QVERIFY(std::is_sorted(ascending.begin(), ascending.end()));
+    QVERIFY(names() != own);
+    QCOMPARE(checked(), QStringList{QStringLiteral("Name (aufsteigend)")});
+
+    QVERIFY(choose(QStringLiteral("Name")));
+    QCOMPARE(w.window->table().horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    const std::vector<std::string> descending = nameKeys();
+    QVERIFY(std::is_sorted(descending.rbegin(), descending.rend()));
+    QCOMPARE(checked(), QStringList{QStringLiteral("Name (absteigend)")});
+
+    QVERIFY(choose(QStringLiteral("&Ursprüngliche Reihenfolge")));
+    QCOMPARE(names(), own);
+    QVERIFY(checked().isEmpty());
+    // The menu is reached from the keyboard: Alt+N opens "Ansicht", S this menu.
+    bool found = false;
+    for (QAction* a : w.window->menuBar()->actions())
+        found = found || (a->text() == QStringLiteral("A&nsicht") && a->menu()->actions().first()->menu() == menu);
+    QVERIFY(found);
+    QCOMPARE(menu->title(), QStringLiteral("&Sortieren nach"));
+}
+
+void StaffListWindowTest::searchFindsUmlautsHoweverSpelled_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("ue for ü") << "frueh" << "Früh";
+    QTest::newRow("ae for ä, capitals") << "SPAET" << "Spät";
+    QTest::newRow("plain a for ä") << "spat, sieg" << "Spät";
+    QTest::newRow("Vorname Name") << "Frieda Früh" << "Früh";
+}
+
+void StaffListWindowTest::searchFindsUmlautsHoweverSpelled()
+{
+    QFETCH(QString, search);
+    QFETCH(QString, found);
+    ListWindow w;
+    QVERIFY(w.compute());
+    auto& field = w.control<QLineEdit>("search");
+    field.setFocus();
+    // (QTest types Latin-1 keys only; the text goes in as an input method would put it.)
+    field.insert(search);
+    QCOMPARE(w.model().rowCount(), 1);
+    QCOMPARE(w.cell(0, colName), found);
+}
+
+// A table that cannot be opened leaves the list shown, the status naming
+// its file, and says what failed in a message of its own.
+void StaffListWindowTest::aFailedOpenKeepsTheListAndItsStatus()
+{
+    ListWindow w;
+    QVERIFY(w.compute());
+    auto& status = w.control<QLabel>("status");
+    const QString before = status.text();
+    QVERIFY2(before.contains(QStringLiteral("personal.csv")), qPrintable(before));
+    QString said;
+    w.watchdog.expect([&](QMessageBox& box) {
+        said = box.text();
+        testing::clickButton(box, QStringLiteral("OK"));
+    });
+    QSignalSpy done{&w.window->worker(), &StaffListWorker::finished};
+    w.window->openFile(w.folder.filePath(QStringLiteral("gibt es nicht.csv")));
+    QVERIFY(done.wait(120000));
+    QTRY_VERIFY(!w.watchdog.stillExpecting());
+    QVERIFY2(said.contains(QStringLiteral("gibt es nicht.csv")), qPrintable(said));
+    QCOMPARE(status.text(), before);
+    QCOMPARE(w.model().rowCount(), 305);
+    QVERIFY(w.watchdog.unexpected().isEmpty());
+}
+
+// The name columns are as wide as the longest name of the whole list, also
+// one far below the lines in sight; a name longer than the limit is cut
+// short and its cell's tool tip holds the whole of it.
+void StaffListWindowTest::namesFitTheirColumnUpToALimit()
+{
+    ListWindow w;
+    const std::string noPeriods(14 * 4, ';');
+    const QString longName = QStringLiteral("Hohenstein-Wittgenstein");
+    const QString tooLong = QStringLiteral("von und zu ") + QString(12, QLatin1Char('X')).replace(QLatin1Char('X'), longName);
+    std::ofstream{w.table.toStdString(), std::ios::app | std::ios::binary}
+        << "905;" << longName.toStdString() << ";Lang;01.01.1970;01.01.1990;;" << noPeriods << "\r\n"
+        << "906;Kurz;" << tooLong.toStdString() << ";01.01.1970;01.01.1990;;" << noPeriods << "\r\n";
+    QVERIFY(w.compute());
+    FrozenTableView& table = w.window->table();
+    const QFontMetrics metrics = table.fontMetrics();
+    QVERIFY(table.columnWidth(colName) >= metrics.horizontalAdvance(longName));
+    QCOMPARE(table.columnWidth(colFirstName), w.window->columnWidthLimit());
+    QVERIFY(table.columnWidth(colFirstName) < metrics.horizontalAdvance(tooLong));
+
+    const int line = w.lineOf(QStringLiteral("Kurz"));
+    QVERIFY(line >= 0);
+    static_cast<QTableView&>(table).scrollTo(w.model().index(line, colFirstName));
+    QTableView& frozen = table.frozenPart();
+    const QRect cell = frozen.visualRect(w.model().index(line, colFirstName));
+    QHelpEvent help{QEvent::ToolTip, cell.center(), frozen.viewport()->mapToGlobal(cell.center())};
+    QApplication::sendEvent(frozen.viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), tooLong);
+    // A name that fits has none of its own.
+    const QRect fits = frozen.visualRect(w.model().index(line, colName));
+    QToolTip::hideText();
+    QHelpEvent short_{QEvent::ToolTip, fits.center(), frozen.viewport()->mapToGlobal(fits.center())};
+    QApplication::sendEvent(frozen.viewport(), &short_);
+    QVERIFY(QToolTip::text() != QStringLiteral("Kurz"));
+}
+
+// F1 opens the staff list's own help page of the program's copy of the
+// site in the browser (here a stand-in for xdg-open that notes the address).
+void StaffListWindowTest::helpKeyOpensTheStaffListPage()
+{
+    QTemporaryDir bin;
+    QFile stub{bin.path() + QStringLiteral("/xdg-open")};
+    QVERIFY(stub.open(QIODevice::WriteOnly));
+    stub.write(QStringLiteral("#!/bin/sh\necho \"$1\" > '%1/given'\n").arg(bin.path()).toUtf8());
+    stub.close();
+    QVERIFY(stub.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+    ListWindow w;
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    QTest::keyClick(w.window.get(), Qt::Key_F1);
+    qputenv("PATH", path);
+    QFile given{bin.path() + QStringLiteral("/given")};
+    QTRY_VERIFY(given.exists() && given.size() > 0);
+    QVERIFY(given.open(QIODevice::ReadOnly));
+    const QString opened = QString::fromUtf8(given.readAll()).trimmed();
+    QVERIFY2(opened.startsWith(QStringLiteral("file://")) && opened.endsWith(QStringLiteral("/site/manual/personalliste.htm")),
+             qPrintable(opened));
+    QVERIFY(QFileInfo::exists(QUrl{opened}.toLocalFile()));
+    QVERIFY(w.watchdog.unexpected().isEmpty());
+}
+
+// A case opened from the list: Drucken offers the row's employee as the
+// addressee, named in the dialog's title; the close box on the changed case
+// asks, and Speichern keeps it in the cases' folder.
+void StaffListWindowTest::aCaseWindowAsksAndOffersItsAddressee()
+{
+    ListWindow w;
+    QVERIFY(w.compute());
+    const int line = w.lineOf(QStringLiteral("Früh"));
+    FrozenTableView& table = w.window->table();
+    table.setFocus();
+    table.setCurrentIndex(w.model().index(line, colBirthday));
+    QTest::keyClick(&table, Qt::Key_Return);
+    QTRY_COMPARE(calculators().size(), 1);
+    MainWindow& calculator = *calculators().first();
+
+    QString offered;
+    QString title;
+    w.watchdog.expectDialog([&](QWidget& modal) {
+        title = modal.windowTitle();
+        for (QLineEdit* f : modal.findChildren<QLineEdit*>())
+            if (f->accessibleName() == QStringLiteral("Name"))
+                offered = f->text();
+        modal.close();
+    });
+    QTest::mouseClick(calculator.widget("Drucken"), Qt::LeftButton);
+    QCOMPARE(offered, QStringLiteral("Frieda Früh"));
+    QCOMPARE(title, QStringLiteral("Empfänger des Briefs – Früh, Frieda, Personalnummer 900, Geburtstag 02.01.1960"));
+
+    QTest::mouseClick(calculator.widget("Altern"), Qt::LeftButton);
+    QString asked;
+    w.watchdog.expect([&](QMessageBox& box) {
+        asked = box.text();
+        testing::clickButton(box, QStringLiteral("Speichern"));
+    });
+    QVERIFY(calculator.close());
+    QCOMPARE(asked, QStringLiteral("Sollen die Eingaben gespeichert werden?"));
+    QTRY_COMPARE(calculators().size(), 0);
+    QVERIFY(QFileInfo::exists(QDir{w.caseFolder}.filePath(QStringLiteral("jda.txt"))));
+    QVERIFY(w.watchdog.unexpected().isEmpty());
+}
+
+// A table with the address columns, in their other usual spellings: the
+// letter of a case opened from it goes to that row's full address.
+void StaffListWindowTest::aCaseWindowOffersTheRowsAddress()
+{
+    ListWindow w;
+    std::ofstream{w.table.toStdString(), std::ios::binary}
+        << "Personalnummer;Name;Vorname;Geburtstag;Dienstbezüge ab;Geschlecht;Strasse;Hausnummer;Postleitzahl;Wohnort\n"
+           "1001;Meier;Anna;10.03.1955;01.04.1990;w;Gartenweg;3;12345;Musterstadt\n"
+           "1002;Schulz;Bernd;01.02.1962;01.08.1987;m;Ringstraße;17a;54321;Beispielhausen\n";
+    QVERIFY(w.compute());
+    FrozenTableView& table = w.window->table();
+    table.setFocus();
+    table.setCurrentIndex(w.model().index(w.lineOf(QStringLiteral("Schulz")), colBirthday));
+    QTest::keyClick(&table, Qt::Key_Return);
+    QTRY_COMPARE(calculators().size(), 1);
+    MainWindow& calculator = *calculators().first();
+    QStringList offered;
+    w.watchdog.expectDialog([&](QWidget& modal) {
+        offered << modal.findChild<QComboBox*>()->currentText();
+        for (QLineEdit* f : modal.findChildren<QLineEdit*>())
+            offered << f->text();
+        modal.close();
+    });
+    QTest::mouseClick(calculator.widget("Drucken"), Qt::LeftButton);
+    QCOMPARE(offered, (QStringList{"Herrn", "Bernd Schulz", "Ringstraße 17a", "54321 Beispielhausen"}));
+    QVERIFY(calculator.close());
+    QTRY_COMPARE(calculators().size(), 0);
+    QVERIFY(w.watchdog.unexpected().isEmpty());
 }
 
 QTEST_MAIN(StaffListWindowTest)

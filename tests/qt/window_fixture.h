@@ -38,7 +38,9 @@ public:
 
     // The next modal dialog goes to `answer`.
     void expect(std::function<void(QMessageBox&)> answer) { expected_ = std::move(answer); }
-    bool stillExpecting() const { return static_cast<bool>(expected_); }
+    // The next modal dialog of any kind (not a message box) goes to `answer`.
+    void expectDialog(std::function<void(QWidget&)> answer) { expectedDialog_ = std::move(answer); }
+    bool stillExpecting() const { return static_cast<bool>(expected_) || static_cast<bool>(expectedDialog_); }
     const QStringList& unexpected() const { return unexpected_; }
 
 private:
@@ -52,12 +54,17 @@ private:
             std::exchange(expected_, {})(*box);
             return;
         }
+        if (box == nullptr && expectedDialog_) {
+            std::exchange(expectedDialog_, {})(*modal);
+            return;
+        }
         unexpected_ << modal->windowTitle() + QStringLiteral(": ") + (box ? box->text() : QString{});
         modal->close();
     }
 
     QTimer timer_;
     std::function<void(QMessageBox&)> expected_;
+    std::function<void(QWidget&)> expectedDialog_;
     QStringList unexpected_;
 };
 

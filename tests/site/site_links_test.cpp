@@ -342,7 +342,7 @@ std::string testNameOf(std::string_view path)
 }
 
 // ---------------------------------------------------------------------------------------------------------
-// The addresses the help buttons build, relative to the host.
+// The addresses the help buttons and the staff list's F1 build, relative to the host.
 
 struct RequiredPage {
     const char* name;
@@ -357,6 +357,7 @@ const RequiredPage requiredPages[] = {
     {"TexteParagraph34", "Tarifvertrag/TVoeD/TVoeD-Text/34-Kuendigung.htm"},
     {"Info", "Tarvolin/Index.htm"},
     {"StartPage", "index.htm"},
+    {"Personalliste", "manual/personalliste.htm"},
 };
 
 class RequiredPageTest : public ::testing::TestWithParam<RequiredPage> {};

@@ -53,6 +53,23 @@ TEST_P(ComputedListCase, GivesBackTheTypedCase)
     EXPECT_EQ(list.fileLine(0), 7);
 }
 
+// Each row keeps its own addressee, beside rows without one.
+TEST(ComputedListAddressee, ComesBackPerRow)
+{
+    StaffRow with;
+    with.address = {"Frau", "Hauptstr.", "12a", "50667", "Köln"};
+    ResultLine line;
+    line[colName] = "Meier";
+    line[colFirstName] = "Anna";
+    ComputedList list;
+    list.add({with, line, true});
+    list.add({StaffRow{}, ResultLine{}, false});
+    const Addressee a = list.addressee(0);
+    EXPECT_EQ(a.salutation + "|" + a.name + "|" + a.street + "|" + a.town, "Frau|Anna Meier|Hauptstr. 12a|50667 Köln");
+    EXPECT_TRUE(list.addressee(1).empty());
+    EXPECT_EQ(list.addressee(1).street, "");
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, ComputedListCase,
                          ::testing::Values(PackedCase{"FourteenPeriodsAndAnAge", fullCase()},
                                            PackedCase{"DatesMissingAndBefore1900", sparseCase()}),

@@ -68,14 +68,16 @@ public:
     std::optional<Addressee> addressee = Addressee{}; // nothing: the user cancels
     int letterheadsRead = 0;
     int addresseesAsked = 0;
+    LetterCase askedFor;
     Letterhead letterhead() override
     {
         ++letterheadsRead;
         return head;
     }
-    std::optional<Addressee> askAddressee() override
+    std::optional<Addressee> askAddressee(const LetterCase& letterCase) override
     {
         ++addresseesAsked;
+        askedFor = letterCase;
         return addressee;
     }
 };

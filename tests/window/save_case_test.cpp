@@ -4,6 +4,7 @@
 #include "output/saved_entries.h"
 #include "tests/output/scratch_folder.h"
 #include "tests/support/fakes.h"
+#include "window/save_case.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,38 @@ TEST(Dateispeichern, AFailedSaveSaysWhatAndWhere)
     EXPECT_NE(t.messages.shown[0].text.find(scratch.path().string() + "/kein Ordner"), std::string::npos)
         << t.messages.shown[0].text;
     EXPECT_TRUE(t.host.saved.empty());
+}
+
+// The close box asks only when the entries differ from those last loaded or
+// saved: what counts as a change, and what does not.
+TEST(EnteredCase, WhatCountsAsAChange)
+{
+    struct Row {
+        const char* name;
+        void (*change)(JDA&);
+        bool changed;
+    };
+    const Row rows[] = {
+        {"nothing", [](JDA&) {}, false},
+        {"a date", [](JDA& w) { w.Datum(5).text = "01/01/1980"; }, true},
+        {"a description", [](JDA& w) { w.Eingabe(2).text = "Wehrdienst"; }, true},
+        {"a description's trailing blanks", [](JDA& w) { w.Eingabe(2).text += "  "; }, false},
+        {"a tick", [](JDA& w) { w.box(4).value = !w.box(4).value; }, true},
+        {"the age", [](JDA& w) { ++w.retireAgeMonths; }, true},
+        {"the view", [](JDA& w) { w.selectOpt(0); }, true},
+        {"a result the start computes again", [](JDA& w) { w.Datum(33).text = "01/01/2030"; }, false},
+        {"the shared loop counter", [](JDA& w) { w.workIndex = 7; }, false},
+    };
+    for (const Row& r : rows) {
+        TestWindow t;
+        bornIn1958WithoutPayStart(t.jda);
+        const SavedEntries loaded = enteredCase(t.jda);
+        t.jda.workIndex = 3;
+        r.change(t.jda);
+        const std::int16_t counter = t.jda.workIndex;
+        EXPECT_EQ(enteredCase(t.jda) != loaded, r.changed) << r.name;
+        EXPECT_EQ(t.jda.workIndex, counter) << r.name << ": looking changes nothing";
+    }
 }
 
 } // namespace
