@@ -135,6 +135,9 @@ void TeardownTest::calculatorWindow()
     QTest::keyClicks(field, typed);
     // The calendar open over the field, too, as a user may leave it.
     f->window->calendar().open(field, QDate{1930, 1, 1}, QDate{2040, 12, 31}, QDate{1990, 4, 1});
+    // The case was typed and never saved: the close box asks, and the clerk
+    // lets it go.
+    f->watchdog.expect([](QMessageBox& box) { clickButton(box, QStringLiteral("Verwerfen")); });
     f->window->close();
     f->window.reset();
     QTest::qWait(20);
@@ -159,7 +162,7 @@ void TeardownTest::letterDialogs()
     letter.printLine("Festsetzung des Jubiläumsdienstalters");
     std::unique_ptr<QDialog> shown;
     if (dialog == QLatin1String("addressee"))
-        shown = std::make_unique<AddresseeDialog>(Addressee{}, &owner);
+        shown = std::make_unique<AddresseeDialog>(Addressee{}, QString{}, &owner);
     else if (dialog == QLatin1String("letterhead"))
         shown = std::make_unique<LetterheadDialog>(Letterhead{}, false, &owner);
     else
