@@ -15,6 +15,7 @@
 
 #include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,13 +41,18 @@ int main(int argc, char** argv)
         const std::vector<std::string> arguments(argv + 1, argv + argc);
         tarvolin::PdfWriter pdf;
 #ifdef TARVOLIN_WITH_QT
-        pdf = tarvolin::writeStaffListPdf;
+        pdf = [](const tarvolin::PrintableTable& table, const std::string& path) {
+            return tarvolin::writeStaffListPdf(table, path);
+        };
 #endif
         try {
             return tarvolin::runStaffListCommand(arguments, {std::cin, std::cout, std::cerr, ::isatty(2) == 1}, pdf);
-        } catch (const std::exception& e) {
-            // Out of memory, or a fault of the program: said, never a crash.
-            std::cerr << "tarvolin --list: abgebrochen: " << e.what() << "\n";
+        } catch (const std::bad_alloc&) {
+            // Out of memory, or a fault of the program: said in German, never a crash.
+            std::cerr << "tarvolin --list: abgebrochen: der Arbeitsspeicher reicht nicht.\n";
+            return 2;
+        } catch (const std::exception&) {
+            std::cerr << "tarvolin --list: abgebrochen: ein interner Fehler des Programms.\n";
             return 2;
         }
     }

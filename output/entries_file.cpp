@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -199,7 +200,83 @@ std::optional<Failure> keepPrevious(const std::filesystem::path& path, const Pre
     return failure;
 }
 
+// Holds the lock on the entries file's folder while it lives. Another
+// Tarvolin saving into the same folder waits; after a few seconds it gives
+// up. A folder that cannot be locked (a file system without locks) is saved
+// into without one, as before.
+class FolderLock {
+public:
+    explicit FolderLock(const std::filesystem::path& path)
+        : fd_{::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)}
+    {
+        if (fd_ < 0)
+            return;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
+                return;
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                return; // no locks here
+            ::usleep(50'000);
+        }
+        busy_ = true;
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    ~FolderLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_); // and with it the lock
+    }
+    bool busy() const { return busy_; }
+
+private:
+    int fd_;
+    bool busy_ = false;
+};
+
+// The newest complete case that a killed save left, if it should be put back.
+std::optional<std::filesystem::path> caseToPutBack(const std::filesystem::path& path)
+{
+    struct stat current{};
+    const bool holdsCase = ::lstat(path.c_str(), &current) == 0 && !(S_ISREG(current.st_mode) && current.st_size == 0);
+    const auto newer = [](const struct stat& a, const struct stat& b) {
+        return a.st_mtim.tv_sec != b.st_mtim.tv_sec ? a.st_mtim.tv_sec > b.st_mtim.tv_sec
+                                                    : a.st_mtim.tv_nsec > b.st_mtim.tv_nsec;
+    };
+    std::optional<std::filesystem::path> best;
+    struct stat bestInfo{};
+    for (const std::filesystem::path& leftover : leftoverTemporaries(path)) {
+        struct stat info{};
+        if (::lstat(leftover.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            info.st_size != static_cast<off_t>(savedEntriesSize))
+            continue; // incomplete
+        if (holdsCase && !newer(info, current))
+            continue; // older than the case in place, or the same file
+        if (!best || newer(info, bestInfo)) {
+            best = leftover;
+            bestInfo = info;
+        }
+    }
+    return best;
+}
+
 } // namespace
+
+std::string recoverInterruptedSave(const std::filesystem::path& path)
+{
+    std::string said;
+    if (const auto leftover = caseToPutBack(path)) {
+        std::vector<unsigned char> bytes(savedEntriesSize);
+        Descriptor fd{::open(leftover->c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+        const bool read = fd.valid() && ::read(fd.get(), bytes.data(), bytes.size()) ==
+                                            static_cast<ssize_t>(bytes.size());
+        if (read && saveEntriesFile(path, bytes).empty())
+            said = "Das letzte Speichern in „" + path.string() + "“ wurde unterbrochen. Der dabei gespeicherte Fall "
+                   "wurde wiederhergestellt.";
+    }
+    removeLeftoverFiles(path);
+    return said;
+}
 
 std::filesystem::path backupPath(const std::filesystem::path& path)
 {
@@ -274,6 +351,10 @@ void removeLeftoverFiles(const std::filesystem::path& path)
 std::string saveEntriesFile(const std::filesystem::path& path, std::span<const unsigned char> bytes,
                             const SaveStepHook& beforeStep)
 {
+    const FolderLock lock{path};
+    if (lock.busy())
+        return "Die Eingaben wurden nicht gespeichert: Ein anderes Tarvolin speichert gerade einen Fall in "
+               + quoted(path) + ". Bitte gleich noch einmal versuchen.";
     const Previous previous = previousOf(path);
     const auto fail = [&](const Failure& f) {
         std::string text = "Die Eingaben wurden nicht gespeichert: " + f.what + " (" + systemReason(f.error) + ").";

@@ -40,6 +40,15 @@ EntriesFileRead readEntriesFile(const std::filesystem::path& path);
 // stays.
 void removeLeftoverFiles(const std::filesystem::path& path);
 
+// At start-up, before reading: what saves that were killed left behind. A
+// complete case (one whole record) that such a save left while jda.txt is
+// missing or empty, or that is newer than jda.txt, is what the user last
+// saved: it is put in place by a save of its own (so that jda.txt, if there
+// is one, becomes jda.txt.bak). Then the leftovers are removed: each one is
+// now incomplete, older than jda.txt, or put back. Returns the German
+// sentence that tells the user a case was put back, or "".
+std::string recoverInterruptedSave(const std::filesystem::path& path);
+
 // The steps of a save, in their order. Keeping the previous file tries a
 // hard link first, then a copy of its bytes, and moves the file itself into
 // place when it can be neither linked nor read.
@@ -64,6 +73,9 @@ using SaveStepHook = std::function<int(SaveStep)>;
 // (replacing the older one in one step), and the new file is renamed over
 // jda.txt. A missing or empty jda.txt holds no case, and the older backup then
 // stays. On failure jda.txt is untouched and no new file is left behind.
+// Saves into one folder never run at the same time: each holds a lock on the
+// folder (flock) from the backup to the replacement, and a save that cannot
+// have it within a few seconds says that the case is being saved elsewhere.
 // Returns "" on success, else the German sentence.
 std::string saveEntriesFile(const std::filesystem::path& path, std::span<const unsigned char> bytes,
                             const SaveStepHook& beforeStep = {});

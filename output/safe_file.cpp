@@ -3,7 +3,11 @@
 #include "calc/german_quotes.h"
 #include "output/system_reason.h"
 
+#include <array>
+#include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstring>
 #include <charconv>
 #include <chrono>
 #include <cstdint>
@@ -67,6 +71,65 @@ bool writeAll(int fd, std::span<const unsigned char> bytes)
     return true;
 }
 
+// The temporary files of writes in progress, for the signal handler: it may
+// only look at plain memory, so each is a fixed buffer with a state.
+struct InProgress {
+    std::atomic<int> state{0}; // 0 free, 1 being filled, 2 a path to remove
+    char path[PATH_MAX] = {};
+};
+std::array<InProgress, 32> inProgress;
+
+extern "C" void removeTemporariesAndEnd(int signal)
+{
+    for (InProgress& p : inProgress)
+        if (p.state.load() == 2)
+            ::unlink(p.path);
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+// SIGTERM and SIGINT, where nobody else handles them, first remove the
+// temporary files and then end the program as they would have.
+void installSignalHandlers()
+{
+    static const bool installed = [] {
+        for (const int signal : {SIGTERM, SIGINT}) {
+            struct sigaction old{};
+            if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_DFL) {
+                struct sigaction handler{};
+                handler.sa_handler = removeTemporariesAndEnd;
+                sigemptyset(&handler.sa_mask);
+                ::sigaction(signal, &handler, nullptr);
+            }
+        }
+        return true;
+    }();
+    (void)installed;
+}
+
+int registerInProgress(const std::filesystem::path& path)
+{
+    const std::string& name = path.native();
+    if (name.size() >= PATH_MAX)
+        return -1;
+    installSignalHandlers();
+    for (std::size_t i = 0; i < inProgress.size(); ++i) {
+        int free = 0;
+        if (inProgress[i].state.compare_exchange_strong(free, 1)) {
+            std::memcpy(inProgress[i].path, name.c_str(), name.size() + 1);
+            inProgress[i].state.store(2);
+            return static_cast<int>(i);
+        }
+    }
+    return -1; // more than 32 at once: a signal then leaves this one behind
+}
+
+void unregisterInProgress(int slot)
+{
+    if (slot >= 0)
+        inProgress[static_cast<std::size_t>(slot)].state.store(0);
+}
+
 void syncFolder(const std::filesystem::path& target)
 {
     const int dir = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -81,6 +144,8 @@ void syncFolder(const std::filesystem::path& target)
 std::string WriteFailure::what() const
 {
     switch (step) {
+    case WriteStep::CheckTarget:
+        return "Die Datei " + quoted(target) + " ist schreibgeschützt und wird nicht ersetzt";
     case WriteStep::CreateTemporary:
         return "Im Ordner " + quoted(folderOf(target)) + " ließ sich keine neue Datei anlegen";
     case WriteStep::SetMode:
@@ -122,6 +187,16 @@ std::filesystem::path temporaryPathFor(const std::filesystem::path& target)
 SafeFile::SafeFile(std::filesystem::path target, FileOptions options)
     : target_{std::move(target)}, options_{std::move(options)}, mode_{options_.keepTargetMode ? modeFor(target_, options_.newMode) : options_.newMode}
 {
+    removeLeftoverTemporaries(target_);
+    if (options_.refuseReadOnly && !step(WriteStep::CheckTarget, [&] {
+            struct stat info{};
+            if (::lstat(target_.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0) {
+                errno = EACCES;
+                return false;
+            }
+            return true;
+        }))
+        return;
     // Ten names at most: a name that is taken is never opened, whatever it is.
     bool created = false;
     for (int attempt = 0; attempt < 10 && !created; ++attempt) {
@@ -139,6 +214,7 @@ SafeFile::SafeFile(std::filesystem::path target, FileOptions options)
         temporary_.clear();
         return;
     }
+    slot_ = registerInProgress(temporary_);
     const auto setMode = [&] {
         if (::fchmod(fd_, mode_) == 0)
             return true;
@@ -216,6 +292,8 @@ WriteResult SafeFile::commit()
     result.replaced = ::lstat(target_.c_str(), &info) == 0;
     if (seal() && step(WriteStep::Replace, [&] { return ::rename(temporary_.c_str(), target_.c_str()) == 0; })) {
         committed_ = true;
+        unregisterInProgress(slot_);
+        slot_ = -1;
         syncFolder(target_);
     } else if (failure_ && failure_->step == WriteStep::Replace) {
         discard();
@@ -241,6 +319,8 @@ WriteResult SafeFile::commitNew(const std::filesystem::path& name)
     };
     if (seal() && step(WriteStep::Replace, place)) {
         committed_ = true;
+        unregisterInProgress(slot_);
+        slot_ = -1;
         target_ = name;
         syncFolder(target_);
     }
@@ -265,6 +345,8 @@ void SafeFile::discard()
         ::unlink(temporary_.c_str());
         temporary_.clear();
     }
+    unregisterInProgress(slot_);
+    slot_ = -1;
 }
 
 WriteResult writeFileSafely(const std::filesystem::path& target, std::span<const unsigned char> bytes,
@@ -275,11 +357,46 @@ WriteResult writeFileSafely(const std::filesystem::path& target, std::span<const
     return file.commit();
 }
 
-void removeLeftoverTemporaries(const std::filesystem::path& target)
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
+    struct stat first{};
+    struct stat second{};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+int makePrivateFolders(const std::filesystem::path& folder)
+{
+    if (folder.empty())
+        return 0;
+    struct stat info{};
+    if (::stat(folder.c_str(), &info) == 0)
+        return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    if (folder.has_parent_path() && folder.parent_path() != folder) {
+        if (const int error = makePrivateFolders(folder.parent_path()))
+            return error;
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0)
+        return errno == EEXIST ? 0 : errno;
+    ::chmod(folder.c_str(), 0700); // a umask may have taken bits, never added any
+    return 0;
+}
+
+void makePrivateFile(const std::filesystem::path& file)
+{
+    if (makePrivateFolders(folderOf(file)) != 0)
+        return;
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+}
+
+std::vector<std::filesystem::path> leftoverTemporaries(const std::filesystem::path& target)
+{
+    std::vector<std::filesystem::path> found;
     DIR* folder = ::opendir(folderOf(target).c_str());
     if (folder == nullptr)
-        return;
+        return found;
     const std::string prefix = "." + target.filename().string() + ".";
     while (const dirent* entry = ::readdir(folder)) {
         const auto pid = processOfTemporary(entry->d_name, prefix);
@@ -292,9 +409,16 @@ void removeLeftoverTemporaries(const std::filesystem::path& target)
         // A process that still runs may be writing right now.
         if (::kill(*pid, 0) == 0 || errno != ESRCH)
             continue;
-        ::unlinkat(::dirfd(folder), entry->d_name, 0);
+        found.push_back(folderOf(target) / entry->d_name);
     }
     ::closedir(folder);
+    return found;
+}
+
+void removeLeftoverTemporaries(const std::filesystem::path& target)
+{
+    for (const std::filesystem::path& leftover : leftoverTemporaries(target))
+        ::unlink(leftover.c_str());
 }
 
 } // namespace tarvolin

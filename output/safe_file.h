@@ -7,7 +7,9 @@
 // the name always holds either the old file whole or the new one whole. The
 // old file is never deleted first. Whatever fails, the temporary file goes
 // away and the caller gets a value that says which step failed, with the
-// German reason; nothing is thrown.
+// German reason; nothing is thrown. SIGTERM and SIGINT remove the temporary
+// files of writes in progress before they end the program, and a write
+// clears away what killed writes of the same target left behind.
 //
 // Two ways to fill it: write() streams bytes through it; a library that
 // insists on opening a file by name (a PDF writer, a printer, a spreadsheet
@@ -26,11 +28,13 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvolin {
 
 // The steps of writing a file, in their order.
 enum class WriteStep {
+    CheckTarget,     // an existing read-only target is refused (only when asked for)
     CreateTemporary, // the new file next to the target (once per name tried)
     SetMode,         // its permission bits
     Write,           // once per write()
@@ -51,6 +55,10 @@ struct FileOptions {
     mode_t newMode = 0600;
     // False: the file gets newMode whatever it replaces.
     bool keepTargetMode = true;
+    // True: a target that its owner may not write (0444) is not replaced;
+    // the failure says so. The user chose a file name; a read-only file
+    // there was made so on purpose.
+    bool refuseReadOnly = false;
     WriteStepHook beforeStep = {};
 };
 
@@ -125,6 +133,7 @@ private:
     FileOptions options_;
     mode_t mode_ = 0600;
     int fd_ = -1;
+    int slot_ = -1; // among the writes in progress that a signal cleans up
     bool sealed_ = false;
     bool committed_ = false;
     std::optional<WriteFailure> failure_;
@@ -139,9 +148,28 @@ WriteResult writeFileSafely(const std::filesystem::path& target, std::span<const
 // no longer runs. Anything else stays.
 void removeLeftoverTemporaries(const std::filesystem::path& target);
 
+// What killed writes of this target left behind: ".NAME.<process>.<random>.neu"
+// files owned by this user whose process no longer runs.
+std::vector<std::filesystem::path> leftoverTemporaries(const std::filesystem::path& target);
+
 // The name of a new temporary file of this process for the target:
 // ".NAME.4711.9f3c07a1b2d4e5f6.neu" in the target's folder.
 std::filesystem::path temporaryPathFor(const std::filesystem::path& target);
+
+// Whether the two names lead to the same file, also through links; false
+// when either cannot be looked at.
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Makes the folder and any missing folder above it, each one made here
+// readable by its owner only (0700), whatever the umask; folders that exist
+// keep their bits. 0, or the errno of the failure.
+int makePrivateFolders(const std::filesystem::path& folder);
+
+// Creates the file empty for its owner only (0600) when it is missing, so
+// that a library writing it later (a settings file) keeps those bits; an
+// existing file, or a link of that name, is left alone. Its folders are made
+// as makePrivateFolders makes them.
+void makePrivateFile(const std::filesystem::path& file);
 
 // The target's folder ("." for a bare name).
 std::filesystem::path folderOf(const std::filesystem::path& target);

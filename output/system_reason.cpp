@@ -19,7 +19,7 @@ std::string systemReason(int error)
     case EFBIG:
         return "die Datei wäre größer als erlaubt";
     case ENOENT:
-        return "der Ordner ist nicht vorhanden";
+        return "die Datei oder ihr Ordner ist nicht vorhanden";
     case ENOTDIR:
         return "ein Teil des Pfades ist kein Ordner";
     case EISDIR:

@@ -14,6 +14,7 @@
 #include "stafflist/staff_result.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,7 +42,7 @@ public:
     Date today;
     std::optional<Date> referenceDate;
     bool readWindows1252 = false;
-    int headerLine = 0;
+    std::int64_t headerLine = 0;
 
     void add(const ComputedRow& row);
 
@@ -50,7 +51,7 @@ public:
     void line(std::size_t row, ResultLine& into) const;
     bool computed(std::size_t row) const { return computed_[row]; }
     bool hasNotes(std::size_t row) const { return !field(row, colNotes).empty(); }
-    int fileLine(std::size_t row) const { return fileLines_[row]; }
+    std::int64_t fileLine(std::size_t row) const { return fileLines_[row]; }
     // The case that was typed for the row; nothing when the row could not be
     // computed from the table.
     std::optional<TypedCase> typedCase(std::size_t row) const;
@@ -69,7 +70,7 @@ private:
     PackedTexts searchKeys_;
     PackedTexts addresses_;
     std::vector<bool> computed_;
-    std::vector<int> fileLines_;
+    std::vector<std::int64_t> fileLines_;
     std::size_t rowsWithNotes_ = 0;
 };
 

@@ -16,7 +16,11 @@ constexpr std::size_t bufferSize = 1 << 16;
 // not swallow the rest of the table.
 constexpr std::size_t longestQuotedField = 1 << 20;
 
+// The longest line read: 1 MiB, some thousand times a real staff row.
+constexpr std::size_t longestLine = 1 << 20;
+
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view lineTooLong = "Zeile länger als 1 MiB; der Rest der Zeile wurde übergangen";
 constexpr std::string_view unclosedQuote = "Anführungszeichen ohne schließendes Gegenstück";
 constexpr std::string_view textAfterQuote = "Text nach dem schließenden Anführungszeichen";
 
@@ -126,7 +130,13 @@ bool CsvReader::rawLine(std::string& line)
         const char* begin = buffer_.data() + bufferAt_;
         const char* end = buffer_.data() + bufferEnd_;
         const char* stop = std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
-        line.append(begin, stop);
+        // A line longer than any staff table has is cut: its memory (some
+        // times its size while it is split and typed) stays bounded, and the
+        // record says so.
+        line.append(begin, begin + std::min<std::size_t>(static_cast<std::size_t>(stop - begin),
+                                                         longestLine - std::min(longestLine, line.size())));
+        if (static_cast<std::size_t>(stop - begin) > 0 && line.size() >= longestLine)
+            lineCut_ = true;
         got = true;
         if (stop == end) {
             bufferAt_ = bufferEnd_;
@@ -146,7 +156,7 @@ bool CsvReader::rawLine(std::string& line)
 }
 
 // The next line as UTF-8, with its number.
-bool CsvReader::nextLine(std::string& text, int& number)
+bool CsvReader::nextLine(std::string& text, std::int64_t& number)
 {
     if (!readAgain_.empty()) {
         number = readAgain_.front().first;
@@ -169,6 +179,25 @@ bool CsvReader::nextLine(std::string& text, int& number)
     return true;
 }
 
+// UTF-16 and UTF-32, told by their byte-order marks, or without one by the
+// zero bytes that their ASCII letters bring ("P\0e\0" is UTF-16 LE).
+CsvReader::Header CsvReader::encodingOfStart() const
+{
+    const auto byte = [&](std::size_t i) { return i < bufferEnd_ ? static_cast<unsigned char>(buffer_[i]) : 0x100u; };
+    const unsigned b0 = byte(0), b1 = byte(1), b2 = byte(2), b3 = byte(3);
+    if ((b0 == 0xFF && b1 == 0xFE && b2 == 0 && b3 == 0) || (b0 == 0 && b1 == 0 && b2 == 0xFE && b3 == 0xFF))
+        return Header::Utf32;
+    if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF))
+        return Header::Utf16;
+    if (bufferEnd_ < 4)
+        return Header::Read;
+    if ((b0 != 0 && b1 == 0 && b2 == 0 && b3 == 0) || (b0 == 0 && b1 == 0 && b2 == 0 && b3 != 0))
+        return Header::Utf32;
+    if ((b0 != 0 && b1 == 0 && b2 != 0 && b3 == 0) || (b0 == 0 && b1 != 0 && b2 == 0 && b3 != 0))
+        return Header::Utf16;
+    return Header::Read;
+}
+
 CsvReader::Header CsvReader::readHeader(CsvRecord& header)
 {
     // The byte-order marks of UTF-16 (FF FE, FE FF) come first in the buffer.
@@ -176,18 +205,22 @@ CsvReader::Header CsvReader::readHeader(CsvRecord& header)
     bufferEnd_ = static_cast<std::size_t>(in_.gcount());
     bytesRead_ = bufferEnd_;
     atEnd_ = bufferEnd_ == 0;
-    if (bufferEnd_ >= 2) {
-        const auto b0 = static_cast<unsigned char>(buffer_[0]);
-        const auto b1 = static_cast<unsigned char>(buffer_[1]);
-        if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF))
-            return Header::Utf16;
-    }
+    if (const Header wide = encodingOfStart(); wide != Header::Read)
+        return wide;
     std::string first;
-    int number = 0;
+    std::int64_t number = 0;
     do {
         if (!nextLine(first, number))
             return Header::Empty;
     } while (first.find_first_not_of(" \t") == std::string::npos);
+    if (std::string_view{first}.starts_with(byteOrderMark))
+        return Header::DoubleByteOrderMark;
+    // A header never runs over several lines: a quote left open in it is one
+    // that was never closed, and it would hide the separators.
+    if (std::count(first.begin(), first.end(), '"') % 2 != 0) {
+        header.line = number;
+        return Header::UnclosedQuote;
+    }
     // Spreadsheets may put their separator into a first line of its own: "sep=;".
     if (first.size() == 5 && first.starts_with("sep=") && (first[4] == ';' || first[4] == ',' || first[4] == '\t')) {
         separator_ = first[4];
@@ -205,11 +238,14 @@ CsvReader::Header CsvReader::readHeader(CsvRecord& header)
 bool CsvReader::next(CsvRecord& record)
 {
     std::string first;
-    int number = 0;
+    std::int64_t number = 0;
     for (;;) {
+        lineCut_ = false;
         if (!nextLine(first, number))
             return false;
         parseRecord(std::move(first), number, record);
+        if (lineCut_ && record.problem.empty())
+            record.problem = lineTooLong;
         if (!record.problem.empty() || !allEmpty(record.fields))
             return true;
     }
@@ -257,13 +293,13 @@ std::size_t CsvReader::parseField(const std::string& text, std::size_t at, std::
     return at;
 }
 
-void CsvReader::parseRecord(std::string first, int number, CsvRecord& record)
+void CsvReader::parseRecord(std::string first, std::int64_t number, CsvRecord& record)
 {
     record.line = number;
     record.fields.clear();
     record.problem.clear();
 
-    std::vector<std::pair<int, std::string>> continued; // lines taken into a quoted field
+    std::vector<std::pair<std::int64_t, std::string>> continued; // lines taken into a quoted field
     std::size_t continuedBytes = 0;
     std::string text = first;
     std::size_t at = 0;
@@ -273,7 +309,7 @@ void CsvReader::parseRecord(std::string first, int number, CsvRecord& record)
         at = parseField(text, at, field, open, record.problem);
         if (open) {
             std::string nextText;
-            int nextNumber = 0;
+            std::int64_t nextNumber = 0;
             if (continuedBytes <= longestQuotedField && nextLine(nextText, nextNumber)) {
                 continuedBytes += nextText.size() + 1;
                 field.push_back('\n');

@@ -11,9 +11,14 @@
 // and a table whose header was written as UTF-8 and whose rows were added as
 // Windows-1252 still has its header and its rows right.
 //
+// A line longer than 1 MiB is cut there, and its record carries a problem
+// that says so; a quoted field may run over lines for at most 1 MiB. So the
+// memory a record needs stays bounded whatever the file holds.
+//
 // This knows nothing of the staff table's columns.
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <istream>
 #include <string>
@@ -26,14 +31,22 @@ namespace tarvolin {
 bool isValidUtf8(std::string_view bytes);
 
 struct CsvRecord {
-    int line = 0;                    // the record's first line, counting from 1
+    std::int64_t line = 0;           // the record's first line, counting from 1
     std::vector<std::string> fields; // UTF-8
     std::string problem;             // what is wrong with its quotes, in German; empty when nothing
 };
 
 class CsvReader {
 public:
-    enum class Header { Read, Empty, NoSeparator, Utf16 };
+    enum class Header {
+        Read,
+        Empty,
+        NoSeparator,
+        Utf16,              // with or without its byte-order mark
+        Utf32,
+        DoubleByteOrderMark, // a second UTF-8 mark would hide the first column's name
+        UnclosedQuote,       // a quote in the header that is never closed
+    };
 
     explicit CsvReader(std::istream& in);
 
@@ -50,23 +63,25 @@ public:
 
 private:
     bool rawLine(std::string& line);
-    bool nextLine(std::string& text, int& number);
-    void parseRecord(std::string first, int number, CsvRecord& record);
+    bool nextLine(std::string& text, std::int64_t& number);
+    void parseRecord(std::string first, std::int64_t number, CsvRecord& record);
+    Header encodingOfStart() const;
     std::size_t parseField(const std::string& text, std::size_t at, std::string& field, bool& open, std::string& problem);
 
     std::istream& in_;
     bool windows1252_ = false;
     char separator_ = ';';
-    int lineNumber_ = 0;
+    std::int64_t lineNumber_ = 0;
     std::size_t bytesRead_ = 0;
     std::vector<char> buffer_;
     std::size_t bufferAt_ = 0;
     std::size_t bufferEnd_ = 0;
     bool pendingCr_ = false;
+    bool lineCut_ = false; // a line of the record being read was too long
     bool atEnd_ = false;
     // Lines read ahead while a quote stayed open to the end of the input; they
     // are read again as records of their own.
-    std::deque<std::pair<int, std::string>> readAgain_;
+    std::deque<std::pair<std::int64_t, std::string>> readAgain_;
 };
 
 } // namespace tarvolin

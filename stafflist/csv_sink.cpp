@@ -21,7 +21,7 @@ std::string CsvSink::open()
 {
     if (path_.empty())
         return {};
-    file_.emplace(path_);
+    file_.emplace(path_, FileOptions{.refuseReadOnly = true});
     if (!file_->ok())
         return failed(*file_->failure());
     return {};

@@ -2,11 +2,13 @@
 
 #include "calc/clock.h"
 #include "calc/german_quotes.h"
+#include "output/safe_file.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/list_input.h"
 #include "stafflist/list_options.h"
 #include "stafflist/list_output.h"
 #include "stafflist/staff_list.h"
+#include "stafflist/visible_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -47,7 +49,7 @@ private:
 };
 
 // The notes of one row without their "Zeile N: " prefixes.
-std::string withoutLinePrefix(std::string notes, int line)
+std::string withoutLinePrefix(std::string notes, std::int64_t line)
 {
     const std::string prefix = "Zeile " + std::to_string(line) + ": ";
     for (std::size_t at; (at = notes.find(prefix)) != std::string::npos;)
@@ -63,10 +65,12 @@ int fail(std::ostream& err, const std::string& text)
 
 // "Zeile 7: ... (Zeile 7: 1001 Meier, Anna)", as the end of the run lists a
 // row that could not be computed.
+// Control characters and bidi overrides from the table are shown, never sent
+// to the terminal.
 std::string uncomputedLine(const ComputedRow& r)
 {
-    return withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile " + std::to_string(r.row.line) + ": "
-           + r.row.personnelNumber + " " + r.row.name + ", " + r.row.firstName + ")";
+    return visibleText(withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile " + std::to_string(r.row.line)
+                       + ": " + r.row.personnelNumber + " " + r.row.name + ", " + r.row.firstName + ")");
 }
 
 // Steps of runStaffListCommand.
@@ -145,6 +149,10 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     if (const std::string e = input.open(o.input, streams.in); !e.empty())
         return fail(err, e);
 
+    if (!o.output.empty() && o.input != "-" && isSameFile(o.input, o.output))
+        return fail(err, "Die Ausgabe " + inQuotes(o.output) + " ist die Personaltabelle selbst und wird nicht "
+                         "überschrieben. Bitte für --output einen anderen Namen angeben.");
+
     const Date today = o.today ? *o.today : SystemClock{}.today();
     ListOutput output{o.pdf ? ListOutput::Format::Pdf : ListOutput::Format::Csv, o.report, o.year};
     CsvSink csv{streams.out, o.pdf ? std::string{} : o.output};
@@ -156,6 +164,8 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
 
     std::vector<std::string> uncomputed;
     const std::size_t rows = computeAll(input, o, today, output, csv, streams, uncomputed);
+    if (const std::string e = input.changedWhileRead(); !e.empty())
+        return fail(err, e);
     tellAboutInput(err, input, rows);
     if (const std::string e = finishOutput(o, output, csv, writePdf, today, input.fileName(), rows); !e.empty())
         return fail(err, e);

@@ -30,15 +30,28 @@ public:
     const std::string& fileName() const { return fileName_; }
     // The file's size in bytes; 0 for standard input or what is no plain file.
     std::uintmax_t totalBytes() const { return totalBytes_; }
-    int headerLine() const { return headerLine_; }
+    std::int64_t headerLine() const { return headerLine_; }
     const ColumnMap& columns() const { return columns_; }
     CsvReader& reader() { return *reader_; }
+    // Whether the file changed while it was read (it was written to,
+    // truncated, or replaced: its size, time or identity are not what they
+    // were when it was opened, or fewer bytes were read than it had): the
+    // German sentence then, else "". Standard input is taken as it comes.
+    std::string changedWhileRead() const;
 
 private:
     std::string fileName_;
     std::ifstream file_;
     std::uintmax_t totalBytes_ = 0;
-    int headerLine_ = 0;
+    std::string path_; // empty for standard input
+    struct Identity {
+        std::uintmax_t device = 0, inode = 0, size = 0;
+        std::int64_t seconds = 0, nanoseconds = 0;
+        friend bool operator==(const Identity&, const Identity&) = default;
+    };
+    Identity opened_;
+    static Identity identityOf(const std::string& path);
+    std::int64_t headerLine_ = 0;
     ColumnMap columns_;
     std::optional<CsvReader> reader_;
 };

@@ -37,6 +37,8 @@ ListOutput::ListOutput(Format format, std::optional<ReportKind> report, int year
 {
     if (report)
         report_.emplace(*report, year);
+    else if (format == Format::Pdf)
+        table_.spooled = std::make_shared<RowSpool>(); // any number of rows in constant memory
 }
 
 void ListOutput::begin(std::string& csv) const
@@ -56,8 +58,7 @@ void ListOutput::add(const ResultLine& line, bool computed, std::string& csv)
         if (computed)
             report_->add(line);
     } else if (format_ == Format::Pdf) {
-        table_.rows.push_back(printedRow(line));
-        table_.rowNotes.push_back(line[colNotes]);
+        table_.spooled->append(printedRow(line), line[colNotes]);
     } else {
         appendCsvLine(csv, line);
     }

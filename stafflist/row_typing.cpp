@@ -75,6 +75,12 @@ TypingOutcome openCase(JDA& window, const std::filesystem::path& folder, const T
     return typeCase(window, c);
 }
 
+void openSavedCase(JDA& window, const std::filesystem::path& folder)
+{
+    window.entriesPath = folder / "jda.txt";
+    window.loadEntries();
+}
+
 WindowTypist::WindowTypist(JDA& window) : w_{window}, d_{window} {}
 
 bool WindowTypist::date(int index, Date day)

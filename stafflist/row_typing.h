@@ -75,6 +75,11 @@ TypingOutcome typeCase(JDA& window, const TypedCase& typedCase);
 // saves jda.txt there); nothing is read from any jda.txt.
 TypingOutcome openCase(JDA& window, const std::filesystem::path& folder, const TypedCase& typedCase);
 
+// The case saved in `folder` before, opened as the program's own start opens
+// jda.txt (what an interrupted save left is cleared away or put back; a file
+// that cannot be read gives the blank start and a message naming it).
+void openSavedCase(JDA& window, const std::filesystem::path& folder);
+
 // The typing steps, for a driver that types more than one case's worth, for
 // instance a window that opens one employee of the list.
 class WindowTypist {

@@ -49,7 +49,7 @@ std::string_view fieldText(const std::vector<std::string>& fields, int at)
 
 // Steps of readStaffRow.
 
-void beginRow(StaffRow& row, int line)
+void beginRow(StaffRow& row, std::int64_t line)
 {
     row = StaffRow{};
     row.line = line;
@@ -194,7 +194,7 @@ RowReading::RowReading(StaffRow& r) : row{r}, where{"Zeile " + std::to_string(r.
 
 void RowReading::note(std::string_view text) { notes->push_back(where + std::string{text}); }
 
-void readStaffRow(const ColumnMap& c, const std::vector<std::string>& fields, int line,
+void readStaffRow(const ColumnMap& c, const std::vector<std::string>& fields, std::int64_t line,
                   std::string_view quoteProblem, std::optional<Date> defaultReferenceDate, StaffRow& row)
 {
     beginRow(row, line);

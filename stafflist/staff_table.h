@@ -10,6 +10,7 @@
 #include "stafflist/row_typing.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,7 +49,7 @@ struct StaffAddress {
 
 // One record of the table, read: what to type, what to copy, and the notes.
 struct StaffRow {
-    int line = 0;
+    std::int64_t line = 0;
     std::string personnelNumber, name, firstName;
     StaffAddress address;
     std::optional<TypedCase> typedCase; // nothing when the row cannot be computed
@@ -79,7 +80,7 @@ struct RowReading {
 };
 
 // Reads one record. `defaultReferenceDate` stands where the row gives none.
-void readStaffRow(const ColumnMap& columns, const std::vector<std::string>& fields, int line,
+void readStaffRow(const ColumnMap& columns, const std::vector<std::string>& fields, std::int64_t line,
                   std::string_view quoteProblem, std::optional<Date> defaultReferenceDate, StaffRow& row);
 
 } // namespace tarvolin

@@ -77,6 +77,9 @@ public:
     void umschalter();
 
     void Form_Load();
+    // Form_Load's reading of the entries file, for a file already chosen in
+    // entriesPath (a case of the staff list in its own folder).
+    void loadEntries();
     // The start-up after the entries file has been read: puts a saved case
     // into the controls (a record of zeros gives the blank start of an empty
     // folder), replays it and puts the focus into the birthday. Form_Load is

@@ -86,13 +86,20 @@ void JDA::Form_Load()
     // A file that cannot be read gives the blank start, as a new one does,
     // but the user is told: the next save keeps it as jda.txt.bak.
     entriesPath = entriesFileOfWorkingDirectory();
-    removeLeftoverFiles(entriesPath);
+    loadEntries();
+}
+
+void JDA::loadEntries()
+{
+    const std::string recovered = recoverInterruptedSave(entriesPath);
     const EntriesFileRead read = readEntriesFile(entriesPath);
     startWith(readRecord(read.bytes));
     if (!read.unreadable.empty())
         notice("Der gespeicherte Fall in " + inQuotes(entriesPath.string()) + " konnte nicht gelesen werden (" +
                read.unreadable + "). Tarvolin beginnt mit einem leeren Fall; die Datei bleibt erhalten.",
                MessageKind::Failure);
+    else if (!recovered.empty())
+        notice(recovered, MessageKind::Notice);
 }
 
 void JDA::startWith(const SavedEntries& saved)

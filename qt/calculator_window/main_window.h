@@ -29,6 +29,7 @@
 #include "window/jda.h"
 #include "window/window_host.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -118,6 +119,7 @@ private:
     // the window's controls.
     void followQtFocus();
     void applyFocus();
+    void announceNews();
     bool unloadModel();
     void rememberEntries();
     void showRefusal(const Control& field, const std::string& reason);
@@ -137,6 +139,8 @@ private:
     CloseQuestion closeQuestion_;
     bool busy_ = false;   // a handler or the drawing runs: widget events do not reach the model
     bool closed_ = false; // the model agreed to unload
+    bool started_ = false; // the start-up has run
+    QStringList news_;     // results changed since the last announcement, as they are read
 };
 
 } // namespace tarvolin

@@ -1,9 +1,13 @@
 #include "qt/letter/letter_settings.h"
 
+#include "output/safe_file.h"
 #include "qt/letter/letterhead_fields.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace tarvolin {
 
@@ -19,17 +23,48 @@ QString oneLine(QString text)
     return text.simplified().left(LetterSettings::maxLength);
 }
 
+// Settings are a few lines; a file much larger than that is no settings file
+// (100 MB of it took 43 s and 3 GB to read).
+constexpr qint64 largestSettingsFile = 256 * 1024;
+
 } // namespace
 
-LetterSettings::LetterSettings()
-    : settings_{std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tarvolin"),
-                                            QStringLiteral("Tarvolin"))}
+QString settingsFileRefusal(const QString& file)
 {
+    const QFileInfo info{file};
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    QString why;
+    if (!info.isFile())
+        why = QStringLiteral("keine gewöhnliche Datei");
+    else if (!info.isReadable())
+        why = QStringLiteral("nicht lesbar");
+    else if (info.size() > largestSettingsFile)
+        why = QStringLiteral("zu groß");
+    if (why.isEmpty())
+        return {};
+    return QStringLiteral("Die Einstellungen in „%1“ wurden nicht gelesen (%2); es gelten die Voreinstellungen.")
+        .arg(QDir::toNativeSeparators(file), why);
 }
 
-LetterSettings::LetterSettings(const QString& iniFile)
-    : settings_{std::make_unique<QSettings>(iniFile, QSettings::IniFormat)}
+LetterSettings::LetterSettings()
 {
+    // Where QSettings keeps the user's "Tarvolin" settings of "Tarvolin"; found
+    // without a QSettings, which would read the file at once.
+    open(QDir{QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)}.filePath(
+        QStringLiteral("Tarvolin/Tarvolin.conf")));
+}
+
+LetterSettings::LetterSettings(const QString& iniFile) { open(iniFile); }
+
+void LetterSettings::open(const QString& file)
+{
+    refusal_ = settingsFileRefusal(file);
+    if (refusal_.isEmpty()) {
+        // The last addressee is personal data: the file is for its owner only.
+        makePrivateFile(QFile::encodeName(file).toStdString());
+    }
+    settings_ = std::make_unique<QSettings>(refusal_.isEmpty() ? file : QString{}, QSettings::IniFormat);
 }
 
 LetterSettings::~LetterSettings() = default;

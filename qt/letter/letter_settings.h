@@ -49,13 +49,25 @@ public:
 
     // Where the settings are kept, for messages.
     QString location() const;
+    // Why the settings file was not read (too large, unreadable, no file),
+    // in German; "" when it was. A refused file is neither read nor
+    // overwritten: the letter then has the defaults.
+    const QString& refusal() const { return refusal_; }
 
 private:
+    void open(const QString& file);
+
     std::string text(const char* key) const;
     void setText(const char* key, const std::string& value);
     bool written();
 
     std::unique_ptr<QSettings> settings_;
+    QString refusal_;
 };
+
+// Why a settings file is not to be read at all (more than a settings file
+// can hold, unreadable, not a plain file), as a German sentence naming it;
+// "" when it may be read.
+QString settingsFileRefusal(const QString& file);
 
 } // namespace tarvolin

@@ -48,6 +48,42 @@ QtPrinter::QtPrinter()
 
 QtPrinter::~QtPrinter() = default;
 
+QString QtPrinter::readingText() const
+{
+    QString text;
+    QString line;
+    // The blanks that indent a line and the empty lines that space the
+    // letter on paper are nothing to read: one empty line between paragraphs.
+    const auto endLine = [&] {
+        line = line.trimmed();
+        if (!line.isEmpty() || (!text.isEmpty() && !text.endsWith(QStringLiteral("\n\n"))))
+            text += line + QLatin1Char('\n');
+        line.clear();
+    };
+    for (const PrintOperation& op : document().operations) {
+        switch (op.kind) {
+        case PrintOperation::Kind::Text: line += QString::fromStdString(op.text); break;
+        case PrintOperation::Kind::X:
+            if (!line.trimmed().isEmpty())
+                line += QLatin1Char('\t');
+            break;
+        case PrintOperation::Kind::LineEnd: endLine(); break;
+        case PrintOperation::Kind::CentredLine:
+            if (!line.isEmpty())
+                endLine();
+            line = QString::fromStdString(op.text).trimmed();
+            endLine();
+            break;
+        case PrintOperation::Kind::FontName:
+        case PrintOperation::Kind::FontSize:
+        case PrintOperation::Kind::Bold: break;
+        }
+    }
+    if (!line.isEmpty())
+        endLine();
+    return text;
+}
+
 std::string QtPrinter::endDoc()
 {
     lastPdfPath_.clear();

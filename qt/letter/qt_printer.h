@@ -54,6 +54,11 @@ public:
     using Preview = std::function<std::optional<Shown>(const QtPrinter& letter)>;
     void setPreview(Preview preview) { preview_ = std::move(preview); }
 
+    // The recorded letter as plain text in reading order, for those who
+    // cannot see the page: a line of the letter is a line, a text at its
+    // own position on the line follows a tab.
+    QString readingText() const;
+
     // Lays out the recorded letter for the device at its resolution (dots
     // per inch) and draws it; false when the device refused a page. The
     // preview draws with it.

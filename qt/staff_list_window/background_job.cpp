@@ -3,6 +3,7 @@
 #include <QMetaObject>
 
 #include <exception>
+#include <new>
 
 namespace tarvolin {
 
@@ -22,8 +23,10 @@ void BackgroundJob::start(std::function<QString()> work)
         QString result;
         try {
             result = work();
-        } catch (const std::exception& e) {
-            result = QStringLiteral("Ein interner Fehler ist aufgetreten: ") + QString::fromUtf8(e.what());
+        } catch (const std::bad_alloc&) {
+            result = QStringLiteral("Der Arbeitsspeicher reicht nicht.");
+        } catch (const std::exception&) {
+            result = QStringLiteral("Ein interner Fehler ist aufgetreten.");
         }
         QMetaObject::invokeMethod(
             this,
@@ -36,6 +39,11 @@ void BackgroundJob::start(std::function<QString()> work)
             },
             Qt::QueuedConnection);
     });
+}
+
+void BackgroundJob::reportProgress(int percent)
+{
+    QMetaObject::invokeMethod(this, [this, percent] { emit progressed(percent); }, Qt::QueuedConnection);
 }
 
 } // namespace tarvolin

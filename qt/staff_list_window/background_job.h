@@ -24,9 +24,12 @@ public:
     void start(std::function<QString()> work);
     bool isRunning() const { return running_; }
     const QString& result() const { return result_; }
+    // From the work's thread: how far it has come, 0 to 100.
+    void reportProgress(int percent);
 
 signals:
     void finished();
+    void progressed(int percent);
 
 private:
     std::thread thread_;

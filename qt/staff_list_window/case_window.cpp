@@ -1,6 +1,7 @@
 #include "qt/staff_list_window/case_window.h"
 
 #include "qt/calculator_window/main_window.h"
+#include "stafflist/case_folder.h"
 #include "stafflist/row_typing.h"
 
 #include <QDir>
@@ -31,7 +32,7 @@ QString employeeName(const ComputedList& list, std::size_t row)
     if (const QString number = q(list.field(row, colPersonnelNumber)); !number.isEmpty())
         parts << QStringLiteral("Personalnummer ") + number;
     if (parts.isEmpty())
-        parts << QStringLiteral("Zeile %1 der Personalliste").arg(list.fileLine(row));
+        parts << QStringLiteral("Zeile %1 der Personalliste").arg(static_cast<qlonglong>(list.fileLine(row)));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -46,17 +47,22 @@ CaseWindow::CaseWindow(Date today, const QString& folder, QObject* parent)
 
 CaseWindow::~CaseWindow() = default;
 
-MainWindow* CaseWindow::open(const ComputedList& list, std::size_t row, const QString& folder, QObject* parent)
+MainWindow* CaseWindow::open(const ComputedList& list, std::size_t row, const QString& folder, Start start,
+                             QObject* parent)
 {
+    const std::filesystem::path path{QFile::encodeName(QDir{folder}.absolutePath()).toStdString()};
+    const bool saved = start == Start::SavedCase && hasSavedCase(path);
     const std::optional<TypedCase> typed = list.typedCase(row);
-    if (!typed)
+    if (!saved && !typed)
         return nullptr;
     auto* opened = new CaseWindow{list.today, folder, parent};
     MainWindow& window = *opened->window_;
-    window.setTitleSuffix(employeeTitle(list, row));
+    window.setTitleSuffix(employeeTitle(list, row) + (saved ? QStringLiteral(" (gespeicherter Fall)") : QString{}));
     opened->platform_.letter.setListCase(employeeName(list, row), list.addressee(row));
-    const std::filesystem::path path{QFile::encodeName(QDir{folder}.absolutePath()).toStdString()};
-    window.start([&window, path, c = *typed] { openCase(window.jda(), path, c); });
+    if (saved)
+        window.start([&window, path] { openSavedCase(window.jda(), path); });
+    else
+        window.start([&window, path, c = *typed] { openCase(window.jda(), path, c); });
     return &window;
 }
 

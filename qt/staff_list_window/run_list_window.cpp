@@ -3,7 +3,9 @@
 
 #include "qt/staff_list_window/run_list_window.h"
 
+#include "output/safe_file.h"
 #include "qt/desktop/desktop_application.h"
+#include "qt/letter/letter_settings.h"
 #include "qt/staff_list_window/staff_list_window.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 
 namespace tarvolin {
 
+
 int runListWindow(int argc, char** argv, const std::string& file)
 {
     const auto application = startDesktopApplication(argc, argv);
@@ -25,11 +28,22 @@ int runListWindow(int argc, char** argv, const std::string& file)
         QDir{QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)}.filePath(QStringLiteral("Personalliste"));
     SystemClock clock;
     // Window size, column widths, year and folder: ~/.config/Tarvolin/Personalliste.conf.
-    QSettings settings{QDir{QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)}.filePath(
-                           QStringLiteral("Personalliste.conf")),
-                       QSettings::IniFormat};
+    const QString settingsFile = QDir{QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)}.filePath(
+        QStringLiteral("Personalliste.conf"));
+    const QString refused = settingsFileRefusal(settingsFile);
+    if (refused.isEmpty())
+        makePrivateFile(QFile::encodeName(settingsFile).toStdString());
+    // A file that is refused is neither read nor overwritten: the window
+    // starts with its defaults and keeps nothing.
+    QSettings settings{refused.isEmpty() ? settingsFile : QString{}, QSettings::IniFormat};
     StaffListWindow window{clock, settings, caseFolder};
     window.show();
+    if (!refused.isEmpty())
+        window.showNotice(refused);
+    else if (settings.status() == QSettings::FormatError)
+        window.showNotice(QStringLiteral("Die Einstellungen in „%1“ sind fehlerhaft und wurden übergangen; es gelten die "
+                                         "Voreinstellungen.")
+                              .arg(settingsFile));
     if (!file.empty()) {
         const QString path = QFile::decodeName(QByteArray::fromStdString(file));
         QTimer::singleShot(0, &window, [&window, path] { window.openFile(path); });

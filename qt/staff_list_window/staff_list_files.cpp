@@ -5,16 +5,23 @@
 #include "qt/staff_list_window/staff_list_window.h"
 
 #include "qt/staff_list_window/background_job.h"
+#include "qt/calculator_window/main_window.h"
 #include "qt/staff_list_window/case_window.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/staff_list_window/staff_list_pdf.h"
+#include "qt/letter/safe_device.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
+#include "qt/calculator_window/announcer.h"
 #include "qt/staff_list_window/status_text.h"
 #include "calc/date_text.h"
 #include "help/links.h"
+#include "output/safe_file.h"
+#include "output/system_reason.h"
+#include "stafflist/case_folder.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/staff_table.h"
+#include "stafflist/visible_text.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,6 +29,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -50,6 +58,12 @@ const QString title = QStringLiteral("Tarvolin – Personalliste");
 
 
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+std::filesystem::path localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+constexpr int smallestColumnWidth = 20;
+constexpr int largestColumnWidth = 2000;
+constexpr qsizetype largestWidthCount = 200; // far more columns than any list has
 
 namespace key {
 const QString geometry = QStringLiteral("Personalliste/Fenster");
@@ -92,7 +106,7 @@ void StaffListWindow::startComputing()
         return;
     worker_->start(path_, clock_.today(), referenceDate_);
     progress_->setValue(0);
-    statusText_->setText(QStringLiteral("„%1“ wird berechnet …").arg(path_));
+    report(QStringLiteral("„%1“ wird berechnet …").arg(path_));
     updateActions();
 }
 
@@ -120,7 +134,7 @@ void StaffListWindow::computingFinished()
     QString status = shown ? listStatus(*shown) : noTableStatus();
     if (outcome.cancelled)
         status = QStringLiteral("Berechnung abgebrochen. ") + (shown ? QStringLiteral("Angezeigt wird ") + status : status);
-    statusText_->setText(status);
+    report(status);
     if (!outcome.cancelled && !outcome.error.isEmpty())
         complain(outcome.error);
 }
@@ -128,12 +142,12 @@ void StaffListWindow::computingFinished()
 QString StaffListWindow::listStatus(const ComputedList& list) const
 {
     QString text = QStringLiteral("„%1“: %2 Zeilen, berechnet mit dem Tagesdatum %3.")
-                       .arg(q(list.fileName), QLocale{QLocale::German}.toString(static_cast<qulonglong>(list.size())),
+                       .arg(q(visibleText(list.fileName)), QLocale{QLocale::German}.toString(static_cast<qulonglong>(list.size())),
                             q(germanDateText(list.today)));
     if (list.readWindows1252)
         text += QStringLiteral(" Nicht durchweg gültiges UTF-8: die übrigen Zeilen wurden als Windows-1252 gelesen.");
     if (list.size() == 0)
-        text += QStringLiteral(" Nach der Kopfzeile (Zeile %1) stehen keine Zeilen.").arg(list.headerLine);
+        text += QStringLiteral(" Nach der Kopfzeile (Zeile %1) stehen keine Zeilen.").arg(static_cast<qlonglong>(list.headerLine));
     return text;
 }
 
@@ -191,22 +205,26 @@ void StaffListWindow::chooseCsv()
 {
     const QString path = chooseSaveName(QStringLiteral("Als CSV speichern"), QStringLiteral("CSV-Dateien (*.csv)"),
                                         QStringLiteral(".csv"));
-    if (path.isEmpty())
+    if (path.isEmpty() || refusesInput(path))
         return;
     if (const QString e = saveCsv(path); !e.isEmpty())
         complain(e);
     else
-        statusText_->setText(QStringLiteral("Gespeichert: „%1“").arg(path));
+        report(QStringLiteral("Gespeichert: „%1“").arg(path));
 }
 
 void StaffListWindow::choosePdf()
 {
     const QString path = chooseSaveName(QStringLiteral("Als PDF speichern"), QStringLiteral("PDF-Dateien (*.pdf)"),
                                         QStringLiteral(".pdf"));
-    if (path.isEmpty())
+    if (path.isEmpty() || refusesInput(path))
         return;
     startJob(QStringLiteral("„%1“ wird geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
-             [table = shownTable(), file = path.toStdString()] { return q(writeStaffListPdf(table, file)); });
+             [table = shownTable(), file = path.toStdString(), job = job_] {
+                 return q(writeStaffListPdf(table, file, [job](std::size_t painted, std::size_t rows) {
+                     job->reportProgress(static_cast<int>(painted * 100 / std::max<std::size_t>(rows, 1)));
+                 }));
+             });
 }
 
 void StaffListWindow::print()
@@ -219,6 +237,20 @@ void StaffListWindow::print()
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        const QString file = printer->outputFileName();
+        if (refusesInput(file))
+            return;
+        startJob(QStringLiteral("„%1“ wird geschrieben …").arg(file), QStringLiteral("Gespeichert: „%1“").arg(file),
+                 [table = shownTable(), printer, file] {
+                     const WriteResult written = printToPdfFile(
+                         *printer, [&](QPagedPaintDevice& device, int) { return paintStaffList(table, device); });
+                     return written ? QString{}
+                                    : QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden. %2")
+                                          .arg(file, q(written.failure->sentence()));
+                 });
+        return;
+    }
     startJob(QStringLiteral("Die Liste wird gedruckt …"), QStringLiteral("Gedruckt."), [table = shownTable(), printer] {
         return paintStaffList(table, *printer) ? QString{} : QStringLiteral("Der Drucker hat die Liste nicht angenommen.");
     });
@@ -228,7 +260,7 @@ void StaffListWindow::startJob(const QString& running, const QString& done, std:
 {
     jobDone_ = done;
     job_->start(std::move(work));
-    statusText_->setText(running);
+    report(running);
     updateActions();
 }
 
@@ -240,7 +272,7 @@ void StaffListWindow::jobFinished()
         complain(job_->result());
         return;
     }
-    statusText_->setText(jobDone_);
+    report(jobDone_);
 }
 
 PrintableTable StaffListWindow::shownTable() const
@@ -255,26 +287,52 @@ QString StaffListWindow::saveCsv(const QString& path) const
     return q(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
 }
 
-MainWindow* StaffListWindow::openEmployee(int line)
+MainWindow* StaffListWindow::openEmployee(int line, bool fromList)
 {
     const ComputedList* list = model_->list();
     if (list == nullptr || line < 0 || line >= model_->rowCount())
         return nullptr;
     const std::size_t row = model_->sourceRow(line);
-    if (!list->typedCase(row)) {
+    const std::filesystem::path folder = caseFolderOf(localPath(caseFolder_), *list, row);
+    const bool saved = !fromList && hasSavedCase(folder);
+    if (!saved && !list->typedCase(row)) {
         complain(QStringLiteral("Diese Zeile kann nicht im Rechner geöffnet werden: Geburtstag oder Beginn der "
                                 "Dienstbezüge fehlen oder sind kein Datum.\n\n")
                  + q(std::string{list->field(row, colNotes)}));
         return nullptr;
     }
-    if (!QDir{}.mkpath(caseFolder_)) {
-        complain(QStringLiteral("Der Ordner „%1“ für die geöffneten Fälle kann nicht angelegt werden.").arg(caseFolder_));
+    // The cases hold personal data: their folders are for their owner only.
+    if (const int error = makePrivateFolders(folder)) {
+        complain(QStringLiteral("Der Ordner „%1“ für den Fall kann nicht angelegt werden (%2).")
+                     .arg(QFile::decodeName(folder.c_str()), q(systemReason(error))));
         return nullptr;
     }
-    return CaseWindow::open(*list, row, caseFolder_, this);
+    MainWindow* window = CaseWindow::open(*list, row, QFile::decodeName(folder.c_str()),
+                                          saved ? CaseWindow::Start::SavedCase : CaseWindow::Start::FromList, this);
+    if (window != nullptr)
+        connect(window, &MainWindow::unloaded, this, [this] { model_->savedCasesChanged(); });
+    return window;
+}
+
+bool StaffListWindow::refusesInput(const QString& path)
+{
+    if (path_.isEmpty() || !isSameFile(localPath(path_), localPath(path)))
+        return false;
+    complain(QStringLiteral("„%1“ ist die geöffnete Personaltabelle selbst und wird nicht überschrieben. Bitte einen "
+                            "anderen Namen wählen.")
+                 .arg(path));
+    return true;
 }
 
 void StaffListWindow::complain(const QString& text) { QMessageBox::warning(this, title, text); }
+
+// The status line, and the same words for a screen reader, which does not
+// read a status line by itself; a failure comes as a message box instead.
+void StaffListWindow::report(const QString& text)
+{
+    statusText_->setText(text);
+    announce(*this, text);
+}
 
 void StaffListWindow::showEvent(QShowEvent* event)
 {
@@ -305,15 +363,25 @@ void StaffListWindow::dropEvent(QDropEvent* event)
     openFile(path);
 }
 
+void StaffListWindow::showNotice(const QString& text) { statusText_->setText(text); }
+
+// Every value is checked: a width that is no number, or none a column can
+// have, is left out (a column of width 0 would be hidden for good).
 void StaffListWindow::readSettings()
 {
     if (!restoreGeometry(settings_.value(key::geometry).toByteArray()))
         resize(1100, 700);
     // (When shown, keepOnScreen fits a size or place from a larger screen.)
-    yearBox_->setValue(settings_.value(key::year, clock_.today().year()).toInt());
+    bool ok = false;
+    const int year = settings_.value(key::year).toInt(&ok);
+    yearBox_->setValue(ok && year >= yearBox_->minimum() && year <= yearBox_->maximum() ? year : clock_.today().year());
     settings_.beginGroup(key::widths);
-    for (const QString& head : settings_.childKeys())
-        columnWidths_[head] = settings_.value(head).toInt();
+    const QStringList heads = settings_.childKeys();
+    for (const QString& head : heads.mid(0, largestWidthCount)) {
+        const int width = settings_.value(head).toInt(&ok);
+        if (ok && width >= smallestColumnWidth && width <= largestColumnWidth)
+            columnWidths_[head] = width;
+    }
     settings_.endGroup();
 }
 

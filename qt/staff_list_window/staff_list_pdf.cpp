@@ -1,6 +1,7 @@
 #include "qt/staff_list_window/staff_list_pdf.h"
 
 #include "output/safe_file.h"
+#include "output/system_reason.h"
 #include "qt/letter/safe_device.h"
 
 #include <QFontMetricsF>
@@ -11,6 +12,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -73,6 +75,54 @@ double widestWord(const QFontMetricsF& m, const QString& text)
     return w;
 }
 
+// What the first pass learns of each column at the largest font: its widest
+// cell, and its widest word (a cell may wrap between words, never inside).
+struct ColumnMeasure {
+    double widest = 0;
+    double widestWord = 0;
+};
+
+// Widths of the texts of a million cells, without shaping each: the sum of
+// its characters' advances, each measured once (Latin-1; any other text is
+// measured whole). Without kerning the sum is at most a hair wider than the
+// text, which only makes a column a hair wider.
+class Advances {
+public:
+    explicit Advances(const QFontMetricsF& m) : m_{m}
+    {
+        for (int c = 0; c < 256; ++c)
+            latin_[static_cast<std::size_t>(c)] = m.horizontalAdvance(QChar(c));
+    }
+    double of(const std::string& utf8) const
+    {
+        double width = 0;
+        for (std::size_t i = 0; i < utf8.size(); ++i) {
+            const auto b = static_cast<unsigned char>(utf8[i]);
+            if (b < 0x80) {
+                width += latin_[b];
+            } else if ((b == 0xC2 || b == 0xC3) && i + 1 < utf8.size()) {
+                width += latin_[((b & 0x03u) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu)];
+            } else {
+                return m_.horizontalAdvance(q(utf8));
+            }
+        }
+        return width;
+    }
+    double dash() const { return latin_['-']; }
+
+private:
+    const QFontMetricsF& m_;
+    std::array<double, 256> latin_{};
+};
+
+// A cell whose text has no blank and no soft hyphen is one word: its widest
+// word is its width.
+double wordWidth(const QFontMetricsF& m, const Advances& advances, const std::string& text, double width)
+{
+    const bool oneWord = text.find(' ') == std::string::npos && text.find("\xC2\xAD") == std::string::npos;
+    return oneWord ? width + advances.dash() : widestWord(m, q(text));
+}
+
 struct Layout {
     // Device units a point, and the space around a cell's text: the PDF file
     // has 10 units a point, a printer its own resolution.
@@ -80,9 +130,15 @@ struct Layout {
     double cellPadding = 20;
     Fonts fonts;
     std::vector<double> widths; // of each column, padding included
+    // Whether a column's cells may need more than one line: only a column
+    // that gave way to the page width; every other is as wide as its widest
+    // cell, and its cells are drawn without being measured again.
+    std::vector<bool> wraps;
     double headHeight = 0;
-    std::vector<double> rowHeights;
-    std::vector<double> noteHeights;
+    // Per row: its height with its note's. Floats: 4 bytes a row, so that a
+    // million rows need 4 MB and nothing else grows with the list.
+    std::vector<float> rowHeights;
+    std::vector<float> noteHeights;
 };
 
 double wrappedHeight(const QFontMetricsF& m, double width, const QString& text)
@@ -94,75 +150,106 @@ double wrappedHeight(const QFontMetricsF& m, double width, const QString& text)
 
 // Widths from the widest cell of each column (heads may wrap between words);
 // the font shrinks until the columns fit; if they still do not at the
-// smallest size, the widest columns give way and their cells wrap.
-Layout layOut(const PrintableTable& t, QPaintDevice* device, double pageWidth)
+// smallest size, the widest columns give way and their cells wrap. The
+// cells are measured once at the largest size: text widths scale with the
+// font size, and a cell that turns out a little wider at its own size wraps.
+void chooseWidths(Layout& l, const std::vector<ColumnMeasure>& measured, double pageWidth)
 {
-    Layout l;
-    l.unitsPerPoint = device->logicalDpiX() / 72.0;
-    l.cellPadding = paddingPoints * l.unitsPerPoint;
-    const double unitsPerPoint = l.unitsPerPoint;
-    const double cellPadding = l.cellPadding;
-    const std::size_t n = t.columns.size();
+    const std::size_t n = measured.size();
     for (double size = largestFont;; size -= 0.5) {
         l.fonts = fontsAt(size);
-        const QFontMetricsF body{l.fonts.body, device};
-        const QFontMetricsF head{l.fonts.head, device};
+        const double scale = size / largestFont;
         l.widths.assign(n, 0);
-        std::vector<double> least(n, 0); // the widest word of the column
-        for (std::size_t c = 0; c < n; ++c)
-            l.widths[c] = least[c] = widestWord(head, q(t.columns[c]));
-        for (const auto& row : t.rows)
-            for (std::size_t c = 0; c < n && c < row.size(); ++c) {
-                l.widths[c] = std::max(l.widths[c], body.horizontalAdvance(q(row[c])));
-                least[c] = std::max(least[c], widestWord(body, q(row[c])));
-            }
+        std::vector<double> least(n, 0);
         double total = 0;
         for (std::size_t c = 0; c < n; ++c) {
-            l.widths[c] += 2 * cellPadding;
-            least[c] += 2 * cellPadding;
+            l.widths[c] = measured[c].widest * scale + 2 * l.cellPadding;
+            least[c] = measured[c].widestWord * scale + 2 * l.cellPadding;
             total += l.widths[c];
         }
+        l.wraps.assign(n, false);
         if (total <= pageWidth)
-            break;
+            return;
         if (size - 0.5 < smallestFont) {
-            // The widest columns give way to a common cap, each not below its
-            // widest word, and their cells wrap between words.
             double cap = *std::max_element(l.widths.begin(), l.widths.end());
-            auto totalAt = [&](double cut) {
+            const auto totalAt = [&](double cut) {
                 double sum = 0;
                 for (std::size_t c = 0; c < n; ++c)
                     sum += std::max(least[c], std::min(l.widths[c], cut));
                 return sum;
             };
-            while (cap > unitsPerPoint && totalAt(cap) > pageWidth)
-                cap -= unitsPerPoint;
-            for (std::size_t c = 0; c < n; ++c)
+            while (cap > l.unitsPerPoint && totalAt(cap) > pageWidth)
+                cap -= l.unitsPerPoint;
+            for (std::size_t c = 0; c < n; ++c) {
+                l.wraps[c] = l.widths[c] > cap;
                 l.widths[c] = std::max(least[c], std::min(l.widths[c], cap));
-            break;
+            }
+            return;
         }
     }
+}
+
+// The height of a cell's text in its column: one line unless it is wider.
+double cellHeight(const QFontMetricsF& m, double inner, const QString& text)
+{
+    return m.horizontalAdvance(text) <= inner ? m.height() : wrappedHeight(m, inner, text);
+}
+
+// Three passes over the rows, none of which keeps them: the widths, then the
+// height of each row; the pages are painted in a third.
+bool layOut(const PrintableTable& t, QPaintDevice* device, double pageWidth, Layout& l)
+{
+    l.unitsPerPoint = device->logicalDpiX() / 72.0;
+    l.cellPadding = paddingPoints * l.unitsPerPoint;
+    const std::size_t n = t.columns.size();
+    std::vector<ColumnMeasure> measured(n);
+    {
+        const Fonts largest = fontsAt(largestFont);
+        const QFontMetricsF body{largest.body, device};
+        const QFontMetricsF head{largest.head, device};
+        for (std::size_t c = 0; c < n; ++c)
+            measured[c].widest = measured[c].widestWord = widestWord(head, q(t.columns[c]));
+        const Advances advances{body};
+        const bool read = t.forEachRow([&](std::size_t, const std::vector<std::string>& row, const std::string&) {
+            for (std::size_t c = 0; c < n && c < row.size(); ++c) {
+                if (row[c].empty())
+                    continue;
+                const double width = advances.of(row[c]);
+                measured[c].widest = std::max(measured[c].widest, width);
+                measured[c].widestWord = std::max(measured[c].widestWord, wordWidth(body, advances, row[c], width));
+            }
+        });
+        if (!read)
+            return false;
+    }
+    chooseWidths(l, measured, pageWidth);
+
     const QFontMetricsF body{l.fonts.body, device};
     const QFontMetricsF head{l.fonts.head, device};
     const QFontMetricsF note{l.fonts.note, device};
+    const double padding = l.cellPadding;
     for (std::size_t c = 0; c < n; ++c)
-        l.headHeight = std::max(l.headHeight, wrappedHeight(head, l.widths[c] - 2 * cellPadding, q(t.columns[c])));
-    l.headHeight += 2 * cellPadding;
-    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        l.headHeight = std::max(l.headHeight, wrappedHeight(head, l.widths[c] - 2 * padding, q(t.columns[c])));
+    l.headHeight += 2 * padding;
+    l.rowHeights.reserve(t.rowCount());
+    l.noteHeights.reserve(t.rowCount());
+    return t.forEachRow([&](std::size_t, const std::vector<std::string>& row, const std::string& rowNote) {
         double h = body.height();
-        for (std::size_t c = 0; c < n && c < t.rows[r].size(); ++c)
-            h = std::max(h, wrappedHeight(body, l.widths[c] - 2 * cellPadding, q(t.rows[r][c])));
-        l.rowHeights.push_back(h + 2 * cellPadding);
-        const bool hasNote = r < t.rowNotes.size() && !t.rowNotes[r].empty();
-        l.noteHeights.push_back(hasNote ? wrappedHeight(note, pageWidth - 4 * cellPadding, q(t.rowNotes[r])) + cellPadding
-                                        : 0.0);
-    }
-    return l;
+        for (std::size_t c = 0; c < n && c < row.size(); ++c)
+            if (l.wraps[c] && !row[c].empty())
+                h = std::max(h, cellHeight(body, l.widths[c] - 2 * padding, q(row[c])));
+        l.rowHeights.push_back(static_cast<float>(h + 2 * padding));
+        l.noteHeights.push_back(rowNote.empty() ? 0.0f
+                                                : static_cast<float>(cellHeight(note, pageWidth - 4 * padding,
+                                                                                QStringLiteral("Hinweise: ") + q(rowNote)) +
+                                                                     padding));
+    });
 }
 
 class PagePainter {
 public:
     PagePainter(QPainter& p, const PrintableTable& t, const Layout& l, QRectF page)
-        : p_{p}, t_{t}, l_{l}, page_{page}, cellPadding{l.cellPadding}
+        : p_{p}, t_{t}, l_{l}, page_{page}, cellPadding{l.cellPadding}, body_{l.fonts.body, p.device()}
     {
     }
 
@@ -171,7 +258,7 @@ public:
     {
         std::vector<std::size_t> starts{0};
         double y = top(true) + l_.headHeight;
-        for (std::size_t r = 0; r < t_.rows.size(); ++r) {
+        for (std::size_t r = 0; r < l_.rowHeights.size(); ++r) {
             const double h = l_.rowHeights[r] + l_.noteHeights[r];
             if (y + h > bottom() && r != starts.back()) {
                 starts.push_back(r);
@@ -179,48 +266,54 @@ public:
             }
             y += h;
         }
-        starts.push_back(t_.rows.size());
+        starts.push_back(l_.rowHeights.size());
         return starts;
     }
 
-    void paintPage(std::size_t page, std::size_t pages, std::size_t from, std::size_t to)
+    void beginPage(std::size_t page, std::size_t pages)
     {
-        double y = top(page == 0);
+        y_ = top(page == 0);
         if (page == 0)
             paintTitle();
-        y = paintHeads(y);
-        const QFontMetricsF note{l_.fonts.note, p_.device()};
-        for (std::size_t r = from; r < to; ++r) {
-            const double h = l_.rowHeights[r] + l_.noteHeights[r];
-            if ((r - from) % 2 == 1)
-                p_.fillRect(QRectF(page_.left(), y, tableWidth(), h), QColor(242, 242, 242));
-            double x = page_.left();
-            p_.setFont(l_.fonts.body);
-            for (std::size_t c = 0; c < t_.columns.size(); ++c) {
-                const QString text = c < t_.rows[r].size() ? q(t_.rows[r][c]) : QString{};
-                p_.drawText(QRectF(x + cellPadding, y + cellPadding, l_.widths[c] - 2 * cellPadding, l_.rowHeights[r]),
-                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-                x += l_.widths[c];
-            }
-            if (l_.noteHeights[r] > 0) {
-                p_.setFont(l_.fonts.note);
-                p_.drawText(QRectF(page_.left() + 2 * cellPadding, y + l_.rowHeights[r], tableWidth() - 4 * cellPadding,
-                                   l_.noteHeights[r]),
-                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                            QStringLiteral("Hinweise: ") + q(t_.rowNotes[r]));
-            }
-            y += h;
-            p_.setPen(QPen(QColor(190, 190, 190), 0));
-            p_.drawLine(QPointF(page_.left(), y), QPointF(page_.left() + tableWidth(), y));
-            p_.setPen(Qt::black);
-        }
-        (void)note;
+        y_ = paintHeads(y_);
+        rowOnPage_ = 0;
         p_.setFont(l_.fonts.subtitle);
         p_.drawText(QRectF(page_.left(), page_.bottom() - footHeight(), page_.width(), footHeight()),
-                    Qt::AlignRight | Qt::AlignBottom,
-                    QStringLiteral("Seite %1 von %2").arg(page + 1).arg(pages));
+                    Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Seite %1 von %2").arg(page + 1).arg(pages));
         p_.drawText(QRectF(page_.left(), page_.bottom() - footHeight(), page_.width(), footHeight()),
                     Qt::AlignLeft | Qt::AlignBottom, q(t_.title));
+    }
+
+    void paintRow(std::size_t r, const std::vector<std::string>& row, const std::string& note)
+    {
+        const double h = l_.rowHeights[r] + l_.noteHeights[r];
+        if (rowOnPage_++ % 2 == 1)
+            p_.fillRect(QRectF(page_.left(), y_, tableWidth(), h), QColor(242, 242, 242));
+        double x = page_.left();
+        p_.setFont(l_.fonts.body);
+        for (std::size_t c = 0; c < t_.columns.size(); ++c) {
+            if (c < row.size() && !row[c].empty()) {
+                const QString text = q(row[c]);
+                const double inner = l_.widths[c] - 2 * cellPadding;
+                // One line, as almost every cell is, needs no text layout.
+                if (!l_.wraps[c] || body_.horizontalAdvance(text) <= inner)
+                    p_.drawText(QPointF(x + cellPadding, y_ + cellPadding + body_.ascent()), text);
+                else
+                    p_.drawText(QRectF(x + cellPadding, y_ + cellPadding, inner, l_.rowHeights[r]),
+                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+            }
+            x += l_.widths[c];
+        }
+        if (l_.noteHeights[r] > 0) {
+            p_.setFont(l_.fonts.note);
+            p_.drawText(QRectF(page_.left() + 2 * cellPadding, y_ + l_.rowHeights[r], tableWidth() - 4 * cellPadding,
+                               l_.noteHeights[r]),
+                        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QStringLiteral("Hinweise: ") + q(note));
+        }
+        y_ += h;
+        p_.setPen(QPen(QColor(190, 190, 190), 0));
+        p_.drawLine(QPointF(page_.left(), y_), QPointF(page_.left() + tableWidth(), y_));
+        p_.setPen(Qt::black);
     }
 
 private:
@@ -273,25 +366,46 @@ private:
     const Layout& l_;
     QRectF page_;
     const double cellPadding;
+    QFontMetricsF body_;
+    std::size_t rowOnPage_ = 0;
+    double y_ = 0;
 };
 
 } // namespace
 
-bool paintStaffList(const PrintableTable& table, QPagedPaintDevice& device)
+bool paintStaffList(const PrintableTable& table, QPagedPaintDevice& device, const PaintProgress& progress)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     const QRectF page{QPointF(0, 0), QSizeF(device.width(), device.height())};
-    const Layout layout = layOut(table, &device, page.width());
+    Layout layout;
+    if (!layOut(table, &device, page.width(), layout))
+        return false;
     PagePainter pages{painter, table, layout, page};
     const std::vector<std::size_t> starts = pages.pageStarts();
     const std::size_t count = starts.size() - 1;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        pages.paintPage(i, count, starts[i], starts[i + 1]);
-    }
+    std::size_t next = 0; // the page that begins next
+    bool refused = false;
+    const bool read = table.forEachRow([&](std::size_t r, const std::vector<std::string>& row, const std::string& note) {
+        if (refused)
+            return;
+        while (next < count && starts[next] == r) {
+            if (next > 0 && !device.newPage()) {
+                refused = true;
+                return;
+            }
+            pages.beginPage(next, count);
+            ++next;
+        }
+        pages.paintRow(r, row, note);
+        if (progress && (r + 1) % 1000 == 0)
+            progress(r + 1, layout.rowHeights.size());
+    });
+    if (!read || refused)
+        return false;
+    if (count == 1 && layout.rowHeights.empty())
+        pages.beginPage(0, 1); // the heads alone
     return painter.end();
 }
 
@@ -301,11 +415,11 @@ void setStaffListPage(QPagedPaintDevice& device)
                                      QPageLayout::Millimeter));
 }
 
-std::string writeStaffListPdf(const PrintableTable& table, const std::string& path)
+std::string writeStaffListPdf(const PrintableTable& table, const std::string& path, const PaintProgress& progress)
 {
     const auto application = applicationIfNone();
     const std::string failed = "Die Datei „" + path + "“ kann nicht geschrieben werden. ";
-    SafeFile file{path};
+    SafeFile file{path, {.refuseReadOnly = true}};
     if (!file.ok())
         return failed + file.failure()->sentence();
     writeThroughDevice(file, [&](QIODevice& device) {
@@ -314,8 +428,12 @@ std::string writeStaffListPdf(const PrintableTable& table, const std::string& pa
         writer.setTitle(q(table.title));
         writer.setCreator(QStringLiteral("Tarvolin"));
         setStaffListPage(writer);
-        return paintStaffList(table, writer);
+        return paintStaffList(table, writer, progress);
     });
+    if (table.spooled && table.spooled->error() != 0) {
+        file.discard();
+        return failed + "Die Zeilen ließen sich nicht zwischenspeichern (" + systemReason(table.spooled->error()) + ").";
+    }
     if (const WriteResult written = file.commit(); !written)
         return failed + written.failure->sentence();
     return {};

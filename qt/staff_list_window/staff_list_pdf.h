@@ -11,6 +11,8 @@
 
 #include <QtGlobal>
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 QT_BEGIN_NAMESPACE
@@ -19,12 +21,17 @@ QT_END_NAMESPACE
 
 namespace tarvolin {
 
-// Empty text, or what failed, in German.
-std::string writeStaffListPdf(const PrintableTable& table, const std::string& path);
+// Told of the rows painted so far, every thousand rows.
+using PaintProgress = std::function<void(std::size_t painted, std::size_t rows)>;
+
+// Empty text, or what failed, in German. The rows are laid out and painted
+// page by page as they are read: memory does not grow with their number.
+std::string writeStaffListPdf(const PrintableTable& table, const std::string& path,
+                              const PaintProgress& progress = {});
 
 // The same pages on any paged device (the printer of the print dialog),
 // within the page layout the device has; false when the device refused.
-bool paintStaffList(const PrintableTable& table, QPagedPaintDevice& device);
+bool paintStaffList(const PrintableTable& table, QPagedPaintDevice& device, const PaintProgress& progress = {});
 // The page the PDF file has: A4 landscape, margins of 10 mm.
 void setStaffListPage(QPagedPaintDevice& device);
 

@@ -12,10 +12,12 @@
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
 #include "qt/staff_list_window/status_text.h"
+#include "stafflist/case_folder.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +33,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -88,6 +91,12 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
     table_->setFrozenColumns(frozenListColumns);
     connect(table_, &FrozenTableView::lineActivated, this, [this](int line) { openEmployee(line); });
     table_->setTextElideMode(Qt::ElideRight);
+    // One look at the file system per row head drawn: always what is saved now.
+    model_->setSavedCase([this](std::size_t row) {
+        const ComputedList* list = model_->list();
+        return list != nullptr &&
+               hasSavedCase(caseFolderOf(QFile::encodeName(caseFolder_).toStdString(), *list, row));
+    });
     const int lineHeight = table_->fontMetrics().height() + 6;
     table_->verticalHeader()->setMinimumSectionSize(lineHeight);
     table_->verticalHeader()->setDefaultSectionSize(lineHeight);
@@ -109,6 +118,10 @@ StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString case
     connect(worker_, &StaffListWorker::progressed, this, &StaffListWindow::showProgress);
     connect(worker_, &StaffListWorker::finished, this, &StaffListWindow::computingFinished);
     connect(job_, &BackgroundJob::finished, this, &StaffListWindow::jobFinished);
+    connect(job_, &BackgroundJob::progressed, this, [this](int percent) {
+        progress_->setRange(0, 100);
+        progress_->setValue(percent);
+    });
 
     shell_.setLateFailure([this](const std::string& text) { complain(QString::fromStdString(text)); });
 
@@ -162,6 +175,10 @@ void StaffListWindow::makeActions()
     add(edit, QStringLiteral("Fall im &Rechner öffnen"), QKeySequence{}, [this] {
         if (table_->currentIndex().isValid())
             openEmployee(table_->currentIndex().row());
+    });
+    add(edit, QStringLiteral("Fall neu aus der &Liste öffnen"), QKeySequence{}, [this] {
+        if (table_->currentIndex().isValid())
+            openEmployee(table_->currentIndex().row(), true);
     });
 
     // Sorting without the mouse: every column by its head (Alt+N, S).
@@ -245,6 +262,8 @@ QWidget* StaffListWindow::makeFilterBar()
     searchEdit_->setObjectName(QStringLiteral("search"));
     searchEdit_->setPlaceholderText(QStringLiteral("Name oder Personalnummer"));
     searchEdit_->setClearButtonEnabled(true);
+    for (QToolButton* clear : searchEdit_->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Suche leeren"));
     searchEdit_->setAccessibleName(QStringLiteral("Suche nach Name oder Personalnummer"));
     searchEdit_->setMinimumWidth(searchEdit_->fontMetrics().horizontalAdvance(searchEdit_->placeholderText()) + 40);
     searchLabel->setBuddy(searchEdit_);

@@ -59,11 +59,14 @@ public:
 
     // Computes the table in the file; the window shows it when it is done.
     void openFile(const QString& path);
+    // A sentence for the status line (the settings file was refused).
+    void showNotice(const QString& text);
     // Saves what is shown as CSV. Empty text, or what failed, in German.
     QString saveCsv(const QString& path) const;
-    // Opens the calculator with the case of a shown line; nullptr when the
-    // row has no case to type.
-    MainWindow* openEmployee(int line);
+    // Opens the calculator with the case of a shown line: the case saved in
+    // the employee's folder, or (when there is none, or `fromList`) the case
+    // typed from the list's values; nullptr when there is no case to type.
+    MainWindow* openEmployee(int line, bool fromList = false);
 
     StaffTableModel& model() const { return *model_; }
     FrozenTableView& table() const { return *table_; }
@@ -100,6 +103,7 @@ private:
     void jobFinished();
     PrintableTable shownTable() const;
     void complain(const QString& text);
+    void report(const QString& text);
 
     void startComputing();
     void showProgress(int percent, qulonglong rows);
@@ -122,6 +126,8 @@ private:
     Clock& clock_;
     QSettings& settings_;
     QString caseFolder_;
+    // True, and the user told, when `path` is the opened table itself.
+    bool refusesInput(const QString& path);
     QString path_;                     // the table computed or being computed
     std::optional<Date> referenceDate_; // for rows without one of their own
     QString jobDone_;                  // what to say when the job has succeeded

@@ -43,6 +43,8 @@ StaffListWorker::Outcome compute(std::string file, Date today, std::optional<Dat
         });
     if (cancel)
         return {nullptr, {}, true};
+    if (const std::string e = input.changedWhileRead(); !e.empty())
+        return {nullptr, q(e), false};
     list->readWindows1252 = input.reader().readWindows1252();
     list->headerLine = input.headerLine();
     return {std::move(list), {}, false};

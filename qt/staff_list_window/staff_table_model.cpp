@@ -1,5 +1,7 @@
 #include "qt/staff_list_window/staff_table_model.h"
 
+#include "stafflist/visible_text.h"
+
 #include <QColor>
 
 #include <algorithm>
@@ -11,9 +13,6 @@ namespace tarvolin {
 namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-const QColor notesBackground{255, 236, 179};      // a row with notes
-const QColor uncomputedBackground{255, 205, 205}; // a row the list could not compute
 
 // A cell for a spreadsheet: quoted when it holds a tab, a line break or a
 // quote, its quotes doubled ("Meier, ""Anna""").
@@ -75,14 +74,16 @@ QVariant StaffTableModel::data(const QModelIndex& index, int role) const
     const auto line = static_cast<std::size_t>(index.row());
     const std::size_t row = shown_->source(line);
     switch (role) {
-    case Qt::DisplayRole: return q(shown_->field(line, static_cast<std::size_t>(index.column())));
+    // Control characters and bidi overrides from the table are shown, not obeyed.
+    case Qt::DisplayRole: return q(visibleText(shown_->field(line, static_cast<std::size_t>(index.column()))));
     case Qt::BackgroundRole:
         if (!list_->computed(row))
             return uncomputedBackground;
         return list_->hasNotes(row) ? QVariant{notesBackground} : QVariant{};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
-        return list_->hasNotes(row) ? QStringLiteral("Hinweise: ") + q(list_->field(row, colNotes)) : QVariant{};
+        return list_->hasNotes(row) ? QStringLiteral("Hinweise: ") + q(visibleText(list_->field(row, colNotes)))
+                                    : QVariant{};
     default: return {};
     }
 }
@@ -96,12 +97,23 @@ QVariant StaffTableModel::headerData(int section, Qt::Orientation orientation, i
     }
     if (!shown_ || section < 0 || section >= rowCount())
         return {};
-    const int fileLine = list_->fileLine(shown_->source(static_cast<std::size_t>(section)));
+    const std::size_t row = shown_->source(static_cast<std::size_t>(section));
+    const auto fileLine = static_cast<qlonglong>(list_->fileLine(row));
+    const bool saved = savedCase_ && savedCase_(row);
     if (role == Qt::DisplayRole)
-        return fileLine;
+        return saved ? QStringLiteral("%1 \u270E").arg(fileLine) : QVariant{fileLine};
     if (role == Qt::ToolTipRole)
-        return QStringLiteral("Zeile %1 der Datei").arg(fileLine);
+        return saved ? QStringLiteral("Zeile %1 der Datei; für diese Person ist ein Fall gespeichert").arg(fileLine)
+                     : QStringLiteral("Zeile %1 der Datei").arg(fileLine);
+    if (role == Qt::AccessibleDescriptionRole && saved)
+        return QStringLiteral("Fall gespeichert");
     return {};
+}
+
+void StaffTableModel::savedCasesChanged()
+{
+    if (rowCount() > 0)
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 void StaffTableModel::sort(int column, Qt::SortOrder order)

@@ -8,6 +8,9 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <fcntl.h>
 
 namespace tarvolin {
 namespace {
@@ -395,6 +398,107 @@ TEST(EntriesFileSave, AKillAtAnyStepLeavesBothFilesWhole)
                 break;
             }
         }
+    }
+}
+
+// Two Tarvolins close in the same folder at the same moment, each step made
+// slow so that their saves overlap: neither case is lost (one is jda.txt,
+// the other jda.txt.bak), both were told "saved", nothing is left over.
+TEST(EntriesFileSave, TwoSavesAtOnceLoseNothing)
+{
+    for (int round = 0; round < 10; ++round) {
+        ScratchFolder scratch;
+        writeFile(scratch.entries(), previous);
+        const Bytes first = pattern(1292, 40);
+        const Bytes second = pattern(1292, 50);
+        std::vector<pid_t> children;
+        for (const Bytes* bytes : {&first, &second}) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                const std::string failure = saveEntriesFile(scratch.entries(), *bytes, [](SaveStep) {
+                    ::usleep(2000);
+                    return 0;
+                });
+                ::_exit(failure.empty() ? 0 : 1);
+            }
+            children.push_back(child);
+        }
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+        const Bytes jda = fileBytes(scratch.entries());
+        const Bytes bak = fileBytes(backupPath(scratch.entries()));
+        EXPECT_TRUE((jda == first && bak == second) || (jda == second && bak == first)) << "round " << round;
+        EXPECT_EQ(folderNames(scratch.path()), (Names{"jda.txt", "jda.txt.bak"})) << "round " << round;
+    }
+}
+
+// A save that cannot have the folder's lock in time says so and changes
+// nothing.
+TEST(EntriesFileSave, ASaveElsewhereThatDoesNotEndIsSaid)
+{
+    ScratchFolder scratch;
+    writeFile(scratch.entries(), previous);
+    const int folder = ::open(scratch.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(folder, 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        ::flock(folder, LOCK_EX);
+        ::sleep(30);
+        ::_exit(0);
+    }
+    ::close(folder);
+    ::usleep(200'000);
+    const std::string failure = saveEntriesFile(scratch.entries(), saved);
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_NE(failure.find("Ein anderes Tarvolin speichert gerade"), std::string::npos) << failure;
+    EXPECT_EQ(fileBytes(scratch.entries()), previous);
+    EXPECT_EQ(folderNames(scratch.path()), Names{"jda.txt"});
+}
+
+// What a killed save left, at the next start: a complete case newer than
+// jda.txt (or with no jda.txt at all) is put back and said; anything
+// incomplete or older goes without a word.
+TEST(EntriesFileLeftovers, ACompleteCaseIsPutBackNeverDeleted)
+{
+    struct Row {
+        const char* name;
+        std::optional<Bytes> jda;   // before; nothing: missing
+        Bytes leftover;
+        int ageSeconds;             // of the leftover against jda.txt: > 0 older
+        Bytes jdaAfter;
+        std::optional<Bytes> bakAfter;
+        bool said;
+    };
+    const Row rows[] = {
+        {"moved, killed between the renames: no jda.txt", std::nullopt, saved, -5, saved, older, true},
+        {"an empty jda.txt", Bytes{}, saved, -5, saved, older, true},
+        {"killed before the replacement: newer than jda.txt", previous, saved, -5, saved, previous, true},
+        {"older than jda.txt", previous, saved, 5, previous, older, false},
+        {"incomplete", std::nullopt, pattern(700, 3), -5, {}, older, false},
+    };
+    for (const Row& r : rows) {
+        ScratchFolder scratch;
+        writeFile(backupPath(scratch.entries()), older);
+        if (r.jda)
+            writeFile(scratch.entries(), *r.jda);
+        const auto leftover =
+            scratch.path() / (".jda.txt." + std::to_string(testing::endedProcess()) + ".9f3c07a1.neu");
+        writeFile(leftover, r.leftover);
+        const timespec now{::time(nullptr), 0};
+        const timespec jdaTime[2] = {now, now};
+        const timespec leftoverTime[2] = {{now.tv_sec - r.ageSeconds, 0}, {now.tv_sec - r.ageSeconds, 0}};
+        ::utimensat(AT_FDCWD, scratch.entries().c_str(), jdaTime, 0);
+        ::utimensat(AT_FDCWD, leftover.c_str(), leftoverTime, 0);
+        const std::string said = recoverInterruptedSave(scratch.entries());
+        EXPECT_EQ(!said.empty(), r.said) << r.name << ": " << said;
+        EXPECT_EQ(fileBytes(scratch.entries()), r.jdaAfter) << r.name;
+        EXPECT_EQ(fileBytes(backupPath(scratch.entries())), *r.bakAfter) << r.name;
+        for (const std::string& name : folderNames(scratch.path()))
+            EXPECT_FALSE(name.ends_with(".neu")) << r.name << ": " << name;
     }
 }
 

@@ -203,6 +203,120 @@ TEST(SafeFile, AKillAtAnyStepLeavesTheTargetWhole)
     }
 }
 
+// A read-only file that the user named as output was made so on purpose: it
+// is not replaced, and the caller can say why. Without the request (the
+// entries file) it is replaced as before.
+TEST(SafeFile, AReadOnlyTargetIsRefusedWhenAskedFor)
+{
+    struct Row {
+        const char* name;
+        mode_t mode;
+        bool refuse;
+        bool written;
+    };
+    const Row rows[] = {
+        {"0444, refused", 0444, true, false},
+        {"0400, refused", 0400, true, false},
+        {"0644, replaced", 0644, true, true},
+        {"0444 without the request: replaced", 0444, false, true},
+    };
+    for (const Row& r : rows) {
+        ScratchFolder scratch;
+        const auto target = scratch.path() / "liste.csv";
+        writeFile(target, oldBytes);
+        ::chmod(target.c_str(), r.mode);
+        const WriteResult result = writeFileSafely(target, newBytes, {.refuseReadOnly = r.refuse});
+        EXPECT_EQ(bool(result), r.written) << r.name;
+        EXPECT_EQ(fileBytes(target), r.written ? newBytes : oldBytes) << r.name;
+        EXPECT_EQ(folderNames(scratch.path()), Names{"liste.csv"}) << r.name;
+        if (!r.written) {
+            EXPECT_EQ(result.failure->step, WriteStep::CheckTarget) << r.name;
+            EXPECT_NE(result.failure->sentence().find("ist schreibgeschützt und wird nicht ersetzt"), std::string::npos)
+                << r.name;
+        }
+    }
+}
+
+// SIGTERM or SIGINT in the middle of a write: the temporary file goes, the
+// target stays, and the program still ends by that signal.
+TEST(SafeFile, ATerminationSignalRemovesTheTemporaryFile)
+{
+    for (const int signal : {SIGTERM, SIGINT}) {
+        ScratchFolder scratch;
+        const auto target = scratch.path() / "liste.pdf";
+        writeFile(target, oldBytes);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            SafeFile file{target};
+            file.write(newBytes);
+            ::raise(signal);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(fileBytes(target), oldBytes) << signal;
+        EXPECT_EQ(folderNames(scratch.path()), Names{"liste.pdf"}) << signal;
+    }
+}
+
+// A write killed outright leaves its temporary file; the next write of the
+// same target clears it away (another target's stays).
+TEST(SafeFile, TheNextWriteClearsWhatAKilledOneLeft)
+{
+    ScratchFolder scratch;
+    const std::string ended = std::to_string(testing::endedProcess());
+    writeFile(scratch.path() / (".liste.csv." + ended + ".ab12.neu"), oldBytes);
+    writeFile(scratch.path() / (".andere.csv." + ended + ".ab12.neu"), oldBytes);
+    ASSERT_TRUE(writeFileSafely(scratch.path() / "liste.csv", newBytes));
+    EXPECT_EQ(folderNames(scratch.path()), (Names{".andere.csv." + ended + ".ab12.neu", "liste.csv"}));
+}
+
+TEST(SafeFile, TheSameFileUnderAnyName)
+{
+    ScratchFolder scratch;
+    const auto file = scratch.path() / "personal.csv";
+    writeFile(file, oldBytes);
+    writeFile(scratch.path() / "andere.csv", oldBytes);
+    std::filesystem::create_symlink(file, scratch.path() / "verweis.csv");
+    std::filesystem::create_hard_link(file, scratch.path() / "zweiter-name.csv");
+    struct Row {
+        const char* name;
+        std::filesystem::path other;
+        bool same;
+    };
+    const Row rows[] = {
+        {"itself", file, true},
+        {"through ./", scratch.path() / "." / "personal.csv", true},
+        {"a link to it", scratch.path() / "verweis.csv", true},
+        {"a second hard name", scratch.path() / "zweiter-name.csv", true},
+        {"a file with the same bytes", scratch.path() / "andere.csv", false},
+        {"a name not there yet", scratch.path() / "neu.csv", false},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(isSameFile(file, r.other), r.same) << r.name;
+}
+
+// Folders for personal data are for their owner only, whatever the umask;
+// a folder that was there keeps its bits.
+TEST(SafeFile, PrivateFoldersAndFiles)
+{
+    ScratchFolder scratch;
+    std::filesystem::create_directory(scratch.path() / "da");
+    ::chmod((scratch.path() / "da").c_str(), 0755);
+    const mode_t umask = ::umask(0);
+    EXPECT_EQ(makePrivateFolders(scratch.path() / "da" / "Fälle" / "1001"), 0);
+    makePrivateFile(scratch.path() / "conf" / "Tarvolin.conf");
+    ::umask(umask);
+    EXPECT_EQ(permissions(scratch.path() / "da"), 0755u);
+    EXPECT_EQ(permissions(scratch.path() / "da" / "Fälle"), 0700u);
+    EXPECT_EQ(permissions(scratch.path() / "da" / "Fälle" / "1001"), 0700u);
+    EXPECT_EQ(permissions(scratch.path() / "conf"), 0700u);
+    EXPECT_EQ(permissions(scratch.path() / "conf" / "Tarvolin.conf"), 0600u);
+    writeFile(scratch.path() / "datei", oldBytes);
+    EXPECT_EQ(makePrivateFolders(scratch.path() / "datei" / "unter"), ENOTDIR);
+}
+
 // Every errno that a write or a rename can meet has German words; none of
 // the C library's English texts ever reaches a message.
 TEST(SystemReason, EveryCommonErrorInGerman)

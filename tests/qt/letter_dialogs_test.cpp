@@ -178,6 +178,11 @@ private slots:
         QCOMPARE(title, QStringLiteral("Empfänger des Briefs – Geburtstag 10.03.1955"));
         QCOMPARE(d.proposedPaths, QStringList{d.file(QStringLiteral("Tarvolin-Brief-Anna-Beispiel-15-05-2008.pdf"))});
         QCOMPARE(d.files(), QStringList{"brief-1.pdf"});
+        // The letter and the settings with the last addressee: for their owner only.
+        for (const char* name : {"brief-1.pdf", "Tarvolin.conf"})
+            QVERIFY2((QFileInfo{d.file(QString::fromLatin1(name))}.permissions() & QFileDevice::Permissions{0x0077}) ==
+                         QFileDevice::Permissions{},
+                     name);
         const QStringList lines = squeezedLines(pdfText(d.file(QStringLiteral("brief-1.pdf"))));
         QCOMPARE(lines.mid(0, 6), (QStringList{"Stadt Musterstadt 15.05.2008", "Personalstelle", "Frau", "Anna Beispiel",
                                                "Gartenweg 3", "12345 Musterstadt"}));
@@ -383,6 +388,38 @@ private slots:
             QLineEdit* edit = field(dialog, QString::fromUtf8(label));
             QVERIFY2(edit != nullptr, label);
             QCOMPARE(edit->text(), QString::fromUtf8(text));
+        }
+    }
+
+    // A settings file that is no settings file is neither read nor
+    // overwritten, and the reason is there to be told.
+    void aSettingsFileThatIsNoneIsLeftAlone()
+    {
+        QTemporaryDir folder;
+        struct Row {
+            const char* name;
+            QByteArray bytes; // empty: a folder of that name
+            const char* reason;
+        };
+        const Row rows[] = {
+            {"an ordinary file", "[Empfaenger]\nName=Anna Beispiel\n", ""},
+            {"100 MB are no settings", QByteArray(300 * 1024, 'x'), "zu groß"},
+            {"a folder", QByteArray{}, "keine gewöhnliche Datei"},
+        };
+        for (const Row& r : rows) {
+            const QString file = folder.filePath(QString::fromLatin1(r.name).replace(QLatin1Char(' '), QLatin1Char('-')));
+            if (r.bytes.isEmpty()) {
+                QVERIFY(QDir{}.mkpath(file));
+            } else {
+                QFile out{file};
+                QVERIFY(out.open(QIODevice::WriteOnly) && out.write(r.bytes) == r.bytes.size());
+            }
+            LetterSettings settings{file};
+            QVERIFY2(settings.refusal().contains(QString::fromUtf8(r.reason)), r.name);
+            if (*r.reason == '\0')
+                continue;
+            settings.setLastAddressee({"Herr", "Neu", "", ""}, "10/03/1955 01/04/1990");
+            QVERIFY2(r.bytes.isEmpty() ? QFileInfo{file}.isDir() : QFileInfo{file}.size() == r.bytes.size(), r.name);
         }
     }
 

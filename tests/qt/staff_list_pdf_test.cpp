@@ -2,14 +2,19 @@
 // several pages, each with the column heads and "Seite n von m", and no word
 // of any cell or note lies outside the page.
 
+#include "qt/letter/safe_device.h"
 #include "qt/staff_list_window/staff_list_pdf.h"
+#include "tests/support/file_size_limit.h"
 
 #include <QDir>
+#include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
 
 namespace tarvolin {
 namespace {
@@ -44,6 +49,12 @@ PrintableTable longTable()
                                         : "");
     }
     return t;
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file{path};
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray{};
 }
 
 } // namespace
@@ -90,6 +101,53 @@ private slots:
             QVERIFY(text.contains(QStringLiteral("Seite %1 von %2").arg(p + 1).arg(pages.size())));
         }
         QCOMPARE(numbers, 150);
+    }
+
+    // The print dialog's "print to a PDF file" on a disk that fills up, and
+    // over a read-only file: the old file keeps every byte, the failure is
+    // told in German, and nothing is left beside it. With room it is written.
+    void printingToAFileKeepsTheOldOneWhenItFails()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("liste.pdf"));
+        const QByteArray old = "%PDF- ein alter, vollständiger Brief";
+        QPrinter printer{QPrinter::HighResolution};
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        setStaffListPage(printer);
+        const PrintableTable table = longTable();
+        const auto paint = [&](QPagedPaintDevice& device, int) { return paintStaffList(table, device); };
+        struct Row {
+            const char* name;
+            QFileDevice::Permissions permissions;
+            rlim_t limit;
+            const char* reason;
+        };
+        const Row rows[] = {
+            {"the disk fills up", QFile::ReadOwner | QFile::WriteOwner, 8 * 1024, "die Datei wäre größer als erlaubt"},
+            {"a read-only file", QFile::ReadOwner, RLIM_INFINITY, "schreibgeschützt"},
+        };
+        for (const Row& r : rows) {
+            QFile::remove(path);
+            QFile file{path};
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+            file.close();
+            file.setPermissions(r.permissions);
+            WriteResult written;
+            {
+                testing::FileSizeLimit limit{r.limit};
+                written = printToPdfFile(printer, paint);
+            }
+            QVERIFY2(!written, r.name);
+            QVERIFY2(QString::fromStdString(written.failure->sentence()).contains(QString::fromUtf8(r.reason)),
+                     written.failure->sentence().c_str());
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+            QCOMPARE(bytesOf(path), old);
+            QCOMPARE(QDir{dir.path()}.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("liste.pdf")});
+        }
+        QVERIFY(printToPdfFile(printer, paint));
+        QVERIFY(bytesOf(path).startsWith("%PDF-"));
+        QVERIFY(pdfBoxes(path).contains(QStringLiteral("Spalte19")));
     }
 };
 

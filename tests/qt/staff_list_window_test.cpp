@@ -352,8 +352,38 @@ void StaffListWindowTest::opensTheCalculatorWithTheRowsCase()
     // Schließen keeps the case in the cases' folder, and only there.
     QTest::mouseClick(calculator.widget("Schließen"), Qt::LeftButton);
     QTRY_COMPARE(calculators().size(), 0);
-    QVERIFY(QFileInfo::exists(QDir{w.caseFolder}.filePath(QStringLiteral("jda.txt"))));
+    // Each employee has a folder of their own, for their owner only, named
+    // by the personnel number.
+    const QString employee = QDir{w.caseFolder}.filePath(w.cell(line, 0));
+    QVERIFY(QFileInfo::exists(QDir{employee}.filePath(QStringLiteral("jda.txt"))));
+    QVERIFY(!QFileInfo::exists(QDir{w.caseFolder}.filePath(QStringLiteral("jda.txt"))));
+    for (const QString& folder : {w.caseFolder, employee})
+        QCOMPARE(QFileInfo{folder}.permissions() & 0x0077, QFileDevice::Permissions{});
+    QCOMPARE(QFileInfo{QDir{employee}.filePath(QStringLiteral("jda.txt"))}.permissions() & 0x0077,
+             QFileDevice::Permissions{});
     QVERIFY(QDir{workingDirectory.path()}.isEmpty());
+
+    // The list marks the row, and opening it again shows the saved case, not
+    // the list's values: an edit made in the window is still there.
+    QVERIFY(w.model().headerData(line, Qt::Vertical).toString().contains(QChar{0x270E}));
+    QVERIFY(!w.model().headerData(line == 0 ? 1 : 0, Qt::Vertical).toString().contains(QChar{0x270E}));
+    MainWindow* again = w.window->openEmployee(line);
+    QVERIFY(again != nullptr);
+    QVERIFY(again->windowTitle().endsWith(QStringLiteral("(gespeicherter Fall)")));
+    again->jda().Eingabe(1).text = "geändert im Fenster";
+    QTest::mouseClick(again->widget("Schließen"), Qt::LeftButton);
+    QTRY_COMPARE(calculators().size(), 0);
+    again = w.window->openEmployee(line);
+    QVERIFY(again->jda().Eingabe(1).text.rfind("geändert im Fenster", 0) == 0);
+    again->close();
+    QTRY_COMPARE(calculators().size(), 0);
+    // Starting again from the list's values is there when wanted.
+    MainWindow* fresh = w.window->openEmployee(line, true);
+    QVERIFY(!fresh->windowTitle().contains(QStringLiteral("gespeicherter Fall")));
+    QCOMPARE(fresh->jda().Datum(0).text, dateText(*parseTableDate(listed[colBirthday])));
+    QVERIFY(fresh->jda().Eingabe(1).text.find("geändert") == std::string::npos);
+    fresh->close();
+    QTRY_COMPARE(calculators().size(), 0);
 
     // Enter on a line opens its case too.
     const int other = w.lineOf(QStringLiteral("Früh"));
@@ -392,6 +422,19 @@ void StaffListWindowTest::remembersYearAndColumnWidths()
     QCOMPARE(w.control<QSpinBox>("year").value(), 2031);
     QVERIFY(w.compute());
     QCOMPARE(w.window->table().columnWidth(colNotes), 333);
+
+    // Values that no window could have written are left out, not obeyed: a
+    // width that is no number or 0 would hide its column for good.
+    w.window->close();
+    w.settings.setValue(QStringLiteral("Personalliste/Jahr"), QStringLiteral("abc"));
+    w.settings.setValue(QStringLiteral("Personalliste/Spaltenbreiten/Hinweise"), QStringLiteral("abc"));
+    w.settings.setValue(QStringLiteral("Personalliste/Spaltenbreiten/Name"), 0);
+    w.settings.sync();
+    w.reopen();
+    QCOMPARE(w.control<QSpinBox>("year").value(), listDay.year());
+    QVERIFY(w.compute());
+    QVERIFY(w.window->table().columnWidth(colNotes) > 20);
+    QVERIFY(w.window->table().columnWidth(colName) > 20);
 }
 
 // "Ansicht › Sortieren nach": every column by its head, as a click on the
@@ -606,7 +649,7 @@ void StaffListWindowTest::aCaseWindowAsksAndOffersItsAddressee()
     QVERIFY(calculator.close());
     QCOMPARE(asked, QStringLiteral("Sollen die Eingaben gespeichert werden?"));
     QTRY_COMPARE(calculators().size(), 0);
-    QVERIFY(QFileInfo::exists(QDir{w.caseFolder}.filePath(QStringLiteral("jda.txt"))));
+    QVERIFY(QFileInfo::exists(QDir{w.caseFolder}.filePath(QStringLiteral("900/jda.txt"))));
     QVERIFY(w.watchdog.unexpected().isEmpty());
 }
 

@@ -3,10 +3,14 @@
 // German text that must stand on standard error or in the result.
 
 #include "stafflist/list_command.h"
+#include "stafflist/list_input.h"
 #include "tests/output/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <fstream>
 #include <sstream>
 
 namespace tarvolin {
@@ -88,6 +92,23 @@ const std::vector<BadInput> badInputs{
     {"Utf16", std::string{"\xFF\xFEG\0e\0", 6}, listFailed, "Zeile 1: die Datei ist in UTF-16 gespeichert", ""},
     {"QuoteOpenToTheEndOfTheFile", withHeader("1;A;01.01.1970;01.01.1990\n2;\"B;01.01.1970;01.01.1990\n"),
      listWithUncomputedRows, "", "1;A;;01.01.1970;01.01.1990;"},
+    {"SecondByteOrderMark", "\xEF\xBB\xBF\xEF\xBB\xBF" + withHeader("1;A;01.01.1970;01.01.1990\n"), listFailed,
+     "Zeile 1: die Datei beginnt mit zwei UTF-8-Kennungen", ""},
+    {"Utf16WithoutByteOrderMark", std::string{"G\0e\0b\0;\0", 8}, listFailed,
+     "Zeile 1: die Datei ist in UTF-16 gespeichert", ""},
+    {"Utf16BigEndianWithoutByteOrderMark", std::string{"\0G\0e\0b\0;", 8}, listFailed,
+     "Zeile 1: die Datei ist in UTF-16 gespeichert", ""},
+    {"Utf32", std::string{"\xFF\xFE\0\0G\0\0\0", 8}, listFailed, "Zeile 1: die Datei ist in UTF-32 gespeichert", ""},
+    {"Utf32WithoutByteOrderMark", std::string{"G\0\0\0e\0\0\0", 8}, listFailed,
+     "Zeile 1: die Datei ist in UTF-32 gespeichert", ""},
+    {"UnclosedQuoteInTheHeader", "\"Geburtstag;Dienstbezüge ab\n01.01.1970;01.01.1990\n", listFailed,
+     "Zeile 1: in der Kopfzeile steht ein Anführungszeichen ohne schließendes Gegenstück", ""},
+    {"ControlCharactersAndBidiOverridesShownEscaped",
+     withHeader("1;A\x1B[2J\xE2\x80\xAEnnamnieM;01.01.1970;31.02.1990\n"), listWithUncomputedRows,
+     "A[U+001B][2J[U+202E]nnamnieM", ""},
+    {"ALineLongerThanAnyStaffRowIsCutAndSaid",
+     withHeader("1;" + std::string(3 << 20, 'x') + ";01.01.1970;01.01.1990\n2;B;01.01.1970;01.01.1990\n"),
+     listWithUncomputedRows, "", "Zeile länger als 1 MiB; der Rest der Zeile wurde übergangen"},
     {"CarriageReturnsOnly", "Geburtstag;Dienstbezüge ab\r01.01.1970;01.01.1990\r", listComplete, "",
      ";;;01.01.1970;01.01.1990;"},
 };
@@ -109,6 +130,7 @@ TEST_P(BadInputs, GiveTheirStatusAndMessage)
     EXPECT_EQ(status, c.status) << err.str();
     EXPECT_NE(err.str().find(c.onStandardError), std::string::npos) << err.str();
     EXPECT_NE(out.str().find(c.inResult), std::string::npos) << out.str();
+    EXPECT_EQ(err.str().find('\x1B'), std::string::npos) << "no raw control character on a terminal";
     if (c.status == listFailed) {
         EXPECT_EQ(out.str(), "");
     }
@@ -116,6 +138,77 @@ TEST_P(BadInputs, GiveTheirStatusAndMessage)
 
 INSTANTIATE_TEST_SUITE_P(Table, BadInputs, ::testing::ValuesIn(badInputs),
                          [](const ::testing::TestParamInfo<BadInput>& info) { return std::string{info.param.name}; });
+
+// A file that the system will not let be read says why in German, and a
+// file that changes while it is read writes no list.
+TEST(UnreadableInputs, SayWhyInGermanAndWriteNothing)
+{
+    const testing::ScratchFolder folder;
+    std::filesystem::create_directory("ordner.csv");
+    struct Row {
+        const char* name;
+        std::string input;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"missing", "fehlt.csv", "kann nicht gelesen werden (die Datei oder ihr Ordner ist nicht vorhanden)"},
+        {"a folder", "ordner.csv", "das ist ein Ordner"},
+        {"below a file", "fehlt.csv/x.csv", "kann nicht gelesen werden ("},
+    };
+    for (const Row& r : rows) {
+        std::istringstream in;
+        std::ostringstream out, err;
+        EXPECT_EQ(runStaffListCommand({"--list", r.input}, {in, out, err, false}, {}), listFailed) << r.name;
+        EXPECT_NE(err.str().find(r.message), std::string::npos) << r.name << ": " << err.str();
+        for (const char* english : {"No such", "directory", "denied", "error"})
+            EXPECT_EQ(err.str().find(english), std::string::npos) << r.name << ": " << err.str();
+    }
+}
+
+// The table changes while it is read (an export still writing, a file
+// replaced): it is noticed at the end, whatever the change.
+TEST(UnreadableInputs, ATableThatChangesWhileItIsReadIsNoticed)
+{
+    struct Row {
+        const char* name;
+        std::function<void()> change;
+        bool noticed;
+    };
+    const auto table = [] {
+        std::string t = withHeader("");
+        for (int i = 0; i < 5000; ++i)
+            t += std::to_string(i) + ";A;01.01.1970;01.01.1990\n";
+        return t;
+    }();
+    const Row rows[] = {
+        {"unchanged", [] {}, false},
+        {"a row appended", [] { std::ofstream{"staff.csv", std::ios::app} << "9;Z;01.01.1970;01.01.1990\n"; }, true},
+        {"truncated", [] { std::filesystem::resize_file("staff.csv", 100); }, true},
+        {"replaced by another file",
+         [&] {
+             testing::writeFile("neu.csv", {table.begin(), table.end()});
+             std::filesystem::rename("neu.csv", "staff.csv");
+         },
+         true},
+    };
+    for (const Row& r : rows) {
+        const testing::ScratchFolder folder;
+        testing::writeFile("staff.csv", {table.begin(), table.end()});
+        ListInput input;
+        std::istringstream none;
+        ASSERT_EQ(input.open("staff.csv", none), "") << r.name;
+        CsvRecord record;
+        ASSERT_TRUE(input.reader().next(record)) << r.name;
+        r.change();
+        while (input.reader().next(record)) {
+        }
+        const std::string said = input.changedWhileRead();
+        EXPECT_EQ(!said.empty(), r.noticed) << r.name << ": " << said;
+        if (r.noticed) {
+            EXPECT_NE(said.find("hat sich während des Lesens geändert"), std::string::npos) << r.name;
+        }
+    }
+}
 
 } // namespace
 } // namespace tarvolin

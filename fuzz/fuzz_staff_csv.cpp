@@ -1,0 +1,75 @@
+// libFuzzer target: any bytes as a staff table on standard input, through
+// the whole `tarvolin --list`: reading, typing each row into a window object,
+// and writing the result table. The written table is read back: it must be
+// a table of the result's columns with one record for every record of the
+// input, and no message may carry a raw control character to a terminal.
+
+#include "stafflist/csv_reader.h"
+#include "stafflist/list_command.h"
+#include "stafflist/list_input.h"
+#include "stafflist/staff_result.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+namespace {
+
+[[noreturn]] void fault(const char* what, std::size_t size)
+{
+    std::fprintf(stderr, "staff table: %s (input of %zu bytes)\n", what, size);
+    std::abort();
+}
+
+// The records of the input after its header, as the command reads them.
+std::size_t inputRecords(const std::string& bytes)
+{
+    std::istringstream in{bytes};
+    tarvolin::ListInput input;
+    if (!input.open("-", in).empty())
+        return 0;
+    tarvolin::CsvRecord record;
+    std::size_t n = 0;
+    while (input.reader().next(record))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
+{
+    using namespace tarvolin;
+    const std::string bytes{reinterpret_cast<const char*>(data), size};
+    std::istringstream in{bytes};
+    std::ostringstream out, err;
+    const int status = runStaffListCommand({"--list", "-", "--today", "07.12.2026"}, {in, out, err, false}, {});
+    if (err.str().find('\x1B') != std::string::npos)
+        fault("a raw control character in a message", size);
+    if (status == listFailed) {
+        if (!out.str().empty())
+            fault("a refused table wrote a list", size);
+        return 0;
+    }
+    if (status != listComplete && status != listWithUncomputedRows)
+        fault("an exit status that the command does not have", size);
+
+    std::istringstream written{out.str()};
+    CsvReader back{written};
+    CsvRecord record;
+    if (back.readHeader(record) != CsvReader::Header::Read || record.fields.size() != resultHeader.size())
+        fault("the result has no header of the result's columns", size);
+    for (std::size_t c = 0; c < resultHeader.size(); ++c)
+        if (record.fields[c] != resultHeader[c])
+            fault("a column head of the result differs", size);
+    std::size_t records = 0;
+    while (back.next(record)) {
+        ++records;
+        if (!record.problem.empty() || record.fields.size() != resultHeader.size())
+            fault("a written record does not read back whole", size);
+    }
+    if (records != inputRecords(bytes))
+        fault("the result has not one record for every record of the input", size);
+    return 0;
+}
