@@ -1,6 +1,7 @@
 #include "stafflist/list_command.h"
 
 #include "calc/clock.h"
+#include "calc/german_quotes.h"
 #include "output/safe_file.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/list_input.h"

@@ -1,5 +1,6 @@
 #include "stafflist/list_input.h"
 
+#include "calc/german_quotes.h"
 #include "output/system_reason.h"
 #include "stafflist/csv_reader.h"
 #include "stafflist/file_kind.h"

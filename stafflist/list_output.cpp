@@ -1,6 +1,7 @@
 #include "stafflist/list_output.h"
 
 #include "calc/date_text.h"
+#include "calc/german_quotes.h"
 #include "stafflist/csv_writer.h"
 #include "stafflist/table_text.h"
 #include "stafflist/xlsx_writer.h"

@@ -309,6 +309,8 @@ def check_letter(program, window):
                                            for i in range(r.getNTargets())]
         if "Anrede:" not in labels:
             fail("Empfänger: das Auswahlfeld ist nicht mit „Anrede:“ beschriftet (%s)" % labels)
+        if combo is not None and combo.name != "Anrede":
+            fail("Empfänger: das Auswahlfeld heißt „%s“ statt „Anrede“" % combo.name)
         keys("Return")
     preview = program.window("Vorschau des Briefs")
     if preview is not None:
