@@ -263,8 +263,10 @@ QWidget* StaffListWindow::makeFilterBar()
     auto* withLabel = new QLabel{QStringLiteral("&mit Spalte:")};
     withBox_ = new QComboBox;
     withBox_->setObjectName(QStringLiteral("with"));
-    withBox_->setAccessibleName(QStringLiteral("Spalte der Tabelle, die der Bericht mitzeigt"));
+    // Read by its label, as every drop-down list: "mit Spalte, Abteilung".
+    withBox_->setAccessibleName(QStringLiteral("mit Spalte"));
     withBox_->setToolTip(QStringLiteral("Eine Spalte der Tabelle (etwa Abteilung), die der Bericht nach den Namen zeigt"));
+    withBox_->setAccessibleDescription(withBox_->toolTip());
     withLabel->setBuddy(withBox_);
     row->addWidget(pair(withLabel, withBox_));
     notesButton_ = radio(QStringLiteral("notes"), ListFilter::WithNotes);

@@ -3,8 +3,10 @@
 // what the command computes with the same mapping in --columns, and a
 // second window on the same header line asks no more. The report shows a
 // carried column chosen in the window as --with does; the window saves the
-// command's workbook; copied cells never run as formulas.
+// command's workbook; copied cells never run as formulas. A screen reader
+// reads each drop-down list by its label and the column chosen.
 
+#include "qt/desktop/combo_box_accessible.h"
 #include "qt/staff_list_window/column_mapping_dialog.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/staff_list_window/staff_list_window.h"
@@ -15,9 +17,12 @@
 #include "stafflist/list_platform.h"
 #include "tests/stafflist/workbooks.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -139,12 +144,65 @@ private:
     int asked_ = 0;
 };
 
+// A label's words as they are seen: "&mit Spalte:" and "<b>Geburtstag</b>"
+// are "mit Spalte" and "Geburtstag".
+QString labelWords(const QLabel& label)
+{
+    QString words = label.text();
+    words.remove(QRegularExpression{QStringLiteral("<[^>]*>")});
+    words.remove(QLatin1Char('&'));
+    if (words.endsWith(QLatin1Char(':')))
+        words.chop(1);
+    return words.trimmed();
+}
+
+// The drop-down lists that a screen reader would not read as "<label>,
+// <chosen entry>": without a label, named otherwise, or read by the entry.
+QStringList misreadChoices(const QWidget& root)
+{
+    QStringList faults;
+    QList<QComboBox*> labelled;
+    for (const QLabel* label : root.findChildren<QLabel*>()) {
+        auto* box = qobject_cast<QComboBox*>(label->buddy());
+        if (box == nullptr)
+            continue;
+        labelled << box;
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box);
+        const QString name = read->text(QAccessible::Name);
+        if (!name.startsWith(labelWords(*label)) || labelWords(*label).isEmpty())
+            faults << QStringLiteral("%1: „%2“ statt „%3“").arg(box->objectName(), name, labelWords(*label));
+        if (read->text(QAccessible::Value) != box->currentText())
+            faults << QStringLiteral("%1: Wert „%2“").arg(box->objectName(), read->text(QAccessible::Value));
+    }
+    for (QComboBox* box : root.findChildren<QComboBox*>())
+        if (!labelled.contains(box))
+            faults << box->objectName() + QStringLiteral(" ohne Beschriftung");
+    return faults;
+}
+
 } // namespace
 
 class ColumnMappingTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installComboBoxAccessible(); }
+
+    void theDialogsChoicesAreReadByTheirLabels()
+    {
+        const std::vector<std::string> header{"Nr", "Familie", "Geboren", "Seit", "Abteilung"};
+        ColumnMappingDialog dialog{header, {{"1001", "Meier", "10.03.1955", "01.04.1990", "IT"}}, {}, nullptr};
+        dialog.show();
+        QCOMPARE(dialog.findChildren<QComboBox*>().size(), static_cast<qsizetype>(inputSlotCount));
+        QComboBox* birthday = dialog.choice(*inputSlotNamed("Geburtstag"));
+        birthday->setCurrentIndex(birthday->findText(QStringLiteral("Geboren")));
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(birthday);
+        QCOMPARE(read->text(QAccessible::Name), QStringLiteral("Geburtstag (Pflicht)"));
+        QCOMPARE(read->text(QAccessible::Value), QStringLiteral("Geboren"));
+        const QStringList faults = misreadChoices(dialog);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
     void asksOnceAndComputesWhatTheCommandComputes()
     {
         Window w;
@@ -193,6 +251,10 @@ private slots:
         QVERIFY(with->isEnabled());
         with->setCurrentIndex(with->findText(QStringLiteral("Abteilung")));
         QCOMPARE(w.model().headerData(5, Qt::Horizontal).toString(), QStringLiteral("Abteilung"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(with)->text(QAccessible::Name), QStringLiteral("mit Spalte"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(with)->text(QAccessible::Value), QStringLiteral("Abteilung"));
+        const QStringList faults = misreadChoices(*w.window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 
         std::ofstream{w.folder.filePath(QStringLiteral("spalten.txt")).toStdString()}
             << "Geburtstag = Geboren\nDienstbezüge ab = Seit\nPersonalnummer = Nr\nName = Familie\n";
