@@ -40,7 +40,8 @@ ListOptions parseListOptions(const std::vector<std::string>& args, std::string& 
             name.resize(eq);
         }
         const bool takesValue = name == "--reference-date" || name == "--today" || name == "--anniversaries"
-                                || name == "--retirements" || name == "--output";
+                                || name == "--retirements" || name == "--output" || name == "--sheet"
+                                || name == "--columns" || name == "--with";
         if (!takesValue) {
             if (name.starts_with("--") || haveInput) {
                 error = haveInput && !name.starts_with("--") ? "mehr als eine Eingabedatei: " + inQuotes(name)
@@ -71,15 +72,24 @@ ListOptions parseListOptions(const std::vector<std::string>& args, std::string& 
                 error = name + " " + inQuotes(*value) + " ist keine Jahreszahl (JJJJ)";
             o.report = name == "--anniversaries" ? ReportKind::Anniversaries : ReportKind::Retirements;
             o.year = year.value_or(0);
+        } else if (name == "--sheet") {
+            o.sheet = *value;
+        } else if (name == "--columns") {
+            o.columns = *value;
+        } else if (name == "--with") {
+            o.with.push_back(*value);
         } else {
             o.output = *value;
             o.pdf = endsWithCaseless(o.output, ".pdf");
-            if (!o.pdf && !endsWithCaseless(o.output, ".csv"))
-                error = "--output " + inQuotes(o.output) + ": der Name muss auf .csv oder .pdf enden";
+            o.xlsx = endsWithCaseless(o.output, ".xlsx");
+            if (!o.pdf && !o.xlsx && !endsWithCaseless(o.output, ".csv"))
+                error = "--output " + inQuotes(o.output) + ": der Name muss auf .csv, .xlsx oder .pdf enden";
         }
     }
     if (error.empty() && !haveInput)
         error = "die Eingabedatei fehlt";
+    if (error.empty() && !o.with.empty() && !o.report)
+        error = "--with gilt für die Berichte --anniversaries und --retirements; die Liste führt jede Spalte ohnehin mit";
     return o;
 }
 
@@ -97,22 +107,35 @@ std::string programHelp()
            "      einer unverständlichen Zeile.\n"
            "\n"
            "  tarvolin --list DATEI [Optionen]\n"
-           "      berechnet jede Zeile einer Personaltabelle (CSV mit Kopfzeile; Trennzeichen ; , oder\n"
-           "      Tabulator; UTF-8 oder Windows-1252) genau so, wie das Fenster sie berechnet, wenn man den\n"
-           "      Fall dort eintippt. jda.txt wird weder gelesen noch geschrieben. DATEI \"-\": Standardeingabe.\n"
-           "      Spalten (Reihenfolge beliebig, Groß-/Kleinschreibung egal): Personalnummer, Name, Vorname,\n"
-           "      Geburtstag und Dienstbezüge ab (Pflicht), Stichtag, Ruhestandsalter (66/2 oder 66),\n"
-           "      Vorzeit k von, Vorzeit k bis, Vorzeit k öD, Vorzeit k Bezeichnung (k = 1 bis 14).\n"
-           "      Datumsangaben als TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ oder JJJJ-MM-TT; ein zweistelliges Jahr\n"
-           "      (1.9.82) nur, wenn genau ein Jahrhundert in 1930 bis 2040 passt (mit Hinweis).\n"
+           "      berechnet jede Zeile einer Personaltabelle genau so, wie das Fenster sie berechnet, wenn man\n"
+           "      den Fall dort eintippt. Die Tabelle: eine Excel-Arbeitsmappe (.xlsx), eine LibreOffice-Tabelle\n"
+           "      (.ods; jeweils das erste Blatt) oder CSV mit Kopfzeile (Trennzeichen ; , oder Tabulator;\n"
+           "      UTF-8 oder Windows-1252). jda.txt wird weder gelesen noch geschrieben. DATEI \"-\": Standardeingabe.\n"
+           "      Spalten (Reihenfolge beliebig, Groß-/Kleinschreibung, Leerzeichen und Punkte egal):\n"
+           "      Personalnummer (auch Pers.-Nr., Mitarbeiternummer), Name (Nachname), Vorname,\n"
+           "      Geburtstag (Geburtsdatum, geb. am) und Dienstbezüge ab (Eintritt, Eintrittsdatum, Beginn,\n"
+           "      Einstellungsdatum) als Pflicht, Stichtag, Ruhestandsalter (66/2 oder 66), Vorzeit k von,\n"
+           "      Vorzeit k bis, Vorzeit k öD, Vorzeit k Bezeichnung (k = 1 bis 14); für Briefe Anrede oder\n"
+           "      Geschlecht (m/w/d), Straße, Hausnummer, PLZ, Ort. Alle übrigen Spalten (Abteilung, E-Mail, …)\n"
+           "      stehen in der Ergebnistabelle nach dem Vornamen. Datumsangaben als Datumszellen oder als\n"
+           "      TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ oder JJJJ-MM-TT; ein zweistelliges Jahr (1.9.82) nur,\n"
+           "      wenn genau ein Jahrhundert in 1930 bis 2040 passt (mit Hinweis).\n"
            "\n"
            "      --reference-date TT.MM.JJJJ   Stichtag für Zeilen ohne eigenen (sonst: heute)\n"
            "      --today TT.MM.JJJJ            das Tagesdatum, mit dem gerechnet wird (sonst das echte)\n"
            "      --anniversaries JJJJ          statt der Liste: die im Jahr erreichten 25-, 40- und\n"
            "                                    50-jährigen Dienstjubiläen, nach Datum\n"
            "      --retirements JJJJ            statt der Liste: wer im Jahr die Altersgrenze erreicht\n"
-           "      --output NAME.csv|NAME.pdf    in eine Datei (PDF: A4 quer, druckfertig); sonst CSV\n"
-           "                                    auf die Standardausgabe\n"
+           "      --with SPALTE                 der Bericht zeigt diese Spalte der Tabelle mit (etwa Abteilung)\n"
+           "      --sheet BLATT                 dieses Tabellenblatt statt des ersten\n"
+           "      --columns ZUORDNUNG           eine Datei mit Zeilen wie „Geburtstag = Geb.-Datum“: welche\n"
+           "                                    Spalte der Tabelle welche Angabe ist („= nicht vorhanden“,\n"
+           "                                    wenn es sie nicht gibt)\n"
+           "      --output NAME.csv|NAME.xlsx|NAME.pdf\n"
+           "                                    in eine Datei (Excel mit Datumszellen, Filter und fester\n"
+           "                                    Kopfzeile; PDF: A4 quer, druckfertig); sonst CSV auf die\n"
+           "                                    Standardausgabe. Texte, die mit = + - @ beginnen, stehen in\n"
+           "                                    CSV mit vorangestelltem ' (nie als Formel).\n"
            "\n"
            "      Exit-Status: 0 alle Zeilen berechnet; 1 einige Zeilen nicht berechenbar (sie stehen mit\n"
            "      dem Grund in der Spalte Hinweise, bei Berichten auf der Standardfehlerausgabe); 2 Aufruf\n"

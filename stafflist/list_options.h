@@ -13,8 +13,9 @@
 namespace tarvolin {
 
 inline constexpr std::string_view listUsage =
-    "Aufruf: tarvolin --list DATEI [--reference-date TT.MM.JJJJ] [--today TT.MM.JJJJ]\n"
-    "                       [--anniversaries JJJJ | --retirements JJJJ] [--output NAME.csv|NAME.pdf]\n"
+    "Aufruf: tarvolin --list DATEI [--sheet BLATT] [--columns ZUORDNUNG] [--reference-date TT.MM.JJJJ]\n"
+    "                       [--today TT.MM.JJJJ] [--anniversaries JJJJ | --retirements JJJJ] [--with SPALTE]\n"
+    "                       [--output NAME.csv|NAME.xlsx|NAME.pdf]\n"
     "        (DATEI \"-\" liest die Standardeingabe; tarvolin --help erklärt alles)\n";
 
 struct ListOptions {
@@ -25,6 +26,10 @@ struct ListOptions {
     int year = 0;                       // of the report
     std::string output;                 // empty: standard output
     bool pdf = false;
+    bool xlsx = false;
+    std::string sheet;                  // of a workbook; empty: the first
+    std::string columns;                // the mapping file; empty: none
+    std::vector<std::string> with;      // carried columns the report shows
 };
 
 // `args` start with "--list". `error` is empty when they are understood, else

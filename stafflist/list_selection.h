@@ -23,7 +23,13 @@ struct ListSelection {
     ListFilter filter = ListFilter::All;
     int year = 0;       // of the reports
     std::string search; // part of a name, "Name, Vorname", "Vorname Name" or a personnel number; "" for all
+    // Carried columns a report shows after the names (indexes into the
+    // list's ResultLayout::carriedHeaders).
+    std::vector<std::size_t> with;
 };
+
+// The carried columns of `with` as a report takes them.
+std::vector<YearReport::Extra> reportExtras(const ResultLayout& layout, const std::vector<std::size_t>& with);
 
 // The report a filter stands for, if any.
 std::optional<ReportKind> reportOf(ListFilter filter);
@@ -49,6 +55,8 @@ public:
     void sortBy(int column, bool descending);
 
 private:
+    std::string_view cell(std::size_t row, std::size_t position) const;
+
     const ComputedList& list_;
     bool report_ = false;
     std::vector<std::string> header_;
@@ -65,5 +73,9 @@ std::string selectionCsv(const ComputedList& list, const ListSelection& selectio
 // The same as the printable table of the PDF; a search or the notes filter
 // is named in an extra subtitle.
 PrintableTable selectionTable(const ComputedList& list, const ListSelection& selection);
+
+// The same as an Excel workbook written to `path`. Empty text, or what
+// failed, in German.
+std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path);
 
 } // namespace tarvolin

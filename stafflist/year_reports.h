@@ -18,7 +18,13 @@ enum class ReportKind { Anniversaries, Retirements };
 
 class YearReport {
 public:
-    YearReport(ReportKind kind, int year) : kind_{kind}, year_{year} {}
+    // `with`: carried columns (their index in ResultLine::carried, and head)
+    // that the report shows after the names.
+    struct Extra {
+        std::size_t carried;
+        std::string header;
+    };
+    YearReport(ReportKind kind, int year, std::vector<Extra> with = {}) : kind_{kind}, year_{year}, with_{std::move(with)} {}
 
     // Takes what belongs to the report from one computed line of the list;
     // `source` names the line (the window's row), for sortedSources.
@@ -42,6 +48,7 @@ private:
 
     ReportKind kind_;
     int year_;
+    std::vector<Extra> with_;
     std::vector<Entry> entries_;
 };
 

@@ -21,6 +21,7 @@
 // umlauts are written.
 
 #include "calc/clock.h"
+#include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/desktop/desktop_shell.h"
 #include "stafflist/list_selection.h"
 
@@ -31,6 +32,7 @@
 QT_BEGIN_NAMESPACE
 class QAction;
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -63,6 +65,11 @@ public:
     void showNotice(const QString& text);
     // Saves what is shown as CSV. Empty text, or what failed, in German.
     QString saveCsv(const QString& path) const;
+    // The same as an Excel workbook.
+    QString saveXlsx(const QString& path) const;
+    // Asks which column is which input for the table opened last; true when
+    // the clerk gave an answer (it is remembered, and the table computed anew).
+    bool askColumnMapping();
     // Opens the calculator with the case of a shown line: the case saved in
     // the employee's folder, or (when there is none, or `fromList`) the case
     // typed from the list's values; nullptr when there is no case to type.
@@ -94,6 +101,8 @@ private:
 
     void chooseFile();
     void chooseCsv();
+    void chooseXlsx();
+    void updateWithChoice();
     void choosePdf();
     void print();
     QString chooseSaveName(const QString& title, const QString& filter, const QString& suffix);
@@ -132,6 +141,8 @@ private:
     std::optional<Date> referenceDate_; // for rows without one of their own
     QString jobDone_;                  // what to say when the job has succeeded
     QHash<QString, int> columnWidths_; // by column head, as the user left them
+    StaffListWorker::Mappings mappings_; // remembered column mappings by header line
+    StaffListWorker::Outcome opened_;    // the header, first records and mapping of the table opened last
     QHash<QString, int> fittedWidths_; // by column head, as fitted to the list shown
     bool placingColumns_ = false;      // widths set by the program are not remembered
     bool placed_ = false;              // fitted into the screen when first shown
@@ -142,6 +153,8 @@ private:
     FrozenTableView* table_ = nullptr;
     QAction* openAction_ = nullptr;
     QAction* csvAction_ = nullptr;
+    QAction* xlsxAction_ = nullptr;
+    QAction* mappingAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* copyAction_ = nullptr;
@@ -154,6 +167,7 @@ private:
     QRadioButton* retirementsButton_ = nullptr;
     QRadioButton* notesButton_ = nullptr;
     QSpinBox* yearBox_ = nullptr;
+    QComboBox* withBox_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
     StatusText* statusText_ = nullptr;
     QLabel* shownText_ = nullptr;
