@@ -84,9 +84,10 @@ void XlsxTableWriter::cell(std::uint16_t column, std::string_view text)
         return;
     }
     const CellKind kind = column < kinds_.size() ? kinds_[column] : CellKind::Text;
+    const std::optional<Date> date = kind == CellKind::Date ? parseTableDate(text) : std::nullopt;
     lxw_error e = LXW_NO_ERROR;
-    if (kind == CellKind::Date && parseTableDate(text) && parseTableDate(text)->year() >= 1900) {
-        const Date d = *parseTableDate(text);
+    if (date && date->year() >= 1900) {
+        const Date d = *date;
         lxw_datetime when{d.year(), static_cast<int>(d.month()), static_cast<int>(d.day()), 0, 0, 0};
         e = worksheet_write_datetime(sheet_, row_, column, &when, date_);
         widen(column, 10);

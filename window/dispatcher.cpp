@@ -282,21 +282,29 @@ void Dispatcher::descriptionKey(Control& box, Key key, std::string_view characte
 
     const int slot = window_.slotOf(box);
     // A box that lost the focus to the handler keeps no cursor of ours; the
-    // key lands where a newly focused box would put it.
-    std::size_t position = cursor_.slot == slot ? cursor_.position : typingPlace(box.text);
+    // key lands where a newly focused box would put it. A cursor of ours
+    // knows its byte offset in the text, which is then the box's text.
+    const bool known = cursor_.slot == slot;
+    std::size_t position = known ? cursor_.position : typingPlace(box.text);
+    std::size_t at = known ? cursor_.byte : byteOffset(box.text, position);
     if (key == Key::Backspace) {
         if (position == 0)
             return;
-        const std::size_t from = byteOffset(box.text, position - 1);
-        box.text.erase(from, byteOffset(box.text, position) - from);
+        std::size_t from = at - 1;
+        while (from > 0 && (static_cast<unsigned char>(box.text[from]) & 0xC0) == 0x80)
+            --from;
+        box.text.erase(from, at - from);
+        at = from;
         --position;
     } else {
-        box.text.insert(byteOffset(box.text, position), character);
+        box.text.insert(at, character);
+        at += character.size();
         ++position;
     }
-    if (cursor_.slot == slot) {
+    if (known) {
         // In place: the known text keeps its buffer from key to key.
         cursor_.position = position;
+        cursor_.byte = at;
         cursor_.knownText = box.text;
     }
 }
@@ -312,6 +320,7 @@ void Dispatcher::followFocus()
     if (slot != cursor_.slot || f->text != cursor_.knownText) {
         cursor_.slot = slot;
         cursor_.position = typingPlace(f->text);
+        cursor_.byte = byteOffset(f->text, cursor_.position);
         cursor_.knownText = f->text;
     }
 }

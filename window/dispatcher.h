@@ -136,6 +136,7 @@ private:
     struct Cursor {
         int slot = -1;
         std::size_t position = 0;
+        std::size_t byte = 0; // where `position` is in knownText
         std::string knownText;
     } cursor_;
 };

@@ -83,11 +83,12 @@ void JDA::Datum_KeyPress(std::int16_t index, std::int16_t& keyAscii)
 void JDA::Eingabe_KeyPress(std::int16_t index, std::int16_t& keyAscii)
 {
     Control& counter = Zähler(index);
-    counter.text = std::to_string(charactersLeft(Eingabe(index).text));
+    const int left = charactersLeft(Eingabe(index).text);
+    counter.text = std::to_string(left);
     // A full box refuses every key. The count can even fall below 0 when a
     // character lands after trailing blanks of a nearly full box; such a box
     // is full as well, or the description would outgrow what can be saved.
-    if (numericValue(counter.text) <= 0)
+    if (left <= 0)
         keyAscii = 0;
     if (keyAscii == enterKey && index < 14)
         setFocus(Datum(2 * index + 2));

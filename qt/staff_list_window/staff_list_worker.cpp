@@ -128,7 +128,8 @@ void StaffListWorker::start(const QString& path, Date today, std::optional<Date>
             outcome = compute(file, today, referenceDate, mappings, *cancel, progress);
         } catch (const std::exception& e) {
             // Out of memory with a huge table, or a fault of the program.
-            outcome = {nullptr, QStringLiteral("Die Tabelle kann nicht berechnet werden: ") + q(e.what()), false};
+            outcome = {};
+            outcome.error = QStringLiteral("Die Tabelle kann nicht berechnet werden: ") + q(e.what());
         }
         QMetaObject::invokeMethod(
             this, [this, generation, outcome = std::move(outcome)]() mutable { deliver(generation, std::move(outcome)); },
