@@ -13,7 +13,8 @@ mode=${1:-run}
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2 xdg-utils)
 case "$mode" in
     test | qtsanitize)
-        packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils appstream desktop-file-utils strace) ;;
+        packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils appstream desktop-file-utils strace
+                   python3-icalendar) ;;
     sanitize) packages+=(libgtest-dev libgmock-dev libbenchmark-dev strace) ;;
     run) ;;
     *) echo "Aufruf: $0 run|test|sanitize|qtsanitize" >&2; exit 2 ;;

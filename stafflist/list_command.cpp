@@ -2,6 +2,7 @@
 
 #include "calc/clock.h"
 #include "output/safe_file.h"
+#include "stafflist/calendar_file.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/list_input.h"
 #include "stafflist/list_options.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ctime>
 
 namespace tarvolin {
 
@@ -49,15 +51,6 @@ private:
     bool printed_ = false;
 };
 
-// The notes of one row without their "Zeile N: " prefixes.
-std::string withoutLinePrefix(std::string notes, std::int64_t line)
-{
-    const std::string prefix = "Zeile " + std::to_string(line) + ": ";
-    for (std::size_t at; (at = notes.find(prefix)) != std::string::npos;)
-        notes.erase(at, prefix.size());
-    return notes;
-}
-
 int fail(std::ostream& err, const std::string& text)
 {
     err << "tarvolin --list: " << text << "\n";
@@ -68,11 +61,7 @@ int fail(std::ostream& err, const std::string& text)
 // row that could not be computed.
 // Control characters and bidi overrides from the table are shown, never sent
 // to the terminal.
-std::string uncomputedLine(const ComputedRow& r)
-{
-    return visibleText(withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile " + std::to_string(r.row.line)
-                       + ": " + r.row.personnelNumber + " " + r.row.name + ", " + r.row.firstName + ")");
-}
+std::string uncomputedLine(const ComputedRow& r) { return visibleText(uncomputedText(r.line, r.row.line)); }
 
 // Steps of runStaffListCommand.
 
@@ -86,7 +75,7 @@ std::size_t computeAll(ListInput& input, const ListOptions& o, Date today, ListO
         [&](const ComputedRow& r) {
             if (!r.computed)
                 uncomputed.push_back(uncomputedLine(r));
-            output.add(r.line, r.computed, csv.text());
+            output.add(r.line, r.computed, csv.text(), r.row.line);
             csv.flushIfFull();
         },
         [&](std::size_t rowsSoFar, std::size_t bytesRead) {
@@ -109,15 +98,27 @@ void tellAboutInput(std::ostream& err, ListInput& input, std::size_t rows)
             << input.headerLine() << ") keine Zeilen.\n";
 }
 
-// The PDF written, or the rest of the CSV put in place. Empty text, or what failed.
-std::string finishOutput(const ListOptions& o, ListOutput& output, CsvSink& csv, const PdfWriter& writePdf,
+// The PDF or the calendar written, or the rest of the CSV put in place.
+// Empty text, or what failed.
+std::string finishOutput(const ListOptions& o, ListOutput& output, CsvSink& csv, const ListWriters& writers,
                          Date today, const std::string& fileName, std::size_t rows)
 {
     output.end(csv.text());
+    if (o.ics)
+        return writeCsvFile(o.output, calendarFile(*output.report(), std::time(nullptr)));
     if (!o.pdf)
         return csv.finish();
+    if (o.report)
+        return writers.report(output.reportDocument({reportSource(fileName, today)}), o.output);
     output.table().subtitles = listSubtitles(o.referenceDate, today, fileName, rows);
-    return writePdf(output.table(), o.output);
+    return writers.table(output.table(), o.output);
+}
+
+ListOutput::Format formatOf(const ListOptions& o)
+{
+    if (o.ics)
+        return ListOutput::Format::Calendar;
+    return o.pdf ? ListOutput::Format::Pdf : ListOutput::Format::Csv;
 }
 
 int exitStatus(std::ostream& err, const std::vector<std::string>& uncomputed, bool report)
@@ -134,7 +135,7 @@ int exitStatus(std::ostream& err, const std::vector<std::string>& uncomputed, bo
 
 } // namespace
 
-int runStaffListCommand(const std::vector<std::string>& args, ListStreams streams, const PdfWriter& writePdf)
+int runStaffListCommand(const std::vector<std::string>& args, ListStreams streams, const ListWriters& writers)
 {
     std::ostream& err = streams.err;
     std::string error;
@@ -143,7 +144,7 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
         err << "tarvolin --list: " << error << "\n" << listUsage;
         return listFailed;
     }
-    if (o.pdf && !writePdf)
+    if (o.pdf && !(o.report ? bool{writers.report} : bool{writers.table}))
         return fail(err, "PDF braucht das Fenster-Toolkit; dieses Tarvolin wurde ohne gebaut. Bitte .csv verwenden.");
 
     ListInput input;
@@ -155,9 +156,9 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
                          "überschrieben. Bitte für --output einen anderen Namen angeben.");
 
     const Date today = o.today ? *o.today : SystemClock{}.today();
-    ListOutput output{o.pdf ? ListOutput::Format::Pdf : ListOutput::Format::Csv, o.report, o.year};
-    CsvSink csv{streams.out, o.pdf ? std::string{} : o.output};
-    if (!o.pdf) {
+    ListOutput output{formatOf(o), o.report, o.year};
+    CsvSink csv{streams.out, o.pdf || o.ics ? std::string{} : o.output};
+    if (!o.pdf && !o.ics) {
         if (const std::string e = csv.open(); !e.empty())
             return fail(err, e);
         output.begin(csv.text());
@@ -168,7 +169,7 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     if (const std::string e = input.changedWhileRead(); !e.empty())
         return fail(err, e);
     tellAboutInput(err, input, rows);
-    if (const std::string e = finishOutput(o, output, csv, writePdf, today, input.fileName(), rows); !e.empty())
+    if (const std::string e = finishOutput(o, output, csv, writers, today, input.fileName(), rows); !e.empty())
         return fail(err, e);
     return exitStatus(err, uncomputed, o.report.has_value());
 }

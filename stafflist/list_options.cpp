@@ -27,6 +27,18 @@ bool endsWithCaseless(std::string_view text, std::string_view end)
     return true;
 }
 
+// What the options ask for together, when it cannot be done.
+std::string combinationError(const ListOptions& o)
+{
+    if (o.ics && !o.report)
+        return "eine Kalenderdatei (.ics) gibt es nur für die Berichte --anniversaries und --retirements";
+    if (o.letters && !o.pdf)
+        return "--letters schreibt eine PDF-Datei: bitte --output NAME.pdf angeben";
+    if (!o.letters && !o.jdaLetters)
+        return "--letter gilt nur zusammen mit --letters";
+    return {};
+}
+
 } // namespace
 
 ListOptions parseListOptions(const std::vector<std::string>& args, std::string& error)
@@ -41,7 +53,11 @@ ListOptions parseListOptions(const std::vector<std::string>& args, std::string& 
             name.resize(eq);
         }
         const bool takesValue = name == "--reference-date" || name == "--today" || name == "--anniversaries"
-                                || name == "--retirements" || name == "--output";
+                                || name == "--retirements" || name == "--output" || name == "--letter";
+        if (name == "--letters" && !value) {
+            o.letters = true;
+            continue;
+        }
         if (!takesValue) {
             if (name.starts_with("--") || haveInput) {
                 error = haveInput && !name.starts_with("--") ? "mehr als eine Eingabedatei: " + inQuotes(name)
@@ -70,17 +86,27 @@ ListOptions parseListOptions(const std::vector<std::string>& args, std::string& 
                 error = "--anniversaries und --retirements schließen einander aus; nur ein Bericht je Aufruf";
             else if (!year)
                 error = name + " " + inQuotes(*value) + " ist keine Jahreszahl (JJJJ)";
+            else if (*year < firstReportYear || *year > lastReportYear)
+                error = name + " " + *value + " liegt nicht zwischen " + std::to_string(firstReportYear) + " und "
+                        + std::to_string(lastReportYear);
             o.report = name == "--anniversaries" ? ReportKind::Anniversaries : ReportKind::Retirements;
             o.year = year.value_or(0);
+        } else if (name == "--letter") {
+            o.jdaLetters = *value == "jda";
+            if (!o.jdaLetters && *value != "beschaeftigungszeit" && *value != "beschäftigungszeit")
+                error = "--letter " + inQuotes(*value) + ": jda oder beschaeftigungszeit";
         } else {
             o.output = *value;
             o.pdf = endsWithCaseless(o.output, ".pdf");
-            if (!o.pdf && !endsWithCaseless(o.output, ".csv"))
-                error = "--output " + inQuotes(o.output) + ": der Name muss auf .csv oder .pdf enden";
+            o.ics = endsWithCaseless(o.output, ".ics");
+            if (!o.pdf && !o.ics && !endsWithCaseless(o.output, ".csv"))
+                error = "--output " + inQuotes(o.output) + ": der Name muss auf .csv, .pdf oder .ics enden";
         }
     }
     if (error.empty() && !haveInput)
         error = "die Eingabedatei fehlt";
+    if (error.empty())
+        error = combinationError(o);
     return o;
 }
 
@@ -107,13 +133,20 @@ std::string programHelp()
            "      Datumsangaben als TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ oder JJJJ-MM-TT; ein zweistelliges Jahr\n"
            "      (1.9.82) nur, wenn genau ein Jahrhundert in 1930 bis 2040 passt (mit Hinweis).\n"
            "\n"
-           "      --reference-date TT.MM.JJJJ   Stichtag für Zeilen ohne eigenen (sonst: heute)\n"
+           "      --reference-date TT.MM.JJJJ   Stichtag für Zeilen ohne eigenen (sonst: heute): der Tag,\n"
+           "                                    bis zu dem die Beschäftigungszeit benötigt wird; die\n"
+           "                                    Kündigungstermine gelten für das Monats- oder Quartalsende,\n"
+           "                                    in dem er liegt\n"
            "      --today TT.MM.JJJJ            das Tagesdatum, mit dem gerechnet wird (sonst das echte)\n"
            "      --anniversaries JJJJ          statt der Liste: die im Jahr erreichten 25-, 40- und\n"
            "                                    50-jährigen Dienstjubiläen, nach Datum\n"
            "      --retirements JJJJ            statt der Liste: wer im Jahr die Altersgrenze erreicht\n"
            "      --output NAME.csv|NAME.pdf    in eine Datei (PDF: A4 quer, druckfertig); sonst CSV\n"
            "                                    auf die Standardausgabe\n"
+           "\n"
+           "      Hinweise nennt auch „Kündigungstermin verstrichen (spätestens am …)“, wenn der letzte\n"
+           "      Tag für die Kündigung vor dem Tagesdatum liegt, und „Altersgrenze bereits erreicht am …“,\n"
+           "      wenn die Altersgrenze am Stichtag oder davor liegt; die Werte bleiben, wie das Fenster sie zeigt.\n"
            "\n"
            "      Exit-Status: 0 alle Zeilen berechnet; 1 einige Zeilen nicht berechenbar (sie stehen mit\n"
            "      dem Grund in der Spalte Hinweise, bei Berichten auf der Standardfehlerausgabe); 2 Aufruf\n"

@@ -14,8 +14,14 @@ namespace tarvolin {
 
 inline constexpr std::string_view listUsage =
     "Aufruf: tarvolin --list DATEI [--reference-date TT.MM.JJJJ] [--today TT.MM.JJJJ]\n"
-    "                       [--anniversaries JJJJ | --retirements JJJJ] [--output NAME.csv|NAME.pdf]\n"
+    "                       [--anniversaries JJJJ | --retirements JJJJ] [--output NAME.csv|NAME.pdf|NAME.ics]\n"
+    "        tarvolin --list DATEI --letters [--letter jda|beschaeftigungszeit] [--anniversaries JJJJ |\n"
+    "                       --retirements JJJJ] --output NAME.pdf\n"
     "        (DATEI \"-\" liest die Standardeingabe; tarvolin --help erklärt alles)\n";
+
+// The years a report may be asked for.
+inline constexpr int firstReportYear = 1930;
+inline constexpr int lastReportYear = 2060;
 
 struct ListOptions {
     std::string input;                  // "-" for standard input
@@ -25,6 +31,9 @@ struct ListOptions {
     int year = 0;                       // of the report
     std::string output;                 // empty: standard output
     bool pdf = false;
+    bool ics = false;                   // a report's dates as a calendar file
+    bool letters = false;               // a letter for each row instead of a table
+    bool jdaLetters = true;             // the JDA letter; else the Beschäftigungszeit
 };
 
 // `args` start with "--list". `error` is empty when they are understood, else

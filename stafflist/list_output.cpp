@@ -53,11 +53,13 @@ void ListOutput::begin(std::string& csv) const
         appendCsvLine(csv, resultHeader);
 }
 
-void ListOutput::add(const ResultLine& line, bool computed, std::string& csv)
+void ListOutput::add(const ResultLine& line, bool computed, std::string& csv, std::int64_t fileLine)
 {
     if (report_) {
         if (computed)
             report_->add(line);
+        else if (format_ == Format::Pdf)
+            uncomputed_.add(line, fileLine);
     } else if (format_ == Format::Pdf) {
         table_.spooled->append(printedRow(line), line[colNotes]);
     } else {
@@ -68,16 +70,9 @@ void ListOutput::add(const ResultLine& line, bool computed, std::string& csv)
 void ListOutput::end(std::string& csv)
 {
     if (report_) {
-        auto lines = report_->sortedLines();
-        if (format_ == Format::Pdf) {
-            table_.title = report_->title();
-            for (std::string_view h : report_->header())
-                table_.columns.emplace_back(h);
-            table_.rows = std::move(lines);
-        } else {
-            for (const auto& l : lines)
+        if (format_ == Format::Csv)
+            for (const auto& l : report_->sortedLines())
                 appendCsvLine(csv, l);
-        }
     } else if (format_ == Format::Pdf) {
         table_.title = "Personalliste";
         table_.columns = printedHeader();
@@ -92,6 +87,11 @@ std::vector<std::string> listSubtitles(std::optional<Date> referenceDate, Date t
                                       : "Stichtag: wie in der Tabelle angegeben, sonst " + germanDateText(today);
     return {reference, "Erstellt am " + germanDateText(today) + " aus " + inQuotes(fileName) + " ("
                            + std::to_string(rows) + " Zeilen)"};
+}
+
+ReportDocument ListOutput::reportDocument(std::vector<std::string> header) const
+{
+    return tarvolin::reportDocument(*report_, std::move(header), uncomputed_);
 }
 
 } // namespace tarvolin

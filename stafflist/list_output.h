@@ -7,10 +7,12 @@
 
 #include "calc/date.h"
 #include "stafflist/printable_table.h"
+#include "stafflist/report_document.h"
 #include "stafflist/staff_result.h"
 #include "stafflist/year_reports.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +22,8 @@ namespace tarvolin {
 
 class ListOutput {
 public:
-    enum class Format { Csv, Pdf };
+    // Calendar: a report's dates as an iCalendar file (calendar_file.h).
+    enum class Format { Csv, Pdf, Calendar };
 
     // Without a report: the result table, one line per row.
     ListOutput(Format format, std::optional<ReportKind> report, int year);
@@ -28,18 +31,24 @@ public:
     // CSV: the byte-order mark and the head line.
     void begin(std::string& csv) const;
     // One row. The result table takes every row; a report only the computed
-    // ones, and puts them out at the end in its own order.
-    void add(const ResultLine& line, bool computed, std::string& csv);
+    // ones, and puts them out at the end in its own order. A report on paper
+    // names the others at its end, by their line in the file.
+    void add(const ResultLine& line, bool computed, std::string& csv, std::int64_t fileLine = 0);
     // After the last row: the report's lines (CSV), or the printable table's
     // title and heads (PDF).
     void end(std::string& csv);
 
     // PDF: the table, complete after end() but for its subtitles.
     PrintableTable& table() { return table_; }
+    // The report, if this is one; complete after end().
+    const YearReport* report() const { return report_ ? &*report_ : nullptr; }
+    // A report on paper, after end(); `header` as reportDocument takes it.
+    ReportDocument reportDocument(std::vector<std::string> header) const;
 
 private:
     Format format_;
     std::optional<YearReport> report_;
+    UncomputedRows uncomputed_;
     PrintableTable table_;
 };
 

@@ -118,6 +118,7 @@ private:
     // the window's controls.
     void followQtFocus();
     void applyFocus();
+    void showNoticeHints();
     bool unloadModel();
     void rememberEntries();
     void showRefusal(const Control& field, const std::string& reason);

@@ -4,6 +4,8 @@
 
 #include "qt/staff_list_window/staff_list_window.h"
 
+#include "stafflist/list_options.h"
+
 #include "help/links.h"
 #include "qt/staff_list_window/background_job.h"
 #include "qt/staff_list_window/flow_layout.h"
@@ -13,6 +15,7 @@
 #include "qt/staff_list_window/staff_table_model.h"
 #include "qt/staff_list_window/status_text.h"
 #include "stafflist/case_folder.h"
+#include "stafflist/list_options.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -159,6 +162,10 @@ void StaffListWindow::makeActions()
     pdfAction_ = add(file, QStringLiteral("Als &PDF speichern…"), QKeySequence{QStringLiteral("Ctrl+Shift+S")},
                      [this] { choosePdf(); });
     printAction_ = add(file, QStringLiteral("&Drucken…"), QKeySequence::Print, [this] { print(); });
+    calendarAction_ = add(file, QStringLiteral("Als &Kalender speichern…"), QKeySequence{}, [this] { chooseCalendar(); });
+    calendarAction_->setObjectName(QStringLiteral("calendar"));
+    calendarAction_->setToolTip(QStringLiteral("Die Daten des Berichts als Kalenderdatei (.ics) für Thunderbird, Outlook "
+                                               "oder Evolution"));
     file->addSeparator();
     add(file, QStringLiteral("&Schließen"), QKeySequence::Close, [this] { close(); });
 
@@ -222,6 +229,9 @@ QWidget* StaffListWindow::makeOptionsBar()
     referenceDateEdit_->setMaxLength(10);
     referenceDateEdit_->setFixedWidth(referenceDateEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 16);
     referenceDateEdit_->setAccessibleName(QStringLiteral("Stichtag für Zeilen ohne eigenen Stichtag, TT.MM.JJJJ, leer: heute"));
+    referenceDateEdit_->setToolTip(QStringLiteral("Stichtag („benötigt bis“): der Tag, bis zu dem die Beschäftigungszeit "
+                                                  "benötigt wird. Die Kündigungstermine gelten für das Monats- oder "
+                                                  "Quartalsende, in dem er liegt. Leer: heute"));
     label->setBuddy(referenceDateEdit_);
     connect(referenceDateEdit_, &QLineEdit::editingFinished, this, &StaffListWindow::referenceDateEdited);
     row->addWidget(pair(label, referenceDateEdit_));
@@ -250,7 +260,7 @@ QWidget* StaffListWindow::makeFilterBar()
     auto* yearLabel = new QLabel{QStringLiteral("Jah&r:")};
     yearBox_ = new QSpinBox;
     yearBox_->setObjectName(QStringLiteral("year"));
-    yearBox_->setRange(1900, 2200);
+    yearBox_->setRange(firstReportYear, lastReportYear);
     yearBox_->setAccessibleName(QStringLiteral("Jahr der Dienstjubiläen und der Altersgrenze"));
     yearLabel->setBuddy(yearBox_);
     row->addWidget(pair(yearLabel, yearBox_));
@@ -333,6 +343,7 @@ void StaffListWindow::selectionEdited()
     s.year = yearBox_->value();
     s.search = searchEdit_->text().toStdString();
     model_->setSelection(s);
+    updateActions();
     if (model_->sortColumn() < 0)
         table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setFrozenColumns(model_->isReport() ? 0 : frozenListColumns);
@@ -411,6 +422,7 @@ void StaffListWindow::updateActions()
     const bool writing = job_->isRunning();
     for (QAction* a : {csvAction_, pdfAction_, printAction_})
         a->setEnabled(model_->list() != nullptr && !computing && !writing);
+    calendarAction_->setEnabled(model_->list() != nullptr && model_->isReport() && !computing && !writing);
     openAction_->setEnabled(!writing);
     referenceDateEdit_->setEnabled(!writing);
     if (writing)

@@ -63,6 +63,8 @@ public:
     void showNotice(const QString& text);
     // Saves what is shown as CSV. Empty text, or what failed, in German.
     QString saveCsv(const QString& path) const;
+    // Saves the dates of the report shown as a calendar file (.ics).
+    QString saveCalendar(const QString& path) const;
     // Opens the calculator with the case of a shown line: the case saved in
     // the employee's folder, or (when there is none, or `fromList`) the case
     // typed from the list's values; nullptr when there is no case to type.
@@ -95,7 +97,9 @@ private:
     void chooseFile();
     void chooseCsv();
     void choosePdf();
+    void chooseCalendar();
     void print();
+    void printReport();
     QString chooseSaveName(const QString& title, const QString& filter, const QString& suffix);
     // A PDF or a print job of many pages runs off this thread; `done` is
     // shown when it succeeded.
@@ -143,6 +147,7 @@ private:
     QAction* csvAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
     QAction* printAction_ = nullptr;
+    QAction* calendarAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     DesktopShell shell_;

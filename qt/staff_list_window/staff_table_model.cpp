@@ -15,6 +15,7 @@ namespace {
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 const QColor notesBackground{255, 236, 179};      // a row with notes
+const QColor dateNotesBackground{214, 232, 255};  // its only notes: notice day passed, age limit reached
 const QColor uncomputedBackground{255, 205, 205}; // a row the list could not compute
 
 // A cell for a spreadsheet: quoted when it holds a tab, a line break or a
@@ -82,6 +83,8 @@ QVariant StaffTableModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         if (!list_->computed(row))
             return uncomputedBackground;
+        if (list_->hasOnlyDateNotes(row))
+            return dateNotesBackground;
         return list_->hasNotes(row) ? QVariant{notesBackground} : QVariant{};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
