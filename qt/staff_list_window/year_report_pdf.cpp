@@ -111,6 +111,7 @@ struct Layout {
     Fonts fonts;
     std::vector<double> widths; // per column, padding included
     double headHeight = 0;      // of the column heads
+    double headingHeight = 0;   // of a month's heading, also when repeated on the next page
     double pageHeaderHeight = 0;
     double footHeight = 0;
     std::vector<float> heights; // per block
@@ -183,7 +184,7 @@ double blockHeight(const Layout& l, QPaintDevice* device, double pageWidth, Bloc
     }
     case Block::MonthHeading:
     case Block::UncomputedHeading:
-        return bold.height() * 1.8 + l.padding;
+        return l.headingHeight;
     case Block::Total:
         return bold.height() * 1.5 + 2 * l.padding;
     case Block::Uncomputed:
@@ -196,6 +197,7 @@ bool layOut(const ReportDocument& d, QPaintDevice* device, double pageWidth, Lay
 {
     l.padding = 2.0 * device->logicalDpiX() / 72.0;
     chooseWidths(l, d, device, pageWidth);
+    l.headingHeight = QFontMetricsF{l.fonts.bold, device}.height() * 1.8 + l.padding;
     for (std::size_t c = 0; c < d.columns.size(); ++c)
         l.headHeight =
             std::max(l.headHeight, wrappedHeight(l.fonts.bold, device, l.widths[c] - 2 * l.padding, q(d.columns[c])));
@@ -210,8 +212,14 @@ bool layOut(const ReportDocument& d, QPaintDevice* device, double pageWidth, Lay
     });
 }
 
+bool isHeading(Block kind) { return kind == Block::MonthHeading || kind == Block::UncomputedHeading; }
+
+// Whether a page that starts with this block repeats the heading above it.
+bool continues(Block kind) { return kind == Block::Line || kind == Block::Uncomputed; }
+
 // The first block of each page, and the end. A heading stays with the block
-// after it.
+// after it; a page that starts inside a month (or inside the rows not
+// computed) repeats its heading.
 std::vector<std::size_t> pageStarts(const Layout& l, double roomPerPage)
 {
     std::vector<std::size_t> starts{0};
@@ -219,11 +227,10 @@ std::vector<std::size_t> pageStarts(const Layout& l, double roomPerPage)
     const std::size_t n = l.heights.size();
     for (std::size_t b = 0; b < n; ++b) {
         double h = l.heights[b];
-        const bool heading = l.kinds[b] == Block::MonthHeading || l.kinds[b] == Block::UncomputedHeading;
-        const double keep = heading && b + 1 < n ? h + l.heights[b + 1] : h;
+        const double keep = isHeading(l.kinds[b]) && b + 1 < n ? h + l.heights[b + 1] : h;
         if (y + keep > roomPerPage && b != starts.back()) {
             starts.push_back(b);
-            y = 0;
+            y = continues(l.kinds[b]) ? l.headingHeight : 0;
         }
         y += h;
     }
@@ -240,7 +247,8 @@ public:
 
     double room() const { return page_.height() - l_.pageHeaderHeight - l_.headHeight - l_.footHeight; }
 
-    void beginPage(std::size_t page, std::size_t pages)
+    // `first`: the kind of the page's first block.
+    void beginPage(std::size_t page, std::size_t pages, Block first)
     {
         const QFontMetricsF title{l_.fonts.title, p_.device()};
         const QFontMetricsF small{l_.fonts.small, p_.device()};
@@ -259,6 +267,8 @@ public:
         p_.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, q(d_.title));
         y_ = paintHeads(page_.top() + l_.pageHeaderHeight);
         linesOnPage_ = 0;
+        if (page > 0 && continues(first))
+            paintHeading(heading_ + " (Fortsetzung)");
     }
 
     void paint(std::size_t b, Block kind, const std::vector<std::string>& cells, const std::string& text)
@@ -268,12 +278,9 @@ public:
         case Block::Line: paintLine(h, cells); break;
         case Block::MonthHeading:
         case Block::UncomputedHeading:
-            p_.setFont(l_.fonts.bold);
-            p_.drawText(QRectF(page_.left(), y_, page_.width(), h), Qt::AlignLeft | Qt::AlignBottom, q(text));
-            p_.setPen(QPen(Qt::black, 0));
-            p_.drawLine(QPointF(page_.left(), y_ + h), QPointF(page_.left() + tableWidth(), y_ + h));
-            linesOnPage_ = 0;
-            break;
+            heading_ = text;
+            paintHeading(text);
+            return;
         case Block::Total:
             p_.setFont(l_.fonts.bold);
             p_.drawText(QRectF(page_.left(), y_ + l_.padding, page_.width(), h - l_.padding),
@@ -310,6 +317,17 @@ private:
         return y + l_.headHeight;
     }
 
+    void paintHeading(const std::string& text)
+    {
+        const double h = l_.headingHeight;
+        p_.setFont(l_.fonts.bold);
+        p_.drawText(QRectF(page_.left(), y_, page_.width(), h), Qt::AlignLeft | Qt::AlignBottom, q(text));
+        p_.setPen(QPen(Qt::black, 0));
+        p_.drawLine(QPointF(page_.left(), y_ + h), QPointF(page_.left() + tableWidth(), y_ + h));
+        linesOnPage_ = 0;
+        y_ += h;
+    }
+
     void paintLine(double h, const std::vector<std::string>& cells)
     {
         if (linesOnPage_++ % 2 == 1)
@@ -330,6 +348,7 @@ private:
     QRectF page_;
     double y_ = 0;
     std::size_t linesOnPage_ = 0;
+    std::string heading_; // the last heading painted
 };
 
 } // namespace
@@ -357,7 +376,7 @@ bool paintYearReport(const ReportDocument& report, QPagedPaintDevice& device)
                 refused = true;
                 return;
             }
-            pages.beginPage(next++, count);
+            pages.beginPage(next++, count, kind);
         }
         pages.paint(b++, kind, cells, text);
     });
