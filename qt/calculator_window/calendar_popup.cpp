@@ -8,6 +8,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tarvolin {
 
 namespace {
@@ -74,8 +76,18 @@ CalendarPopup::CalendarPopup(QWidget* parent) : QFrame{parent, Qt::Popup}, calen
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setGridVisible(false);
     calendar_->setAccessibleName(QStringLiteral("Kalender"));
-    if (auto* view = calendar_->findChild<QTableView*>())
+    setAccessibleName(QStringLiteral("Kalender"));
+    if (auto* view = calendar_->findChild<QTableView*>()) {
         view->setItemDelegate(new WeekDayHeaderDelegate{calendar_, view->itemDelegate()});
+        view->setAccessibleName(QStringLiteral("Tage des Monats"));
+    }
+    // QCalendarWidget's own controls, by the names Qt gives them.
+    const std::pair<const char*, QString> parts[] = {{"qt_calendar_prevmonth", QStringLiteral("Voriger Monat")},
+                                                     {"qt_calendar_nextmonth", QStringLiteral("Nächster Monat")},
+                                                     {"qt_calendar_yearedit", QStringLiteral("Jahr")}};
+    for (const auto& [objectName, name] : parts)
+        if (auto* part = calendar_->findChild<QWidget*>(QString::fromLatin1(objectName)))
+            part->setAccessibleName(name);
     connect(calendar_, &QCalendarWidget::clicked, this, [this](QDate day) { pick(day); });
     connect(calendar_, &QCalendarWidget::activated, this, [this](QDate day) { pick(day); });
 }

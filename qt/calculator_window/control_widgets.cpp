@@ -3,6 +3,7 @@
 #include "calc/date_text.h"
 
 #include "qt/calculator_window/arrow_button.h"
+#include "qt/calculator_window/control_accessibility.h"
 #include "qt/calculator_window/date_edit.h"
 #include "qt/calculator_window/decoration.h"
 #include "qt/calculator_window/description_edit.h"
@@ -202,6 +203,7 @@ QString toolTipOf(const ControlDesign& design)
 
 QWidget* makeControlWidget(const ControlDesign& design, QWidget* parent)
 {
+    installControlAccessibility();
     QWidget* w = makeWidgetOfKind(design, parent);
     w->setToolTip(toolTipOf(design));
     // The key clicks the button itself, so it takes the button's one way to

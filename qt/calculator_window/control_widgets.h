@@ -13,6 +13,9 @@
 
 namespace tarvolin {
 
+// The property that holds a control widget's place in the control table.
+inline constexpr const char* controlSlotProperty = "controlSlot";
+
 // A label that reacts to a click (Label4, Label7).
 class ClickableLabel final : public QLabel {
 public:

@@ -1,5 +1,6 @@
 #include "qt/calculator_window/date_edit.h"
 
+#include "qt/calculator_window/announcer.h"
 #include "qt/calculator_window/key_codes.h"
 #include "qt/calculator_window/pictures.h"
 
@@ -43,7 +44,7 @@ DateEdit::DateEdit(QWidget* parent, bool editable) : QLineEdit{parent}
     setInputMask(QStringLiteral("99/99/9999;_"));
     setReadOnly(!editable);
     connect(this, &QLineEdit::textEdited, this, [this] {
-        endRefusal();
+        edited();
         if (onEdited)
             onEdited();
     });
@@ -58,6 +59,7 @@ DateEdit::DateEdit(QWidget* parent, bool editable) : QLineEdit{parent}
     calendarButton_->setAutoRaise(true);
     calendarButton_->setIcon(calendarPicture());
     calendarButton_->setToolTip(QStringLiteral("Kalender öffnen (Alt+Pfeil nach unten)"));
+    calendarButton_->setAccessibleName(QStringLiteral("Kalender öffnen"));
     connect(calendarButton_, &QToolButton::clicked, this, [this] {
         if (onCalendar)
             onCalendar();
@@ -115,7 +117,7 @@ bool DateEdit::completePart(const QString& typed)
     text[at - 1] = QLatin1Char('0');
     setText(text);
     setCursorPosition(at + 2);
-    endRefusal();
+    edited();
     if (onEdited)
         onEdited();
     return true;
@@ -152,7 +154,25 @@ void DateEdit::showRefusal(const QString& reason)
     refusalShown_ = true;
     refusalTimer_.start();
     update();
+    if (refusalReason_.isEmpty())
+        usualToolTip_ = toolTip();
+    refusalReason_ = reason;
+    setToolTip(reason);
+    // A reader hears the description of the field it is on (DescriptionChanged,
+    // sent by Qt), and the announcement also when the focus has moved on.
+    setAccessibleDescription(reason);
+    announce(*this, reason);
     QToolTip::showText(mapToGlobal(QPoint{0, height()}), reason, this, QRect{}, refusalMilliseconds);
+}
+
+void DateEdit::edited()
+{
+    endRefusal();
+    if (refusalReason_.isEmpty())
+        return;
+    refusalReason_.clear();
+    setToolTip(usualToolTip_);
+    setAccessibleDescription({});
 }
 
 void DateEdit::endRefusal()

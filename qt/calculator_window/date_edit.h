@@ -15,7 +15,8 @@
 // A click into a complete date selects the day, month or year under the
 // pointer, so that typing replaces that part instead of overwriting from
 // the middle. showRefusal frames the field in red for a few seconds and
-// says at the field why a date was emptied.
+// says at the field why a date was emptied; the reason stays the field's
+// hint and its description for screen readers until the next edit.
 
 #include <QLineEdit>
 #include <QTimer>
@@ -43,9 +44,11 @@ public:
     QToolButton* calendarButton() const { return calendarButton_; }
 
     // The red frame and the reason beside the field, until a few seconds
-    // have passed or the user types into the field again.
+    // have passed or the user types into the field again; the reason is
+    // announced and kept until that edit.
     void showRefusal(const QString& reason);
     bool showsRefusal() const { return refusalShown_; }
+    QString refusalReason() const { return refusalReason_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,10 +64,14 @@ private:
     // completed the part.
     bool completePart(const QString& typed);
     void endRefusal();
+    // The user changed the text: the red frame and the reason go.
+    void edited();
 
     QToolButton* calendarButton_ = nullptr;
     QTimer refusalTimer_;
     bool refusalShown_ = false;
+    QString refusalReason_;
+    QString usualToolTip_;
 };
 
 } // namespace tarvolin

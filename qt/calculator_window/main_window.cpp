@@ -1,6 +1,8 @@
 #include "qt/calculator_window/main_window.h"
 
+#include "qt/calculator_window/announcer.h"
 #include "qt/calculator_window/calendar_popup.h"
+#include "qt/calculator_window/control_accessibility.h"
 #include "qt/calculator_window/control_widgets.h"
 #include "qt/calculator_window/date_edit.h"
 #include "qt/calculator_window/decoration.h"
@@ -26,8 +28,6 @@
 namespace tarvolin {
 
 namespace {
-
-constexpr const char* slotProperty = "controlSlot";
 
 // A click into the window while another window has the keyboard gives the
 // focus only when the window becomes active again (ActiveWindowFocusReason);
@@ -131,7 +131,7 @@ QWidget* MainWindow::makeWidget(int slot)
     QWidget* parent = design.parent.empty() ? canvas_ : makeWidget(controlSlot(design.parent));
     QWidget* w = makeControlWidget(design, parent);
     w->setObjectName(QString::fromStdString(controlName(design)));
-    w->setProperty(slotProperty, slot);
+    w->setProperty(controlSlotProperty, slot);
     w->setGeometry(controlGeometry(design, scale_, *w));
     const std::string_view accessible = design.accessibleName.view();
     w->setAccessibleName(QString::fromUtf8(accessible.data(), static_cast<qsizetype>(accessible.size())));
@@ -210,6 +210,7 @@ void MainWindow::start(const std::function<void()>& startUp)
     show();
     handle(startUp);
     rememberEntries();
+    started_ = true;
 }
 
 void MainWindow::rememberEntries() { lastEntries_ = enteredCase(jda_); }
@@ -270,6 +271,16 @@ void MainWindow::handle(const std::function<void()>& step)
     }
     busy_ = false;
     redraw();
+    announceNews();
+}
+
+// The results a step changed, read out after it; not those of the start-up,
+// which shows the saved case as a whole.
+void MainWindow::announceNews()
+{
+    if (started_ && !news_.isEmpty())
+        announce(*this, QStringLiteral("Neu berechnet: ") + news_.join(QStringLiteral("; ")));
+    news_.clear();
 }
 
 void MainWindow::redraw()
@@ -278,6 +289,7 @@ void MainWindow::redraw()
     busy_ = true;
     for (std::size_t slot = 0; slot < widgets_.size(); ++slot)
         drawControl(jda_.at(static_cast<int>(slot)), *widgets_[slot]);
+    news_ << speakControls(jda_, widgets_);
     for (int k = 1; k <= 3; ++k)
         badges_[static_cast<std::size_t>(k - 1)]->setVisible(jda_.Label5(k).visible);
     // A box whose counter has reached 0 refuses every key and says so.
@@ -331,7 +343,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         scroll_->ensureVisible(centre.x(), centre.y(), w->width() / 2 + margin, w->height() / 2 + margin);
     }
     if (event->type() == QEvent::FocusIn && !busy_ && movedByUser(static_cast<QFocusEvent*>(event)->reason())) {
-        const int slot = watched->property(slotProperty).toInt();
+        const int slot = watched->property(controlSlotProperty).toInt();
         // A date left without Enter is settled once the focus change is
         // over: settling may show a message box.
         if (dispatcher_.hasPendingDate())
@@ -345,9 +357,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::followQtFocus()
 {
     QWidget* w = QApplication::focusWidget();
-    if (closed_ || w == nullptr || w->window() != this || !w->property(slotProperty).isValid())
+    if (closed_ || w == nullptr || w->window() != this || !w->property(controlSlotProperty).isValid())
         return;
-    const int slot = w->property(slotProperty).toInt();
+    const int slot = w->property(controlSlotProperty).toInt();
     if (slot != jda_.focusedSlot)
         focusModelOn(slot);
 }

@@ -29,6 +29,7 @@
 #include "window/jda.h"
 #include "window/window_host.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -119,6 +120,7 @@ private:
     void followQtFocus();
     void applyFocus();
     void showNoticeHints();
+    void announceNews();
     bool unloadModel();
     void rememberEntries();
     void showRefusal(const Control& field, const std::string& reason);
@@ -138,6 +140,8 @@ private:
     CloseQuestion closeQuestion_;
     bool busy_ = false;   // a handler or the drawing runs: widget events do not reach the model
     bool closed_ = false; // the model agreed to unload
+    bool started_ = false; // the start-up has run
+    QStringList news_;     // results changed since the last announcement, as they are read
 };
 
 } // namespace tarvolin

@@ -32,6 +32,7 @@ inline const QColor accent{0x3A, 0x6B, 0x9A};
 inline const QColor accentLight{0xDD, 0xE7, 0xF1};
 inline const QColor windowBackground{0xF2, 0xF4, 0xF7};
 inline const QColor warm{0xB5, 0x7A, 0x2A};
+inline const QColor refusal{0xC6, 0x28, 0x28}; // the frame of a refused date
 // A refused date's frame, a full description box's counter.
 inline const QColor alarm{0xC6, 0x28, 0x28};
 } // namespace colours

@@ -1,5 +1,6 @@
 #include "qt/desktop/desktop_application.h"
 
+#include "qt/desktop/combo_box_accessible.h"
 #include "qt/desktop/german_translation.h"
 #include "qt/desktop/window_style.h"
 
@@ -32,6 +33,7 @@ std::unique_ptr<QApplication> startDesktopApplication(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tarvolin"));
     QApplication::setStyle(new WindowStyle);
     loadGermanTranslation(*application);
+    installComboBoxAccessible();
     return application;
 }
 

@@ -44,6 +44,12 @@ void drawFocusMark(QStyle::PrimitiveElement element, const QRect& rect, QPainter
 
 WindowStyle::WindowStyle() : QProxyStyle{QStyleFactory::create(QStringLiteral("Fusion"))} {}
 
+void WindowStyle::polish(QPalette& palette)
+{
+    QProxyStyle::polish(palette);
+    palette.setColor(QPalette::PlaceholderText, QColor{0x5F, 0x63, 0x68});
+}
+
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const
 {

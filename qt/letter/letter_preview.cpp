@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -118,6 +119,8 @@ LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedNam
     view_->setObjectName(QStringLiteral("Seite"));
     view_->setAccessibleName(QStringLiteral("Vorschau des Briefs"));
     view_->setZoomMode(QPrintPreviewWidget::FitInView);
+    view_->setAccessibleDescription(
+        QStringLiteral("Die Seite als Bild; „Text anzeigen“ (Alt+T) zeigt den Text des Briefs"));
     // The page's own view takes the focus (arrows and page keys scroll it).
     for (QWidget* inner : view_->findChildren<QWidget*>())
         if (inner->focusPolicy() != Qt::NoFocus)
@@ -134,6 +137,8 @@ LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedNam
                                         QStringLiteral("Briefkopf und Unterzeichner einstellen (Strg+Umschalt+P)"));
     QPushButton* larger = addButton(*row, QStringLiteral("Ver&größern"), QStringLiteral("Die Seite größer zeigen"));
     QPushButton* smaller = addButton(*row, QStringLiteral("Ver&kleinern"), QStringLiteral("Die Seite kleiner zeigen"));
+    textButton_ = addButton(*row, QStringLiteral("&Text anzeigen"),
+                            QStringLiteral("Den Text des Briefs statt der Seite zeigen, zum Vorlesen"));
     row->addStretch();
     QPushButton* cancel = addButton(*row, QStringLiteral("Abbrechen"),
                                     QStringLiteral("Nichts drucken und zum Fenster zurückkehren (Esc)"));
@@ -144,9 +149,20 @@ LetterPreview::LetterPreview(const QtPrinter& letter, const QString& proposedNam
     connect(larger, &QPushButton::clicked, view_, [this] { view_->zoomIn(); });
     connect(smaller, &QPushButton::clicked, view_, [this] { view_->zoomOut(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(textButton_, &QPushButton::clicked, this, [this] { showText(view_->isVisible()); });
+
+    // The page as text, in reading order; Tab leaves it for the buttons.
+    text_ = new QPlainTextEdit{letter.readingText()};
+    text_->setObjectName(QStringLiteral("Text"));
+    text_->setAccessibleName(QStringLiteral("Text des Briefs"));
+    text_->setReadOnly(true);
+    text_->setTabChangesFocus(true);
+    text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    text_->hide();
 
     auto* layout = new QVBoxLayout{this};
     layout->addWidget(view_, 1);
+    layout->addWidget(text_, 1);
     layout->addLayout(row);
 
     // A page about as tall as the screen allows.
@@ -160,6 +176,17 @@ LetterPreview::~LetterPreview()
     // The page view paints from the page printer: it goes first, while the
     // printer is still there.
     delete view_;
+}
+
+// The text instead of the page, or the page again.
+void LetterPreview::showText(bool shown)
+{
+    view_->setVisible(!shown);
+    text_->setVisible(shown);
+    const QString label = shown ? QStringLiteral("Sei&te anzeigen") : QStringLiteral("&Text anzeigen");
+    textButton_->setText(label);
+    textButton_->setAccessibleName(withoutMnemonic(label));
+    (shown ? static_cast<QWidget*>(text_) : view_)->setFocus();
 }
 
 void LetterPreview::finish(DocumentFate fate, std::string failure)

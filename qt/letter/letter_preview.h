@@ -4,6 +4,8 @@
 //   Drucken…             the print dialog, the default printer chosen;
 //   Als PDF speichern…   a file dialog proposing Tarvolin-Brief-<Name>-<TT-MM-JJJJ>.pdf;
 //   Briefkopf…           the letterhead dialog; accepted, the letter is laid out anew;
+//   Text anzeigen        the letter's text in reading order instead of the
+//                        page, for a screen reader (and back: Seite anzeigen);
 //   Abbrechen (Esc)      nothing goes out.
 // What became of the letter is outcome(). Saving never replaces a file
 // silently: a new file is created exclusively, and an existing one only
@@ -20,8 +22,10 @@
 #include <string>
 
 QT_BEGIN_NAMESPACE
+class QPlainTextEdit;
 class QPrinter;
 class QPrintPreviewWidget;
+class QPushButton;
 QT_END_NAMESPACE
 
 namespace tarvolin {
@@ -63,11 +67,14 @@ public:
 
 private:
     void finish(DocumentFate fate, std::string failure = {});
+    void showText(bool shown);
 
     const QtPrinter& letter_;
     QString proposedName_;
     std::unique_ptr<QPrinter> pagePrinter_; // the page the preview shows
     QPrintPreviewWidget* view_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
+    QPushButton* textButton_ = nullptr;
     ChooseFile chooseFile_;
     std::function<bool(QWidget*)> editLetterhead_;
     QtPrinter::Shown outcome_{DocumentFate::Withdrawn, {}};

@@ -85,6 +85,42 @@ void QtPrinter::printCentredLine(int centreTwips, std::string_view text)
     operations_.push_back({Operation::Kind::CentredLine, fromUtf8(text), centreTwips});
 }
 
+QString QtPrinter::readingText() const
+{
+    QString text;
+    QString line;
+    // The blanks that indent a line and the empty lines that space the
+    // letter on paper are nothing to read: one empty line between paragraphs.
+    const auto endLine = [&] {
+        line = line.trimmed();
+        if (!line.isEmpty() || (!text.isEmpty() && !text.endsWith(QStringLiteral("\n\n"))))
+            text += line + QLatin1Char('\n');
+        line.clear();
+    };
+    for (const Operation& op : operations_) {
+        switch (op.kind) {
+        case Operation::Kind::Text: line += op.text; break;
+        case Operation::Kind::X:
+            if (!line.trimmed().isEmpty())
+                line += QLatin1Char('\t');
+            break;
+        case Operation::Kind::LineEnd: endLine(); break;
+        case Operation::Kind::CentredLine:
+            if (!line.isEmpty())
+                endLine();
+            line = op.text.trimmed();
+            endLine();
+            break;
+        case Operation::Kind::FontName:
+        case Operation::Kind::FontSize:
+        case Operation::Kind::Bold: break;
+        }
+    }
+    if (!line.isEmpty())
+        endLine();
+    return text;
+}
+
 std::string QtPrinter::endDoc()
 {
     lastPdfPath_.clear();

@@ -80,6 +80,11 @@ public:
     using Preview = std::function<std::optional<Shown>(const QtPrinter& letter)>;
     void setPreview(Preview preview) { preview_ = std::move(preview); }
 
+    // The recorded letter as plain text in reading order, for those who
+    // cannot see the page: a line of the letter is a line, a text at its
+    // own position on the line follows a tab.
+    QString readingText() const;
+
     // Draws the recorded letter at the device's resolution (dots per inch);
     // false when the device refused a page. The preview draws with it.
     bool paint(QPagedPaintDevice& device, int resolution) const;

@@ -12,6 +12,7 @@
 #include "qt/letter/safe_device.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
+#include "qt/calculator_window/announcer.h"
 #include "qt/staff_list_window/year_report_pdf.h"
 #include "qt/staff_list_window/status_text.h"
 #include "calc/date_text.h"
@@ -107,7 +108,7 @@ void StaffListWindow::startComputing()
         return;
     worker_->start(path_, clock_.today(), referenceDate_);
     progress_->setValue(0);
-    statusText_->setText(QStringLiteral("„%1“ wird berechnet …").arg(path_));
+    report(QStringLiteral("„%1“ wird berechnet …").arg(path_));
     updateActions();
 }
 
@@ -135,7 +136,7 @@ void StaffListWindow::computingFinished()
     QString status = shown ? listStatus(*shown) : noTableStatus();
     if (outcome.cancelled)
         status = QStringLiteral("Berechnung abgebrochen. ") + (shown ? QStringLiteral("Angezeigt wird ") + status : status);
-    statusText_->setText(status);
+    report(status);
     if (!outcome.cancelled && !outcome.error.isEmpty())
         complain(outcome.error);
 }
@@ -211,7 +212,7 @@ void StaffListWindow::chooseCsv()
     if (const QString e = saveCsv(path); !e.isEmpty())
         complain(e);
     else
-        statusText_->setText(QStringLiteral("Gespeichert: „%1“").arg(path));
+        report(QStringLiteral("Gespeichert: „%1“").arg(path));
 }
 
 void StaffListWindow::choosePdf()
@@ -326,7 +327,7 @@ void StaffListWindow::startJob(const QString& running, const QString& done, std:
 {
     jobDone_ = done;
     job_->start(std::move(work));
-    statusText_->setText(running);
+    report(running);
     updateActions();
 }
 
@@ -338,7 +339,7 @@ void StaffListWindow::jobFinished()
         complain(job_->result());
         return;
     }
-    statusText_->setText(jobDone_);
+    report(jobDone_);
 }
 
 PrintableTable StaffListWindow::shownTable() const
@@ -391,6 +392,14 @@ bool StaffListWindow::refusesInput(const QString& path)
 }
 
 void StaffListWindow::complain(const QString& text) { QMessageBox::warning(this, title, text); }
+
+// The status line, and the same words for a screen reader, which does not
+// read a status line by itself; a failure comes as a message box instead.
+void StaffListWindow::report(const QString& text)
+{
+    statusText_->setText(text);
+    announce(*this, text);
+}
 
 void StaffListWindow::showEvent(QShowEvent* event)
 {

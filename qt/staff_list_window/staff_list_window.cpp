@@ -36,6 +36,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -271,6 +272,8 @@ QWidget* StaffListWindow::makeFilterBar()
     searchEdit_->setObjectName(QStringLiteral("search"));
     searchEdit_->setPlaceholderText(QStringLiteral("Name oder Personalnummer"));
     searchEdit_->setClearButtonEnabled(true);
+    for (QToolButton* clear : searchEdit_->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Suche leeren"));
     searchEdit_->setAccessibleName(QStringLiteral("Suche nach Name oder Personalnummer"));
     searchEdit_->setMinimumWidth(searchEdit_->fontMetrics().horizontalAdvance(searchEdit_->placeholderText()) + 40);
     searchLabel->setBuddy(searchEdit_);

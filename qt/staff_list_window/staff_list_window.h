@@ -107,6 +107,7 @@ private:
     void jobFinished();
     PrintableTable shownTable() const;
     void complain(const QString& text);
+    void report(const QString& text);
 
     void startComputing();
     void showProgress(int percent, qulonglong rows);

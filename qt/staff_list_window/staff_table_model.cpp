@@ -14,10 +14,6 @@ namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-const QColor notesBackground{255, 236, 179};      // a row with notes
-const QColor dateNotesBackground{214, 232, 255};  // its only notes: notice day passed, age limit reached
-const QColor uncomputedBackground{255, 205, 205}; // a row the list could not compute
-
 // A cell for a spreadsheet: quoted when it holds a tab, a line break or a
 // quote, its quotes doubled ("Meier, ""Anna""").
 QString spreadsheetCell(const QString& text)

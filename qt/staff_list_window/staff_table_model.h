@@ -10,6 +10,7 @@
 #include "stafflist/list_selection.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include <functional>
 #include <memory>
@@ -22,6 +23,10 @@ class StaffTableModel final : public QAbstractTableModel {
 
 public:
     using QAbstractTableModel::QAbstractTableModel;
+
+    static inline const QColor notesBackground{255, 236, 179};      // a row with notes
+    static inline const QColor dateNotesBackground{214, 232, 255};  // its only notes: notice day passed, age limit reached
+    static inline const QColor uncomputedBackground{255, 205, 205}; // a row the list could not compute
 
     // A new list (nothing: an empty table), shown with the current selection
     // and order.
