@@ -83,11 +83,20 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         drawn.setDevicePixelRatio(ratio);
         drawn.fill(Qt::transparent);
         QPainter p{&drawn};
-        std::unique_ptr<QStyleOption> placed{frame != nullptr ? new QStyleOptionFrame{*frame} : new QStyleOption{*option}};
-        placed->rect = QRect{QPoint{0, 0}, option->rect.size()};
-        QProxyStyle::drawPrimitive(element, placed.get(), &p, widget);
+        // QStyleOption has no virtual destructor: each kind of option is
+        // copied into a local of its own type, never owned through the base.
+        const QRect placedRect{QPoint{0, 0}, option->rect.size()};
+        if (frame != nullptr) {
+            QStyleOptionFrame placed{*frame};
+            placed.rect = placedRect;
+            QProxyStyle::drawPrimitive(element, &placed, &p, widget);
+        } else {
+            QStyleOption placed{*option};
+            placed.rect = placedRect;
+            QProxyStyle::drawPrimitive(element, &placed, &p, widget);
+        }
         if (focusMark)
-            drawFocusMark(element, placed->rect, p);
+            drawFocusMark(element, placedRect, p);
         p.end();
         QPixmapCache::insert(key, drawn);
     }
