@@ -10,6 +10,7 @@
 #ifdef TARVOLIN_WITH_QT
 #include "qt/staff_list_window/run_list_window.h"
 #include "qt/desktop/run_window.h"
+#include "qt/staff_list_window/letters_pdf.h"
 #include "qt/staff_list_window/staff_list_pdf.h"
 #include "qt/staff_list_window/year_report_pdf.h"
 #endif
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
             return tarvolin::writeStaffListPdf(table, path);
         };
         writers.report = tarvolin::writeYearReportPdf;
+        writers.letters = tarvolin::writeLettersPdf;
 #endif
         try {
             return tarvolin::runStaffListCommand(arguments, {std::cin, std::cout, std::cerr, ::isatty(2) == 1},

@@ -9,6 +9,7 @@
 #include "stafflist/list_output.h"
 #include "stafflist/staff_list.h"
 #include "stafflist/visible_text.h"
+#include "stafflist/year_reports.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -121,16 +122,79 @@ ListOutput::Format formatOf(const ListOptions& o)
     return o.pdf ? ListOutput::Format::Pdf : ListOutput::Format::Csv;
 }
 
-int exitStatus(std::ostream& err, const std::vector<std::string>& uncomputed, bool report)
+// `missing` says what the rows not computed lack.
+int exitStatus(std::ostream& err, const std::vector<std::string>& uncomputed, std::string_view missing)
 {
     if (uncomputed.empty())
         return listComplete;
     err << "tarvolin --list: " << uncomputed.size() << (uncomputed.size() == 1 ? " Zeile konnte" : " Zeilen konnten")
-        << " nicht berechnet werden" << (report ? " und fehlen im Bericht" : " (Grund in der Spalte Hinweise)")
+        << " nicht berechnet werden" << missing
         << ":\n";
     for (const std::string& u : uncomputed)
         err << "  " << u << "\n";
     return listWithUncomputedRows;
+}
+
+// The letters of the rows of a table, in its order: all rows, or those in
+// the year report asked for. Rows are computed and printed one at a time.
+class TableLetterRun final : public LetterRun {
+public:
+    TableLetterRun(ListInput& input, const ListOptions& o, Date today, ListStreams streams)
+        : input_{input}, o_{o}, today_{today}, streams_{streams}
+    {
+    }
+    std::size_t rows = 0;
+
+    bool printAll(Printer& printer) override
+    {
+        RowLetterPrinter letters{today_, o_.jdaLetters, letterhead};
+        Progress progress{streams_.err, streams_.errIsTerminal, input_.totalBytes()};
+        bool goOn = true;
+        rows = computeStaffRows(
+            input_, today_, o_.referenceDate,
+            [&](const ComputedRow& r) {
+                if (!r.computed)
+                    leftOut_.push_back(uncomputedLine(r));
+                else if (selected(r.line))
+                    goOn = printRow(letters, *r.row.typedCase,
+                                    addresseeOf(r.row.firstName, r.row.name, r.row.address), printer,
+                                    uncomputedLine(r));
+            },
+            [&](std::size_t rowsSoFar, std::size_t bytesRead) {
+                progress.row(rowsSoFar, bytesRead);
+                return goOn;
+            });
+        progress.done(rows);
+        return goOn;
+    }
+
+private:
+    bool selected(const ResultLine& line) const
+    {
+        if (!o_.report)
+            return true;
+        YearReport report{*o_.report, o_.year};
+        report.add(line);
+        return report.size() > 0;
+    }
+
+    ListInput& input_;
+    const ListOptions& o_;
+    Date today_;
+    ListStreams streams_;
+};
+
+int runLetters(ListInput& input, const ListOptions& o, Date today, ListStreams streams, const ListWriters& writers)
+{
+    TableLetterRun run{input, o, today, streams};
+    const std::string failure = writers.letters(run, o.output);
+    if (const std::string e = input.changedWhileRead(); !e.empty())
+        return fail(streams.err, e);
+    tellAboutInput(streams.err, input, run.rows);
+    const int status = exitStatus(streams.err, run.leftOut(), " (ohne Brief)");
+    if (!failure.empty())
+        return fail(streams.err, failure);
+    return status;
 }
 
 } // namespace
@@ -144,7 +208,7 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
         err << "tarvolin --list: " << error << "\n" << listUsage;
         return listFailed;
     }
-    if (o.pdf && !(o.report ? bool{writers.report} : bool{writers.table}))
+    if (o.pdf && !(o.letters ? bool{writers.letters} : o.report ? bool{writers.report} : bool{writers.table}))
         return fail(err, "PDF braucht das Fenster-Toolkit; dieses Tarvolin wurde ohne gebaut. Bitte .csv verwenden.");
 
     ListInput input;
@@ -156,6 +220,8 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
                          "überschrieben. Bitte für --output einen anderen Namen angeben.");
 
     const Date today = o.today ? *o.today : SystemClock{}.today();
+    if (o.letters)
+        return runLetters(input, o, today, streams, writers);
     ListOutput output{formatOf(o), o.report, o.year};
     CsvSink csv{streams.out, o.pdf || o.ics ? std::string{} : o.output};
     if (!o.pdf && !o.ics) {
@@ -171,7 +237,7 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     tellAboutInput(err, input, rows);
     if (const std::string e = finishOutput(o, output, csv, writers, today, input.fileName(), rows); !e.empty())
         return fail(err, e);
-    return exitStatus(err, uncomputed, o.report.has_value());
+    return exitStatus(err, uncomputed, o.report ? " und fehlen im Bericht" : " (Grund in der Spalte Hinweise)");
 }
 
 } // namespace tarvolin

@@ -281,7 +281,20 @@ bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    const bool painted = paintOn(painter, device, resolution);
+    return painter.end() && painted;
+}
 
+bool QtPrinter::paintOn(QPainter& painter, QPagedPaintDevice& device, int resolution) const
+{
+    painter.save();
+    const bool painted = paintOperations(painter, device, resolution);
+    painter.restore();
+    return painted;
+}
+
+bool QtPrinter::paintOperations(QPainter& painter, QPagedPaintDevice& device, int resolution) const
+{
     const double pixelsPerTwip = resolution / 1440.0;
     const QRect paintRect = device.pageLayout().paintRectPixels(resolution);
     const double pageHeight = paintRect.height();
@@ -354,7 +367,7 @@ bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const
             break;
         }
     }
-    return painter.end();
+    return true;
 }
 
 } // namespace tarvolin

@@ -46,6 +46,7 @@
 QT_BEGIN_NAMESPACE
 class QIODevice;
 class QPageLayout;
+class QPainter;
 class QPagedPaintDevice;
 QT_END_NAMESPACE
 
@@ -88,6 +89,10 @@ public:
     // Draws the recorded letter at the device's resolution (dots per inch);
     // false when the device refused a page. The preview draws with it.
     bool paint(QPagedPaintDevice& device, int resolution) const;
+    // The same with a painter already active on the device, from where its
+    // current page stands at the top; the painter's state is kept. A run of
+    // letters, one page each, draws each letter with it.
+    bool paintOn(QPainter& painter, QPagedPaintDevice& device, int resolution) const;
     // Writes the recorded letter as a PDF (A4, the sheet of an office
     // printer) into an open device; false when that failed.
     bool writePdf(QIODevice& device) const;
@@ -118,6 +123,7 @@ private:
         int number = 0;
     };
 
+    bool paintOperations(QPainter& painter, QPagedPaintDevice& device, int resolution) const;
     std::string printToDefaultPrinter();
     std::string printToPdf();
     // The height of the whole recorded letter on the device, in its pixels.

@@ -27,10 +27,13 @@ struct NoteCase {
 // Pay from 01.01.2020 and the reference date 15.02.2027: 7 years, tier 2,
 // last notice day 31.12.2026 for the end of March.
 const NoteCase noteCases[] = {
+    {"LastNoticeDayIsTomorrow", "29.06.2020", "10.03.1955;01.04.1990;09.12.2020", "", "30.06.2020"},
     {"LastNoticeDayIsToday", "30.06.2020", "10.03.1955;01.04.1990;09.12.2020", "", "30.06.2020"},
     {"LastNoticeDayWasYesterday", "01.07.2020", "10.03.1955;01.04.1990;09.12.2020",
      "Kündigungstermin verstrichen (spätestens am 30.06.2020)", "30.06.2020"},
     {"AgeLimitOnTheReferenceDate", "30.06.2020", "10.03.1955;01.04.1990;10.12.2020",
+     "Altersgrenze bereits erreicht am 10.12.2020", "30.06.2020"},
+    {"AgeLimitTheDayBeforeTheReferenceDate", "30.06.2020", "10.03.1955;01.04.1990;11.12.2020",
      "Altersgrenze bereits erreicht am 10.12.2020", "30.06.2020"},
     {"AgeLimitTheDayAfterTheReferenceDate", "30.06.2020", "10.03.1955;01.04.1990;09.12.2020", "", "30.06.2020"},
     {"AgeLimitBeforeTheReferenceDateAndDayPassed", "01.07.2020", "10.03.1955;01.04.1990;31.12.2020",

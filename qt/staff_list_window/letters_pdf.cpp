@@ -1,0 +1,154 @@
+#include "qt/staff_list_window/letters_pdf.h"
+
+#include "output/safe_file.h"
+#include "qt/letter/letter_settings.h"
+#include "qt/letter/qt_printer.h"
+#include "qt/letter/safe_device.h"
+#include "qt/staff_list_window/pdf_application.h"
+#include "stafflist/list_writers.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRectF>
+
+#include <optional>
+
+namespace tarvolin {
+
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// As the calculator's letter on a PDF: a printer's high resolution.
+constexpr int lettersResolution = 1200;
+
+// Records one letter at a time and draws it on a page of its own when the
+// letter ends.
+class PagePrinter final : public Printer {
+public:
+    PagePrinter(QPainter& painter, QPagedPaintDevice& device, int resolution)
+        : painter_{painter}, device_{device}, resolution_{resolution}
+    {
+        letter_.emplace();
+    }
+    void setCopies(int) override {}
+    void setFontName(std::string_view name) override { letter_->setFontName(name); }
+    void setFontSize(int points) override { letter_->setFontSize(points); }
+    void setBold(bool bold) override { letter_->setBold(bold); }
+    void setX(int twips) override { letter_->setX(twips); }
+    void print(std::string_view text) override { letter_->print(text); }
+    void printLine(std::string_view text) override { letter_->printLine(text); }
+    void newLine() override { letter_->newLine(); }
+    void printCentredLine(int centreTwips, std::string_view text) override
+    {
+        letter_->printCentredLine(centreTwips, text);
+    }
+    void fitOnOnePage() override {}
+    std::string endDoc() override
+    {
+        // One page per letter, whatever the letter asked for.
+        letter_->fitOnOnePage();
+        const bool placed = pages_ == 0 || device_.newPage();
+        const bool painted = placed && letter_->paintOn(painter_, device_, resolution_);
+        ++pages_;
+        letter_.emplace();
+        if (!painted)
+            return "Die Seite " + std::to_string(pages_) + " ließ sich nicht anlegen.";
+        return {};
+    }
+    int pages() const { return pages_; }
+
+private:
+    QPainter& painter_;
+    QPagedPaintDevice& device_;
+    int resolution_;
+    std::optional<QtPrinter> letter_;
+    int pages_ = 0;
+};
+
+// The rows left out, under their heading, on as many pages as they need.
+bool paintLeftOut(QPainter& painter, QPagedPaintDevice& device, int resolution,
+                  const std::vector<std::string>& rows)
+{
+    const QRectF page = device.pageLayout().paintRectPixels(resolution);
+    const QRectF area{0, 0, page.width(), page.height()};
+    QFont font{QStringLiteral("arial"), 11};
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    double y = 0;
+    const auto draw = [&](const QString& text) {
+        const QRectF box = painter.boundingRect(QRectF{0, 0, area.width(), area.height()},
+                                                Qt::TextWordWrap | Qt::AlignLeft, text);
+        if (y > 0 && y + box.height() > area.height()) {
+            if (!device.newPage())
+                return false;
+            y = 0;
+        }
+        painter.drawText(QRectF{0, y, area.width(), box.height()}, Qt::TextWordWrap | Qt::AlignLeft, text);
+        y += box.height() + QFontMetricsF{painter.font(), &device}.height() * 0.3;
+        return true;
+    };
+    if (!draw(q(leftOutHeading(rows.size()))))
+        return false;
+    painter.setFont(font);
+    for (const std::string& row : rows)
+        if (!draw(q(row)))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool paintLetters(LetterRun& run, QPagedPaintDevice& device, int resolution, std::string& failure)
+{
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        failure = "Die erste Seite ließ sich nicht anlegen.";
+        return false;
+    }
+    PagePrinter pages{painter, device, resolution};
+    const bool whole = run.printAll(pages);
+    if (!run.failure().empty())
+        failure = run.failure();
+    else if (!whole)
+        failure = "Abgebrochen.";
+    else if (run.letters() == 0)
+        failure = std::string{noLetterText};
+    bool leftOut = true;
+    if (failure.empty() && !run.leftOut().empty())
+        leftOut = device.newPage() && paintLeftOut(painter, device, resolution, run.leftOut());
+    const bool ended = painter.end();
+    if (failure.empty() && !(leftOut && ended))
+        failure = "Eine Seite ließ sich nicht anlegen.";
+    return failure.empty();
+}
+
+std::string writeLettersPdf(LetterRun& run, const std::string& path)
+{
+    const auto application = applicationIfNone();
+    run.letterhead = LetterSettings{}.letterhead();
+    const std::string failed = "Die Datei „" + path + "“ kann nicht geschrieben werden. ";
+    SafeFile file{path, {.refuseReadOnly = true}};
+    if (!file.ok())
+        return failed + file.failure()->sentence();
+    std::string failure;
+    writeThroughDevice(file, [&](QIODevice& device) {
+        QPdfWriter writer{&device};
+        writer.setResolution(lettersResolution);
+        writer.setTitle(QStringLiteral("Tarvolin-Briefe"));
+        writer.setCreator(QStringLiteral("Tarvolin"));
+        writer.setPageLayout(QtPrinter::pdfPageLayout());
+        return paintLetters(run, writer, writer.resolution(), failure) || !failure.empty();
+    });
+    if (!failure.empty()) {
+        file.discard();
+        return run.letters() == 0 && run.failure().empty() ? failure : failed + failure;
+    }
+    if (const WriteResult written = file.commit(); !written)
+        return failed + written.failure->sentence();
+    return {};
+}
+
+} // namespace tarvolin
