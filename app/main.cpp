@@ -47,7 +47,7 @@ int main(int argc, char** argv)
             return tarvolin::writeStaffListPdf(table, path);
         };
         writers.report = tarvolin::writeYearReportPdf;
-        writers.letters = tarvolin::writeLettersPdf;
+        writers.letters = tarvolin::writeOfficeLettersPdf;
 #endif
         try {
             return tarvolin::runStaffListCommand(arguments, {std::cin, std::cout, std::cerr, ::isatty(2) == 1},

@@ -125,10 +125,16 @@ bool paintLetters(LetterRun& run, QPagedPaintDevice& device, int resolution, std
     return failure.empty();
 }
 
-std::string writeLettersPdf(LetterRun& run, const std::string& path)
+std::string writeOfficeLettersPdf(LetterRun& run, const std::string& path)
 {
     const auto application = applicationIfNone();
     run.letterhead = LetterSettings{}.letterhead();
+    return writeLettersPdf(run, path);
+}
+
+std::string writeLettersPdf(LetterRun& run, const std::string& path)
+{
+    const auto application = applicationIfNone();
     const std::string failed = "Die Datei „" + path + "“ kann nicht geschrieben werden. ";
     SafeFile file{path, {.refuseReadOnly = true}};
     if (!file.ok())

@@ -17,9 +17,13 @@ QT_END_NAMESPACE
 
 namespace tarvolin {
 
-// Writes the letters into one PDF file through the safe writer: empty text,
-// or what failed, in German. A run without a letter writes no file.
+// Writes the letters, with the run's letterhead, into one PDF file through
+// the safe writer: empty text, or what failed, in German. A run without a
+// letter, or stopped before its end, writes no file.
 std::string writeLettersPdf(LetterRun& run, const std::string& path);
+// The same with the office's letterhead from the letter settings (the
+// command line).
+std::string writeOfficeLettersPdf(LetterRun& run, const std::string& path);
 
 // The same pages on any paged device (a printer); `failure` says what went
 // wrong when it returns false.

@@ -323,10 +323,11 @@ void StaffListWindow::printReport()
              });
 }
 
-void StaffListWindow::startJob(const QString& running, const QString& done, std::function<QString()> work)
+void StaffListWindow::startJob(const QString& running, const QString& done, std::function<QString()> work,
+                               bool cancellable)
 {
     jobDone_ = done;
-    job_->start(std::move(work));
+    job_->start(std::move(work), cancellable);
     report(running);
     updateActions();
 }

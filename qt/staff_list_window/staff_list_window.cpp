@@ -167,6 +167,10 @@ void StaffListWindow::makeActions()
     calendarAction_->setObjectName(QStringLiteral("calendar"));
     calendarAction_->setToolTip(QStringLiteral("Die Daten des Berichts als Kalenderdatei (.ics) für Thunderbird, Outlook "
                                                "oder Evolution"));
+    lettersAction_ = add(file, QStringLiteral("&Briefe für die Auswahl…"), QKeySequence{}, [this] { chooseLetters(); });
+    lettersAction_->setObjectName(QStringLiteral("letters"));
+    lettersAction_->setToolTip(QStringLiteral("Für jede markierte Zeile, sonst für jede angezeigte, der Brief, den ihr "
+                                              "Fall im Rechner druckt: eine Seite je Brief, als eine PDF-Datei"));
     file->addSeparator();
     add(file, QStringLiteral("&Schließen"), QKeySequence::Close, [this] { close(); });
 
@@ -309,6 +313,7 @@ void StaffListWindow::makeStatusBar()
     cancelButton_->setAccessibleName(QStringLiteral("Berechnung abbrechen"));
     cancelButton_->setShortcut(Qt::Key_Escape);
     connect(cancelButton_, &QPushButton::clicked, worker_, &StaffListWorker::cancel);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { job_->cancel(); });
     statusBar()->addWidget(statusText_, 1);
     statusBar()->addPermanentWidget(shownText_);
     statusBar()->addPermanentWidget(progress_);
@@ -423,7 +428,7 @@ void StaffListWindow::updateActions()
 {
     const bool computing = worker_->isRunning();
     const bool writing = job_->isRunning();
-    for (QAction* a : {csvAction_, pdfAction_, printAction_})
+    for (QAction* a : {csvAction_, pdfAction_, printAction_, lettersAction_})
         a->setEnabled(model_->list() != nullptr && !computing && !writing);
     calendarAction_->setEnabled(model_->list() != nullptr && model_->isReport() && !computing && !writing);
     openAction_->setEnabled(!writing);
@@ -433,7 +438,7 @@ void StaffListWindow::updateActions()
     else
         progress_->setRange(0, 100);
     progress_->setVisible(computing || writing);
-    cancelButton_->setVisible(computing);
+    cancelButton_->setVisible(computing || job_->isCancellable());
 }
 
 void StaffListWindow::updateShownCount()

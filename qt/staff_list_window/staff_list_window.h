@@ -26,7 +26,9 @@
 
 #include <QMainWindow>
 
+#include <cstddef>
 #include <functional>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -98,12 +100,16 @@ private:
     void chooseCsv();
     void choosePdf();
     void chooseCalendar();
+    // "Briefe für die Auswahl…": the letter of each row selected, or of each
+    // row shown, as one PDF file, written in the background.
+    void chooseLetters();
+    std::vector<std::size_t> letterRows() const;
     void print();
     void printReport();
     QString chooseSaveName(const QString& title, const QString& filter, const QString& suffix);
     // A PDF or a print job of many pages runs off this thread; `done` is
     // shown when it succeeded.
-    void startJob(const QString& running, const QString& done, std::function<QString()> work);
+    void startJob(const QString& running, const QString& done, std::function<QString()> work, bool cancellable = false);
     void jobFinished();
     PrintableTable shownTable() const;
     void complain(const QString& text);
@@ -149,6 +155,7 @@ private:
     QAction* pdfAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* calendarAction_ = nullptr;
+    QAction* lettersAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     DesktopShell shell_;
