@@ -23,6 +23,8 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 // As the calculator's letter on a PDF: a printer's high resolution.
 constexpr int lettersResolution = 1200;
 
+constexpr const char* cancelled = "Abgebrochen.";
+
 // Records one letter at a time and draws it on a page of its own when the
 // letter ends.
 class PagePrinter final : public Printer {
@@ -113,7 +115,7 @@ bool paintLetters(LetterRun& run, QPagedPaintDevice& device, int resolution, std
     if (!run.failure().empty())
         failure = run.failure();
     else if (!whole)
-        failure = "Abgebrochen.";
+        failure = cancelled;
     else if (run.letters() == 0)
         failure = std::string{noLetterText};
     bool leftOut = true;
@@ -150,6 +152,8 @@ std::string writeLettersPdf(LetterRun& run, const std::string& path)
     });
     if (!failure.empty()) {
         file.discard();
+        if (run.failure().empty() && failure == cancelled)
+            return "Abgebrochen: „" + path + "“ wurde nicht geschrieben.";
         return run.letters() == 0 && run.failure().empty() ? failure : failed + failure;
     }
     if (const WriteResult written = file.commit(); !written)

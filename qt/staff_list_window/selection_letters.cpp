@@ -64,25 +64,32 @@ void StaffListWindow::chooseLetters()
 {
     if (model_->list() == nullptr || job_->isRunning())
         return;
-    std::vector<std::size_t> rows = letterRows();
-    if (rows.empty()) {
+    const std::size_t rows = letterRows().size();
+    if (rows == 0) {
         complain(QStringLiteral("Die Auswahl enthält keine Zeile: es gibt keinen Brief zu schreiben."));
         return;
     }
-    const std::optional<bool> jdaLetter = askJdaLetter(this, rows.size());
+    const std::optional<bool> jdaLetter = askJdaLetter(this, rows);
     if (!jdaLetter)
         return;
     const QString path = chooseSaveName(QStringLiteral("Briefe für die Auswahl speichern"),
-                                        QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("-Briefe.pdf"));
+                                        QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral(".pdf"));
     if (path.isEmpty() || refusesInput(path))
         return;
+    writeLetters(path, *jdaLetter);
+}
+
+bool StaffListWindow::writeLetters(const QString& path, bool jdaLetter)
+{
+    std::vector<std::size_t> rows = letterRows();
+    if (model_->list() == nullptr || job_->isRunning() || rows.empty())
+        return false;
     const Letterhead letterhead = LetterSettings{}.letterhead();
     startJob(
-        QStringLiteral("Die Briefe werden in „%1“ geschrieben …").arg(path),
-        QStringLiteral("Gespeichert: „%1“ (%2 Briefe)").arg(path).arg(rows.size()),
-        [list = model_->sharedList(), rows = std::move(rows), jda = *jdaLetter, letterhead, file = path.toStdString(),
+        QStringLiteral("Die Briefe werden in „%1“ geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
+        [list = model_->sharedList(), rows = std::move(rows), jdaLetter, letterhead, file = path.toStdString(),
          job = job_]() mutable {
-            ListLetterRun run{list, std::move(rows), jda, [job](std::size_t done, std::size_t total) {
+            ListLetterRun run{list, std::move(rows), jdaLetter, [job](std::size_t done, std::size_t total) {
                                   if (done % 20 == 0 || done == total)
                                       job->reportProgress(static_cast<int>(done * 100 / std::max<std::size_t>(total, 1)));
                                   return !job->cancelRequested();
@@ -91,6 +98,7 @@ void StaffListWindow::chooseLetters()
             return q(writeLettersPdf(run, file));
         },
         true);
+    return true;
 }
 
 } // namespace tarvolin

@@ -335,6 +335,11 @@ void StaffListWindow::startJob(const QString& running, const QString& done, std:
 void StaffListWindow::jobFinished()
 {
     updateActions();
+    // Stopped by Abbrechen: the status line says so, no warning.
+    if (job_->cancelRequested() && !job_->result().isEmpty()) {
+        report(job_->result());
+        return;
+    }
     if (!job_->result().isEmpty()) {
         statusText_->clear();
         complain(job_->result());

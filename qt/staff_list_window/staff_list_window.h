@@ -67,6 +67,10 @@ public:
     QString saveCsv(const QString& path) const;
     // Saves the dates of the report shown as a calendar file (.ics).
     QString saveCalendar(const QString& path) const;
+    // Starts writing the letters of letterRows() into `path` in the
+    // background (job() tells when it is done); false when there is no row.
+    bool writeLetters(const QString& path, bool jdaLetter);
+    BackgroundJob& job() const { return *job_; }
     // Opens the calculator with the case of a shown line: the case saved in
     // the employee's folder, or (when there is none, or `fromList`) the case
     // typed from the list's values; nullptr when there is no case to type.

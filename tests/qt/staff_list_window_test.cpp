@@ -6,6 +6,7 @@
 // Everything runs through the window's controls, on a fixed system date.
 
 #include "bench/staff_table.h"
+#include "qt/staff_list_window/background_job.h"
 #include "qt/staff_list_window/case_window.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/calculator_window/main_window.h"
@@ -18,6 +19,7 @@
 #include "stafflist/list_platform.h"
 #include "stafflist/staff_table.h"
 #include "stafflist/year_reports.h"
+#include "tests/qt/pdf_reading.h"
 #include "tests/qt/window_fixture.h"
 
 #include <QClipboard>
@@ -36,6 +38,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <fstream>
@@ -178,6 +181,7 @@ private slots:
     void aCaseWindowOffersTheRowsAddress();
     void colorsRowsByTheirNotes();
     void savesTheReportsCalendarAsTheCommandDoes();
+    void writesTheLettersOfTheSelection();
 };
 
 void StaffListWindowTest::opensADroppedTableAndNamesEveryControl()
@@ -763,6 +767,46 @@ void StaffListWindowTest::savesTheReportsCalendarAsTheCommandDoes()
     QVERIFY(withoutStamps(readAll(saved)) == withoutStamps(expected));
     w.control<QRadioButton>("all").click();
     QVERIFY(!calendar->isEnabled());
+}
+
+// "Briefe für die Auswahl…": the rows selected, in the order shown, one page
+// each, the row not computed on the last page; Abbrechen stops the letters
+// of all rows shown and leaves no file.
+void StaffListWindowTest::writesTheLettersOfTheSelection()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    ListWindow w;
+    QVERIFY(w.compute());
+    QAction* letters = w.window->findChild<QAction*>(QStringLiteral("letters"));
+    QVERIFY(letters != nullptr && letters->isEnabled());
+    FrozenTableView& table = w.window->table();
+    for (const char* name : {"Spät", "Früh", "Ohne"})
+        table.selectionModel()->select(w.model().index(w.lineOf(QString::fromUtf8(name)), colName),
+                                       QItemSelectionModel::Select);
+    const QString pdf = w.folder.filePath(QStringLiteral("briefe.pdf"));
+    QSignalSpy done{&w.window->job(), &BackgroundJob::finished};
+    QVERIFY(w.window->writeLetters(pdf, true));
+    QVERIFY(!letters->isEnabled());
+    QVERIFY(done.wait(60000));
+    QCOMPARE(w.window->job().result(), QString{});
+    QCOMPARE(testing::pdfPages(pdf), 3);
+    const QString text = testing::pdfText(pdf);
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY(pages.value(0).contains(QStringLiteral("Frieda Früh")));
+    QVERIFY(pages.value(1).contains(QStringLiteral("Siegfried Spät")));
+    QVERIFY(pages.value(2).contains(QStringLiteral("1 Zeile nicht berechnet, ohne Brief:")));
+    QVERIFY2(pages.value(2).simplified().contains(QStringLiteral("903 Ohne, Datum")), qPrintable(pages.value(2)));
+
+    table.clearSelection();
+    const QString all = w.folder.filePath(QStringLiteral("alle.pdf"));
+    QVERIFY(w.window->writeLetters(all, false));
+    QPushButton& cancel = w.control<QPushButton>("cancel");
+    QVERIFY(cancel.isVisible());
+    cancel.click();
+    QVERIFY(done.wait(60000));
+    QVERIFY(!QFileInfo::exists(all));
+    QVERIFY(w.watchdog.unexpected().isEmpty());
 }
 
 QTEST_MAIN(StaffListWindowTest)
