@@ -49,4 +49,9 @@ std::string_view trimmed(std::string_view t)
     return begin == std::string_view::npos ? std::string_view{} : trimmedRight(t.substr(begin));
 }
 
+int charactersLeft(std::string_view description)
+{
+    return static_cast<int>(descriptionLength) - static_cast<int>(characterCount(trimmed(description)));
+}
+
 } // namespace tarvolin

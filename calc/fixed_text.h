@@ -9,6 +9,10 @@
 
 namespace tarvolin {
 
+// The characters a period row's description holds: its box and the counter
+// beside it, the row-move buffer, the saved record, the staff list's typing.
+inline constexpr std::size_t descriptionLength = 60;
+
 std::size_t characterCount(std::string_view utf8);
 // The first n characters (whole code points) of a text.
 std::string firstCharacters(std::string_view utf8, std::size_t n);
@@ -17,6 +21,11 @@ std::string fitted(std::string_view utf8, std::size_t n);
 // Without leading and trailing blanks (only ' ' counts as a blank).
 std::string_view trimmed(std::string_view text);
 std::string_view trimmedRight(std::string_view text);
+
+// What the counter beside a description box shows: the characters left
+// before the trimmed text fills the box. Below 0 when typing after trailing
+// blanks made the text longer.
+int charactersLeft(std::string_view description);
 
 // A text that is always exactly N characters long: storing a shorter text pads
 // it with blanks, a longer one keeps its first N characters.

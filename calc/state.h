@@ -61,7 +61,7 @@ struct CalculationState {
     // Row-move buffer: the neighbour row waits here while it is overwritten.
     FixedText<10> swapFromText;
     FixedText<10> swapToText;
-    FixedText<60> swapDescription;
+    FixedText<descriptionLength> swapDescription;
     std::int16_t swapCharsLeft = 0;
     std::int16_t swapInService = 0;
     std::int16_t swapDays = 0;

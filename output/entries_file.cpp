@@ -1,5 +1,6 @@
 #include "output/entries_file.h"
 
+#include "calc/german_quotes.h"
 #include "output/safe_file.h"
 #include "output/saved_entries.h"
 #include "output/system_reason.h"
@@ -17,7 +18,7 @@ namespace tarvolin {
 
 namespace {
 
-std::string quoted(const std::filesystem::path& p) { return "„" + p.string() + "“"; }
+std::string quoted(const std::filesystem::path& p) { return inQuotes(p.string()); }
 
 constexpr std::string_view symlinkReason = "an dieser Stelle steht eine symbolische Verknüpfung";
 constexpr std::string_view specialFileReason = "an dieser Stelle steht keine gewöhnliche Datei";

@@ -72,9 +72,9 @@ void printRoom(Printer& p, int blanks, const std::vector<std::string>& lines, st
 std::vector<std::string> senderBlock(const Letterhead& head)
 {
     std::vector<std::string> lines;
-    for (const std::string& line : head.senderLines)
-        if (!line.empty())
-            lines.push_back(line);
+    for (const std::string* line : {&head.senderLine1, &head.senderLine2, &head.senderLine3})
+        if (!line->empty())
+            lines.push_back(*line);
     if (!head.fileReference.empty()) {
         lines.emplace_back();
         lines.push_back("Aktenzeichen: " + head.fileReference);
@@ -249,13 +249,6 @@ void printFoot(Printer& p, const Letterhead& head)
 }
 
 } // namespace
-
-bool Letterhead::empty() const
-{
-    return employer.empty() && office.empty() && fileReference.empty() && signerName.empty() &&
-           signerFunction.empty() &&
-           std::all_of(senderLines.begin(), senderLines.end(), [](const std::string& l) { return l.empty(); });
-}
 
 LetterPrinted printLetter(const LetterInput& letter, Printer& printer)
 {

@@ -69,15 +69,22 @@ struct LetterRow {
 };
 
 // The office's letterhead, set once on the desktop; every field may be empty.
+// Its fields are all texts, so a list in declaration order would still
+// compile after a reordering and fill the wrong lines: name them
+// (Letterhead{.employer = "Stadt Musterstadt", .signerName = "Erika Mustermann"}).
+// The desktop keeps and edits them through one table (qt/letter/letterhead_fields.h).
 struct Letterhead {
-    std::string employer;                   // instead of "Mein Arbeitgeber"
-    std::string office;                     // instead of "Personalstelle"
-    std::array<std::string, 3> senderLines; // address, telephone, e-mail: under the office
-    std::string fileReference;              // the Aktenzeichen, a line of its own under the sender
-    std::string signerName;                 // centred under the signature line
-    std::string signerFunction;             // under the signer's name
+    std::string employer;       // instead of "Mein Arbeitgeber"
+    std::string office;         // instead of "Personalstelle"
+    std::string senderLine1;    // under the office: address,
+    std::string senderLine2;    // telephone,
+    std::string senderLine3;    // e-mail
+    std::string fileReference;  // the Aktenzeichen, a line of its own under the sender
+    std::string signerName;     // centred under the signature line
+    std::string signerFunction; // under the signer's name
 
-    bool empty() const;
+    bool empty() const { return *this == Letterhead{}; }
+    friend bool operator==(const Letterhead&, const Letterhead&) = default;
 };
 
 // The addressee of one letter. It counts only with a name.

@@ -1,5 +1,6 @@
 #include "output/safe_file.h"
 
+#include "calc/german_quotes.h"
 #include "output/system_reason.h"
 
 #include <array>
@@ -22,7 +23,7 @@ namespace tarvolin {
 
 namespace {
 
-std::string quoted(const std::filesystem::path& p) { return "„" + p.string() + "“"; }
+std::string quoted(const std::filesystem::path& p) { return inQuotes(p.string()); }
 
 // The process that made a temporary file of the target's, read from its name;
 // nothing when the name is not of that form.

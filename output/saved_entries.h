@@ -17,6 +17,8 @@
 // for the window (which dates are trusted, the age ranges, which flag ticks a
 // row) is decided by the start-up and the saving, not here.
 
+#include "calc/fixed_text.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -29,7 +31,7 @@ inline constexpr std::size_t savedEntriesSize = 1292;
 inline constexpr std::size_t savedDateCount = 36;
 inline constexpr std::size_t savedDateWidth = 10;
 inline constexpr std::size_t savedRowCount = 14;
-inline constexpr std::size_t savedDescriptionWidth = 60;
+inline constexpr std::size_t savedDescriptionWidth = descriptionLength;
 inline constexpr std::size_t savedReservedWidth = 58;
 
 inline constexpr std::size_t offsetAgeYears = 0;

@@ -1,6 +1,7 @@
 #include "script/script_command.h"
 
 #include "calc/date_text.h"
+#include "calc/german_quotes.h"
 #include "window/control_table.h"
 #include "window/dispatcher.h"
 #include "window/keys.h"
@@ -11,8 +12,6 @@
 namespace tarvolin {
 
 namespace {
-
-std::string inQuotes(std::string_view s) { return "„" + std::string{s} + "“"; }
 
 ScriptLine failure(std::string message)
 {

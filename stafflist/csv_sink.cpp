@@ -1,5 +1,7 @@
 #include "stafflist/csv_sink.h"
 
+#include "calc/german_quotes.h"
+
 #include <sstream>
 
 namespace tarvolin {
@@ -7,8 +9,6 @@ namespace tarvolin {
 namespace {
 
 constexpr std::size_t flushAt = 1 << 16;
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
 
 } // namespace
 

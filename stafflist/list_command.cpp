@@ -1,6 +1,7 @@
 #include "stafflist/list_command.h"
 
 #include "calc/clock.h"
+#include "calc/german_quotes.h"
 #include "output/safe_file.h"
 #include "stafflist/calendar_file.h"
 #include "stafflist/csv_sink.h"
@@ -20,8 +21,6 @@ namespace tarvolin {
 namespace {
 
 constexpr std::size_t progressFrom = 1000;
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
 
 class Progress {
 public:

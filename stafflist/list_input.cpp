@@ -1,5 +1,6 @@
 #include "stafflist/list_input.h"
 
+#include "calc/german_quotes.h"
 #include "output/system_reason.h"
 #include "stafflist/visible_text.h"
 
@@ -11,12 +12,6 @@
 #include <system_error>
 
 namespace tarvolin {
-
-namespace {
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
-
-} // namespace
 
 ListInput::Identity ListInput::identityOf(const std::string& path)
 {

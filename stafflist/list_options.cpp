@@ -1,5 +1,6 @@
 #include "stafflist/list_options.h"
 
+#include "calc/german_quotes.h"
 #include "stafflist/staff_table.h"
 
 #include <cctype>
@@ -7,8 +8,6 @@
 namespace tarvolin {
 
 namespace {
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
 
 std::optional<int> yearOf(std::string_view text)
 {

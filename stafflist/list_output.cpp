@@ -1,6 +1,7 @@
 #include "stafflist/list_output.h"
 
 #include "calc/date_text.h"
+#include "calc/german_quotes.h"
 #include "stafflist/csv_writer.h"
 
 namespace tarvolin {
@@ -29,8 +30,6 @@ std::vector<std::string> printedRow(const ResultLine& l)
     }
     return cells;
 }
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
 
 } // namespace
 

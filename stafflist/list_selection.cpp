@@ -1,5 +1,6 @@
 #include "stafflist/list_selection.h"
 
+#include "calc/german_quotes.h"
 #include "stafflist/calendar_file.h"
 #include "stafflist/list_output.h"
 #include "stafflist/search_key.h"
@@ -12,8 +13,6 @@
 namespace tarvolin {
 
 namespace {
-
-std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
 
 std::string trimmed(std::string_view s)
 {

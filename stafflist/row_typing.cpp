@@ -23,12 +23,6 @@
 
 namespace tarvolin {
 
-namespace {
-
-constexpr std::size_t descriptionLength = 60;
-
-} // namespace
-
 void startBlank(JDA& window) { window.startWith(SavedEntries{}); }
 
 void copyWindowState(JDA& to, const JDA& from)

@@ -1,6 +1,8 @@
 #pragma once
 // Small helpers for the texts of the staff table's cells and messages.
 
+#include "calc/german_quotes.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -29,8 +31,5 @@ inline int number(std::string_view digits)
         n = n * 10 + (c - '0');
     return n;
 }
-
-// „text“, as messages quote what the table holds.
-inline std::string inQuotes(std::string_view text) { return "„" + std::string{text} + "“"; }
 
 } // namespace tarvolin

@@ -10,6 +10,7 @@
 // in `parent` for the controls laid on the employment-period panel. A line is
 // given by its left end, its top and its length (height 0).
 
+#include "calc/fixed_text.h"
 #include "window/control_design.h"
 
 #include <array>
@@ -123,6 +124,9 @@ constexpr DesignText numbered(std::string_view before, int number, std::string_v
     return t;
 }
 
+// The counter beside an empty description box: every character is left ("60").
+inline constexpr DesignText fullCounterCaption = numbered("", static_cast<int>(descriptionLength));
+
 // The date fields in index order: where each stands, which range it accepts,
 // and what it holds.
 template <std::size_t C>
@@ -197,7 +201,7 @@ constexpr void addPeriodRows(TableBuilder<C>& b)
         b.element("Eingabe", k, K::TextBox, "", 3240, rowTop(k), 5025, 315).accessibleName =
             numbered("Beschreibung Zeitraum ", k);
     for (int k = 1; k <= 14; ++k) {
-        auto& counter = b.element("Zähler", k, K::Label, "60", 8355, rowTop(k) + 45, 300, 225);
+        auto& counter = b.element("Zähler", k, K::Label, fullCounterCaption.view(), 8355, rowTop(k) + 45, 300, 225);
         counter.accessibleName = numbered("Freie Zeichen Zeitraum ", k);
         counter.toolTip = "Noch freie Zeichen";
     }
@@ -231,11 +235,11 @@ constexpr void addPeriodRows(TableBuilder<C>& b)
     }
 }
 
+// The row of buttons along the top.
 template <std::size_t C>
-constexpr void fillControlTable(TableBuilder<C>& b)
+constexpr void addTopButtons(TableBuilder<C>& b)
 {
     using K = ControlKind;
-    // Top button row.
     auto& texts = b.single("Hilfetexte", K::Button, "Texte", 0, 15, 1905, 600);
     texts.accessibleName = "Texte";
     texts.toolTip = "Den Tariftext zu dieser Berechnung öffnen (§ 23 oder § 34 TVöD)";
@@ -256,15 +260,26 @@ constexpr void fillControlTable(TableBuilder<C>& b)
     auto& close = b.single("Schließen", K::Button, "        Schließen", 9360, 15, 1740, 600);
     close.accessibleName = "Schließen";
     close.toolTip = "Den Fall speichern und Tarvolin beenden (das Schließkreuz beendet ohne zu speichern)";
+}
 
+// The fourteen fixed texts Text(0) to Text(13).
+template <std::size_t C>
+constexpr void addFixedTexts(TableBuilder<C>& b)
+{
+    using K = ControlKind;
     for (int i = 0; i < 14; ++i) {
         const auto& p = fixedTextPlaces[static_cast<std::size_t>(i)];
         b.element("Text", i, K::Label, fixedTexts[static_cast<std::size_t>(i)], p[0], p[1], p[2], p[3],
                   i == 11 || i == 12 ? "Aufkleber" : "");
     }
-    addDateFields(b);
+}
 
-    // End of the calculation: retirement age line and reference date line.
+// The end of the calculation: the retirement age line with its stepping buttons, and the
+// reference date line.
+template <std::size_t C>
+constexpr void addEndOfCalculation(TableBuilder<C>& b)
+{
+    using K = ControlKind;
     auto& untilRetirement = b.element("Opt", 0, K::Option, "", 5880, 840, 180, 180);
     untilRetirement.accessibleName = "Berechnen bis zum Eintritt in den Ruhestand";
     untilRetirement.toolTip = "Jubiläumsdienstalter und Dienstjubiläen bis zum Eintritt in den Ruhestand";
@@ -298,8 +313,13 @@ constexpr void fillControlTable(TableBuilder<C>& b)
     more.toolTip = "Ruhestandsalter einen Monat höher";
     b.single("Label15", K::Label, "Monaten", 10200, 600, 840, 210);
     b.single("Label7", K::Label, "benötigt bis", 6120, 1170, 1260, 255).clickable = true;
+}
 
-    // Period table.
+// The period table: its rows and the marks and labels around them.
+template <std::size_t C>
+constexpr void addPeriodTable(TableBuilder<C>& b)
+{
+    using K = ControlKind;
     b.single("Label1", K::Label, "*", 8730, 1500, 180, 255);
     addPeriodRows(b);
     b.single("Line2", K::Line, "", 9000, 6030, 1890, 0);
@@ -308,8 +328,13 @@ constexpr void fillControlTable(TableBuilder<C>& b)
     b.element("Label5", 3, K::Label, "- jähriges Dienstjubiläum", 4545, 8875, 2850, 255);
     b.single("Label3", K::Label, "*", 8760, 6360, 150, 255);
     b.single("Label2", K::Label, ") im öffentlichen Dienst = x", 8910, 6360, 2160, 255);
+}
 
-    // Notice block.
+// The notice block under the period table.
+template <std::size_t C>
+constexpr void addNoticeBlock(TableBuilder<C>& b)
+{
+    using K = ControlKind;
     b.single("Label10", K::Label, "spätestens zu kündigen am", 1320, 7080, 2340, 255);
     auto& lastDay = b.single("Termin", K::Label, "", 1410, 7500, 1455, 270);
     lastDay.accessibleName = "Spätestens zu kündigen am";
@@ -321,8 +346,13 @@ constexpr void fillControlTable(TableBuilder<C>& b)
     effective.toolTip = "Tag, zu dem die Kündigung wirkt";
     b.single("Label12", K::Label, "*) oder vorher, wenn an diesem Tag (z.B. Sonntag) nicht zugestellt werden kann.",
              840, 8880, 2895, 495);
+}
 
-    // Employment-period panel, laid over the results.
+// The employment-period panel, laid over the results.
+template <std::size_t C>
+constexpr void addEmploymentPanel(TableBuilder<C>& b)
+{
+    using K = ControlKind;
     b.single("Aufkleber", K::Panel, "", 3720, 6360, 7350, 3255).accessibleName =
         "Beschäftigungszeit und Kündigungsfristen";
     auto& from = b.single("Label9", K::Label, "", 2760, 0, 1020, 255, "Aufkleber");
@@ -341,12 +371,31 @@ constexpr void fillControlTable(TableBuilder<C>& b)
         b.element("Kündigung", k, K::Label, tierCaptions[static_cast<std::size_t>(k)], 120, 1320 + 240 * k, 7080,
                   k == 6 ? 495 : 240, "Aufkleber")
             .accessibleName = numbered("Kündigungsfrist Stufe ", k);
+}
 
-    // Decoration.
+// The pictures that decorate the window.
+template <std::size_t C>
+constexpr void addDecoration(TableBuilder<C>& b)
+{
+    using K = ControlKind;
     b.single("Image1", K::Image, "", 0, 660, 11100, 1500);
     b.single("Image2", K::Image, "", 0, 2040, 1875, 6000);
     b.single("Image3", K::Image, "", 0, 6120, 3660, 3660);
     b.single("Picture1", K::PictureBox, "", 60, 8040, 555, 1380);
+}
+
+// The whole table, part by part, in the order its rows have always had.
+template <std::size_t C>
+constexpr void fillControlTable(TableBuilder<C>& b)
+{
+    addTopButtons(b);
+    addFixedTexts(b);
+    addDateFields(b);
+    addEndOfCalculation(b);
+    addPeriodTable(b);
+    addNoticeBlock(b);
+    addEmploymentPanel(b);
+    addDecoration(b);
 }
 
 // The size the window draws a control, where it differs from the design.

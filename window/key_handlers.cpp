@@ -16,7 +16,6 @@ namespace tarvolin {
 namespace {
 
 constexpr std::int16_t enterKey = 13;
-constexpr int descriptionLimit = 60;
 
 std::int16_t rowOf(std::int16_t index) { return index < 2 ? std::int16_t{0} : static_cast<std::int16_t>(index / 2); }
 
@@ -84,8 +83,7 @@ void JDA::Datum_KeyPress(std::int16_t index, std::int16_t& keyAscii)
 void JDA::Eingabe_KeyPress(std::int16_t index, std::int16_t& keyAscii)
 {
     Control& counter = Zähler(index);
-    const auto used = static_cast<int>(characterCount(trimmed(Eingabe(index).text)));
-    counter.text = std::to_string(descriptionLimit - used);
+    counter.text = std::to_string(charactersLeft(Eingabe(index).text));
     // A full box refuses every key. The count can even fall below 0 when a
     // character lands after trailing blanks of a nearly full box; such a box
     // is full as well, or the description would outgrow what can be saved.

@@ -5,6 +5,7 @@
 
 #include "calc/date_text.h"
 #include "calc/fixed_text.h"
+#include "calc/german_quotes.h"
 #include "output/entries_file.h"
 #include "output/saved_entries.h"
 #include "window/jda.h"
@@ -53,7 +54,7 @@ void makeBlankStart(JDA& w)
     for (int k = 1; k <= 14; ++k) {
         w.Eingabe(k).text = std::string(savedDescriptionWidth, ' ');
         w.setBox(k, true);
-        w.Zähler(k).text = "60";
+        w.Zähler(k).text = std::to_string(descriptionLength);
     }
 }
 
@@ -68,13 +69,13 @@ void restoreSavedCase(JDA& w, const SavedEntries& saved)
     }
     for (int k = 1; k <= 14; ++k) {
         const auto row = static_cast<std::size_t>(k - 1);
-        // The box gets the stored text as it is: all 60 characters of the
+        // The box gets the stored text as it is: all the characters of the
         // field, trailing blanks included, or the characters before a zero
         // byte that ended it early ("Vor", zero, "Nach" gives "Vor"), not
         // padded. A short file's missing descriptions read as empty texts.
         w.Eingabe(k).text = saved.descriptions[row];
         w.setBox(k, saved.rowFlags[row] != 0);
-        w.Zähler(k).text = std::to_string(60 - characterCount(trimmed(w.Eingabe(k).text)));
+        w.Zähler(k).text = std::to_string(charactersLeft(w.Eingabe(k).text));
     }
 }
 
@@ -94,7 +95,7 @@ void JDA::loadEntries()
     const EntriesFileRead read = readEntriesFile(entriesPath);
     startWith(readRecord(read.bytes));
     if (!read.unreadable.empty())
-        notice("Der gespeicherte Fall in „" + entriesPath.string() + "“ konnte nicht gelesen werden (" +
+        notice("Der gespeicherte Fall in " + inQuotes(entriesPath.string()) + " konnte nicht gelesen werden (" +
                read.unreadable + "). Tarvolin beginnt mit einem leeren Fall; die Datei bleibt erhalten.",
                MessageKind::Failure);
     else if (!recovered.empty())

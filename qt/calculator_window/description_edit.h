@@ -13,6 +13,8 @@
 // hint reads "60 Zeichen erreicht – Entf löscht, Tab geht weiter", shown at
 // the box when a key is refused and as its tool tip while it is full.
 
+#include "calc/fixed_text.h"
+
 #include <QLineEdit>
 
 #include <cstdint>
@@ -46,6 +48,7 @@ private:
     QString usualToolTip_;
 };
 
-inline const QString fullDescriptionHint = QStringLiteral("60 Zeichen erreicht – Entf löscht, Tab geht weiter");
+inline const QString fullDescriptionHint =
+    QStringLiteral("%1 Zeichen erreicht – Entf löscht, Tab geht weiter").arg(descriptionLength);
 
 } // namespace tarvolin

@@ -1,6 +1,7 @@
 #include "qt/letter/letter_settings.h"
 
 #include "output/safe_file.h"
+#include "qt/letter/letterhead_fields.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,24 +87,16 @@ bool LetterSettings::written()
 
 Letterhead LetterSettings::letterhead() const
 {
-    return {text("Briefkopf/Arbeitgeber"),
-            text("Briefkopf/Dienststelle"),
-            {text("Briefkopf/Absender1"), text("Briefkopf/Absender2"), text("Briefkopf/Absender3")},
-            text("Briefkopf/Aktenzeichen"),
-            text("Briefkopf/Unterzeichner"),
-            text("Briefkopf/Funktion")};
+    Letterhead head;
+    for (const LetterheadField& f : letterheadFields)
+        head.*f.text = text(f.settingsKey);
+    return head;
 }
 
 bool LetterSettings::setLetterhead(const Letterhead& l)
 {
-    setText("Briefkopf/Arbeitgeber", l.employer);
-    setText("Briefkopf/Dienststelle", l.office);
-    setText("Briefkopf/Absender1", l.senderLines[0]);
-    setText("Briefkopf/Absender2", l.senderLines[1]);
-    setText("Briefkopf/Absender3", l.senderLines[2]);
-    setText("Briefkopf/Aktenzeichen", l.fileReference);
-    setText("Briefkopf/Unterzeichner", l.signerName);
-    setText("Briefkopf/Funktion", l.signerFunction);
+    for (const LetterheadField& f : letterheadFields)
+        setText(f.settingsKey, l.*f.text);
     return written();
 }
 

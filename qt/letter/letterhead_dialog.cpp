@@ -2,6 +2,7 @@
 
 #include "qt/letter/dialog_fields.h"
 #include "qt/letter/letter_settings.h"
+#include "qt/letter/letterhead_fields.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -22,16 +23,10 @@ LetterheadDialog::LetterheadDialog(const Letterhead& l, bool printDirectly, QWid
     intro->setWordWrap(true);
 
     auto* form = new QFormLayout;
-    employer_ = addTextField(*form, QStringLiteral("&Arbeitgeber:"), l.employer, QStringLiteral("Mein Arbeitgeber"));
-    office_ = addTextField(*form, QStringLiteral("&Dienststelle:"), l.office, QStringLiteral("Personalstelle"));
-    const QString senderHints[] = {QStringLiteral("Anschrift"), QStringLiteral("Telefon"), QStringLiteral("E-Mail")};
-    for (std::size_t i = 0; i < senderLines_.size(); ++i)
-        senderLines_[i] = addTextField(*form, QStringLiteral("Absender, Zeile &%1:").arg(i + 1), l.senderLines[i],
-                                       senderHints[i]);
-    fileReference_ = addTextField(*form, QStringLiteral("A&ktenzeichen:"), l.fileReference);
-    signerName_ = addTextField(*form, QStringLiteral("&Unterzeichnet von:"), l.signerName, QStringLiteral("Name"));
-    signerFunction_ = addTextField(*form, QStringLiteral("&Funktion:"), l.signerFunction,
-                                   QStringLiteral("z. B. Leiterin der Personalstelle"));
+    for (std::size_t i = 0; i < letterheadFields.size(); ++i) {
+        const LetterheadField& f = letterheadFields[i];
+        fields_[i] = addTextField(*form, QString::fromUtf8(f.label), l.*f.text, QString::fromUtf8(f.hint));
+    }
 
     printDirectly_ = new QCheckBox{QStringLiteral("&Ohne Vorschau direkt drucken")};
     printDirectly_->setAccessibleName(QStringLiteral("Ohne Vorschau direkt drucken"));
@@ -48,12 +43,10 @@ LetterheadDialog::LetterheadDialog(const Letterhead& l, bool printDirectly, QWid
 
 Letterhead LetterheadDialog::letterhead() const
 {
-    return {fieldText(*employer_),
-            fieldText(*office_),
-            {fieldText(*senderLines_[0]), fieldText(*senderLines_[1]), fieldText(*senderLines_[2])},
-            fieldText(*fileReference_),
-            fieldText(*signerName_),
-            fieldText(*signerFunction_)};
+    Letterhead head;
+    for (std::size_t i = 0; i < letterheadFields.size(); ++i)
+        head.*letterheadFields[i].text = fieldText(*fields_[i]);
+    return head;
 }
 
 bool LetterheadDialog::printDirectly() const { return printDirectly_->isChecked(); }

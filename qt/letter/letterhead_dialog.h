@@ -5,7 +5,7 @@
 // ("Ohne Vorschau direkt drucken"). It shows and returns values; storing them
 // is editLetterhead's business.
 
-#include "output/letter.h"
+#include "qt/letter/letterhead_fields.h"
 
 #include <QDialog>
 
@@ -30,12 +30,7 @@ public:
     bool printDirectly() const;
 
 private:
-    QLineEdit* employer_;
-    QLineEdit* office_;
-    std::array<QLineEdit*, 3> senderLines_;
-    QLineEdit* fileReference_;
-    QLineEdit* signerName_;
-    QLineEdit* signerFunction_;
+    std::array<QLineEdit*, letterheadFields.size()> fields_{}; // in the order of letterheadFields
     QCheckBox* printDirectly_;
 };
 

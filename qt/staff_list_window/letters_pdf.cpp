@@ -2,7 +2,11 @@
 
 #include "output/safe_file.h"
 #include "qt/letter/letter_settings.h"
+#include "output/document_layout.h"
+#include "output/recorded_document.h"
+#include "qt/letter/layout_painter.h"
 #include "qt/letter/qt_printer.h"
+#include "qt/letter/qt_text_measure.h"
 #include "qt/letter/safe_device.h"
 #include "qt/staff_list_window/pdf_application.h"
 #include "stafflist/list_writers.h"
@@ -12,7 +16,6 @@
 #include <QPdfWriter>
 #include <QRectF>
 
-#include <optional>
 
 namespace tarvolin {
 
@@ -25,47 +28,33 @@ constexpr int lettersResolution = 1200;
 
 constexpr const char* cancelled = "Abgebrochen.";
 
-// Records one letter at a time and draws it on a page of its own when the
-// letter ends.
-class PagePrinter final : public Printer {
+// Records one letter at a time and, when the letter ends, lays it out for
+// the device as the calculator's printer does and paints it on a page of its
+// own.
+class PagePrinter final : public DocumentRecorder {
 public:
     PagePrinter(QPainter& painter, QPagedPaintDevice& device, int resolution)
         : painter_{painter}, device_{device}, resolution_{resolution}
     {
-        letter_.emplace();
     }
-    void setCopies(int) override {}
-    void setFontName(std::string_view name) override { letter_->setFontName(name); }
-    void setFontSize(int points) override { letter_->setFontSize(points); }
-    void setBold(bool bold) override { letter_->setBold(bold); }
-    void setX(int twips) override { letter_->setX(twips); }
-    void print(std::string_view text) override { letter_->print(text); }
-    void printLine(std::string_view text) override { letter_->printLine(text); }
-    void newLine() override { letter_->newLine(); }
-    void printCentredLine(int centreTwips, std::string_view text) override
-    {
-        letter_->printCentredLine(centreTwips, text);
-    }
-    void fitOnOnePage() override {}
     std::string endDoc() override
     {
+        RecordedDocument letter = takeDocument();
         // One page per letter, whatever the letter asked for.
-        letter_->fitOnOnePage();
-        const bool placed = pages_ == 0 || device_.newPage();
-        const bool painted = placed && letter_->paintOn(painter_, device_, resolution_);
+        letter.onOnePage = true;
+        const DocumentLayout layout =
+            layOutDocument(letter, printArea(device_, resolution_), QtTextMeasure{device_, resolution_});
+        if (pages_ > 0 && !device_.newPage())
+            return "Die Seite " + std::to_string(pages_ + 1) + " ließ sich nicht anlegen.";
+        paintLayoutPage(painter_, layout, 0);
         ++pages_;
-        letter_.emplace();
-        if (!painted)
-            return "Die Seite " + std::to_string(pages_) + " ließ sich nicht anlegen.";
         return {};
     }
-    int pages() const { return pages_; }
 
 private:
     QPainter& painter_;
     QPagedPaintDevice& device_;
     int resolution_;
-    std::optional<QtPrinter> letter_;
     int pages_ = 0;
 };
 
@@ -75,6 +64,7 @@ bool paintLeftOut(QPainter& painter, QPagedPaintDevice& device, int resolution,
 {
     const QRectF page = device.pageLayout().paintRectPixels(resolution);
     const QRectF area{0, 0, page.width(), page.height()};
+    painter.resetTransform();
     QFont font{QStringLiteral("arial"), 11};
     QFont bold = font;
     bold.setBold(true);

@@ -303,12 +303,7 @@ TEST_F(Letter, LetterDateIsTodayInGermanForm)
 // leaves empty, so nothing below them moves; the signer follows the foot.
 TEST_F(Letter, LetterheadAndAddresseeFillTheEmptyLinesOfTheHead)
 {
-    const Letterhead full{"Stadt Musterstadt",
-                          "Personalamt",
-                          {"Marktplatz 1, 12345 Musterstadt", "Telefon 01234 5678-0", "personal@musterstadt.de"},
-                          "11-22/2008",
-                          "Erika Mustermann",
-                          "Leiterin des Personalamts"};
+    const Letterhead full = testing::typicalLetterhead();
     const Addressee anna{"Frau", "Anna Beispiel", "Gartenweg 3", "12345 Musterstadt"};
     Letterhead referenceOnly;
     referenceOnly.fileReference = "11-22/2008";

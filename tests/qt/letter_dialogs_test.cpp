@@ -8,6 +8,7 @@
 
 #include "qt/letter/addressee_dialog.h"
 #include "qt/letter/desktop_letter.h"
+#include "qt/letter/letter_settings.h"
 #include "qt/letter/letterhead_dialog.h"
 #include "qt/calculator_window/main_window.h"
 #include "tests/qt/pdf_reading.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -345,6 +347,48 @@ private slots:
         QCOMPARE(d.settings.letterhead().fileReference, std::string{"11-22/2008"});
         QVERIFY(!d.settings.printDirectly());
         QVERIFY(d.files().isEmpty());
+    }
+
+    // Each field keeps its own text through the settings file (under the
+    // keys older files have) and through the dialog, shown in the field of
+    // its own label.
+    void everyLetterheadFieldKeepsItsPlace()
+    {
+        const Letterhead head = typicalLetterhead();
+        QTemporaryDir folder;
+        const QString file = QDir{folder.path()}.filePath(QStringLiteral("Tarvolin.conf"));
+        QVERIFY(LetterSettings{file}.setLetterhead(head));
+        QVERIFY(LetterSettings{file}.letterhead() == head);
+
+        const std::pair<const char*, const char*> stored[] = {
+            {"Arbeitgeber", "Stadt Musterstadt"},
+            {"Dienststelle", "Personalamt"},
+            {"Absender1", "Marktplatz 1, 12345 Musterstadt"},
+            {"Absender2", "Telefon 01234 5678-0"},
+            {"Absender3", "personal@musterstadt.de"},
+            {"Aktenzeichen", "11-22/2008"},
+            {"Unterzeichner", "Erika Mustermann"},
+            {"Funktion", "Leiterin des Personalamts"}};
+        const QSettings ini{file, QSettings::IniFormat};
+        for (const auto& [key, text] : stored)
+            QCOMPARE(ini.value(QStringLiteral("Briefkopf/") + QLatin1String(key)).toString(), QString::fromUtf8(text));
+
+        LetterheadDialog dialog{head, false, nullptr};
+        QVERIFY(dialog.letterhead() == head);
+        const std::pair<const char*, const char*> shown[] = {
+            {"Arbeitgeber", "Stadt Musterstadt"},
+            {"Dienststelle", "Personalamt"},
+            {"Absender, Zeile 1", "Marktplatz 1, 12345 Musterstadt"},
+            {"Absender, Zeile 2", "Telefon 01234 5678-0"},
+            {"Absender, Zeile 3", "personal@musterstadt.de"},
+            {"Aktenzeichen", "11-22/2008"},
+            {"Unterzeichnet von", "Erika Mustermann"},
+            {"Funktion", "Leiterin des Personalamts"}};
+        for (const auto& [label, text] : shown) {
+            QLineEdit* edit = field(dialog, QString::fromUtf8(label));
+            QVERIFY2(edit != nullptr, label);
+            QCOMPARE(edit->text(), QString::fromUtf8(text));
+        }
     }
 
     // A settings file that is no settings file is neither read nor

@@ -27,12 +27,11 @@ const std::string longDescription = "Musterstadt, Abteilung Personal und Organis
 
 Letterhead fullLetterhead()
 {
-    return {"Stadtverwaltung Musterstadt am Beispielsee, Amt für Personal",
-            "Personalamt",
-            {"Marktplatz 1, 12345 Musterstadt", "Telefon 01234 5678-0", "personalamt@musterstadt.example"},
-            "11-22/2008-Ber",
-            "Erika Mustermann",
-            "Leiterin des Personalamts"};
+    Letterhead head = typicalLetterhead();
+    head.employer = "Stadtverwaltung Musterstadt am Beispielsee, Amt für Personal";
+    head.senderLine3 = "personalamt@musterstadt.example";
+    head.fileReference = "11-22/2008-Ber";
+    return head;
 }
 
 void fillAllRows(LetterInput& l)

@@ -112,7 +112,8 @@ private slots:
         Letterhead head;
         head.employer = "Stadt Musterstadt";
         head.office = "Personalamt";
-        head.senderLines = {"Rathausplatz 1, 12345 Musterstadt", "Telefon 0123 4567", ""};
+        head.senderLine1 = "Rathausplatz 1, 12345 Musterstadt";
+        head.senderLine2 = "Telefon 0123 4567";
         head.signerName = "Erika Mustermann";
         QVERIFY(settings.setLetterhead(head));
         QVERIFY(settings.setPrintDirectly(true));

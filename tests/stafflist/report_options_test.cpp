@@ -47,6 +47,9 @@ const std::vector<OptionCase> optionCases{
      "--letter gilt nur zusammen mit --letters"},
     {"UnknownLetterKind", {"--letters", "--letter", "brief", "--output", "x.pdf"}, listFailed,
      "--letter „brief“: jda oder beschaeftigungszeit"},
+    {"LettersForAYearAfterTheLast", {"--letters", "--anniversaries", "2061", "--output", "x.pdf"}, listFailed,
+     "--anniversaries 2061 liegt nicht zwischen 1930 und 2060"},
+    {"LettersWithoutTheirWriter", {"--letters", "--output", "x.pdf"}, listFailed, "PDF braucht das Fenster-Toolkit"},
 };
 
 class ReportOptions : public ::testing::TestWithParam<OptionCase> {};

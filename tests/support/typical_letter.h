@@ -19,6 +19,19 @@ inline void setLetterRow(LetterInput& l, int k, std::string from, std::string to
                                                std::move(period)};
 }
 
+// A letterhead with every field filled.
+inline Letterhead typicalLetterhead()
+{
+    return {.employer = "Stadt Musterstadt",
+            .office = "Personalamt",
+            .senderLine1 = "Marktplatz 1, 12345 Musterstadt",
+            .senderLine2 = "Telefon 01234 5678-0",
+            .senderLine3 = "personal@musterstadt.de",
+            .fileReference = "11-22/2008",
+            .signerName = "Erika Mustermann",
+            .signerFunction = "Leiterin des Personalamts"};
+}
+
 inline LetterInput typicalLetter()
 {
     LetterInput l;
