@@ -14,6 +14,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QRectF>
 
 
@@ -108,6 +109,10 @@ bool paintLetters(LetterRun& run, QPagedPaintDevice& device, int resolution, std
         failure = cancelled;
     else if (run.letters() == 0)
         failure = std::string{noLetterText};
+    // A print job stopped half-way goes nowhere.
+    if (!whole)
+        if (auto* printer = dynamic_cast<QPrinter*>(&device))
+            printer->abort();
     bool leftOut = true;
     if (failure.empty() && !run.leftOut().empty())
         leftOut = device.newPage() && paintLeftOut(painter, device, resolution, run.leftOut());

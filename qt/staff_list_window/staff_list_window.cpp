@@ -169,6 +169,9 @@ void StaffListWindow::makeActions()
                                                "oder Evolution"));
     lettersAction_ = add(file, QStringLiteral("&Briefe für die Auswahl…"), QKeySequence{}, [this] { chooseLetters(); });
     lettersAction_->setObjectName(QStringLiteral("letters"));
+    printLettersAction_ = add(file, QStringLiteral("Briefe für die Auswahl d&rucken…"), QKeySequence{},
+                              [this] { chooseLetters(true); });
+    printLettersAction_->setObjectName(QStringLiteral("printLetters"));
     lettersAction_->setToolTip(QStringLiteral("Für jede markierte Zeile, sonst für jede angezeigte, der Brief, den ihr "
                                               "Fall im Rechner druckt: eine Seite je Brief, als eine PDF-Datei"));
     file->addSeparator();
@@ -428,7 +431,7 @@ void StaffListWindow::updateActions()
 {
     const bool computing = worker_->isRunning();
     const bool writing = job_->isRunning();
-    for (QAction* a : {csvAction_, pdfAction_, printAction_, lettersAction_})
+    for (QAction* a : {csvAction_, pdfAction_, printAction_, lettersAction_, printLettersAction_})
         a->setEnabled(model_->list() != nullptr && !computing && !writing);
     calendarAction_->setEnabled(model_->list() != nullptr && model_->isReport() && !computing && !writing);
     openAction_->setEnabled(!writing);

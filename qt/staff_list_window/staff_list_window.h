@@ -45,6 +45,7 @@ QT_END_NAMESPACE
 namespace tarvolin {
 
 class BackgroundJob;
+class LetterRun;
 class FrozenTableView;
 class MainWindow;
 class StaffListWorker;
@@ -106,7 +107,10 @@ private:
     void chooseCalendar();
     // "Briefe für die Auswahl…": the letter of each row selected, or of each
     // row shown, as one PDF file, written in the background.
-    void chooseLetters();
+    // "Briefe für die Auswahl drucken…": the same as one print job.
+    void chooseLetters(bool onPrinter = false);
+    void printLetters(bool jdaLetter);
+    std::function<QString()> lettersWork(bool jdaLetter, std::function<QString(LetterRun&)> write) const;
     std::vector<std::size_t> letterRows() const;
     void print();
     void printReport();
@@ -160,6 +164,7 @@ private:
     QAction* printAction_ = nullptr;
     QAction* calendarAction_ = nullptr;
     QAction* lettersAction_ = nullptr;
+    QAction* printLettersAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     DesktopShell shell_;
