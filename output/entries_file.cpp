@@ -76,6 +76,8 @@ WriteStepHook fileHook(const SaveStepHook& hook, bool isBackup)
             return hook(SaveStep::Close);
         case WriteStep::Replace:
             return hook(isBackup ? SaveStep::PlaceBackup : SaveStep::Replace);
+        case WriteStep::CheckTarget: // a case's own file is never refused for being read-only
+            return 0;
         }
         return 0;
     };
