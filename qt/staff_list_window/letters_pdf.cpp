@@ -109,8 +109,8 @@ bool paintLetters(LetterRun& run, QPagedPaintDevice& device, int resolution, std
         failure = cancelled;
     else if (run.letters() == 0)
         failure = std::string{noLetterText};
-    // A print job stopped half-way goes nowhere.
-    if (!whole)
+    // A print job stopped half-way, or without a letter, goes nowhere.
+    if (!failure.empty())
         if (auto* printer = dynamic_cast<QPrinter*>(&device))
             printer->abort();
     bool leftOut = true;
