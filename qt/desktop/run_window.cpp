@@ -9,6 +9,7 @@
 #include "qt/calculator_window/main_window.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace tarvolin {
 
@@ -24,6 +25,14 @@ int runWindow(int argc, char** argv, const std::function<void(QWidget& window)>&
     if (beforeStart)
         beforeStart(window);
     window.start();
+    // A settings file that was not read is said once, after the window has
+    // come up and told what it has to tell about its own start.
+    if (const QString problem = platform.letterSettings.startNotice(); !problem.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, problem] {
+            const QByteArray text = problem.toUtf8();
+            window.jda().notice(std::string_view{text.constData(), static_cast<std::size_t>(text.size())});
+        });
+    }
     return QApplication::exec();
 }
 

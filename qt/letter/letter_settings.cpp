@@ -69,6 +69,17 @@ void LetterSettings::open(const QString& file)
 
 LetterSettings::~LetterSettings() = default;
 
+QString LetterSettings::startNotice() const
+{
+    if (!refusal_.isEmpty())
+        return refusal_;
+    if (settings_->status() == QSettings::FormatError)
+        return QStringLiteral("Die Einstellungen in „%1“ sind fehlerhaft und wurden übergangen; es gelten die "
+                              "Voreinstellungen.")
+            .arg(QDir::toNativeSeparators(settings_->fileName()));
+    return {};
+}
+
 std::string LetterSettings::text(const char* key) const
 {
     return oneLine(settings_->value(QLatin1String(key)).toString()).toStdString();

@@ -53,6 +53,10 @@ public:
     // in German; "" when it was. A refused file is neither read nor
     // overwritten: the letter then has the defaults.
     const QString& refusal() const { return refusal_; }
+    // What the user is told once at start about the settings file: its
+    // refusal, or that it was read but is broken (then its defaults hold
+    // where it could not be read); "" when all is well.
+    QString startNotice() const;
 
 private:
     void open(const QString& file);

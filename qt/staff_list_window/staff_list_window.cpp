@@ -145,6 +145,9 @@ StaffListWindow::~StaffListWindow()
     // cut off here, while it is still whole.
     for (QObject* part : findChildren<QObject*>())
         disconnect(part, nullptr, this, nullptr);
+    // The table still draws its row heads while it goes; whether a row has
+    // a saved case is asked of this window's case folder, gone by then.
+    model_->setSavedCase({});
 }
 
 void StaffListWindow::makeActions()

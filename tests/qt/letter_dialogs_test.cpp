@@ -406,6 +406,7 @@ private slots:
             {"100 MB are no settings", QByteArray(300 * 1024, 'x'), "zu groß"},
             {"a folder", QByteArray{}, "keine gewöhnliche Datei"},
         };
+        // Refused or not, what the user is told at start says why.
         for (const Row& r : rows) {
             const QString file = folder.filePath(QString::fromLatin1(r.name).replace(QLatin1Char(' '), QLatin1Char('-')));
             if (r.bytes.isEmpty()) {
@@ -416,11 +417,25 @@ private slots:
             }
             LetterSettings settings{file};
             QVERIFY2(settings.refusal().contains(QString::fromUtf8(r.reason)), r.name);
+            QCOMPARE(settings.startNotice(), settings.refusal());
             if (*r.reason == '\0')
                 continue;
             settings.setLastAddressee({"Herr", "Neu", "", ""}, "10/03/1955 01/04/1990");
             QVERIFY2(r.bytes.isEmpty() ? QFileInfo{file}.isDir() : QFileInfo{file}.size() == r.bytes.size(), r.name);
         }
+    }
+
+    // A file that is read but broken is not refused; the user is told at start.
+    void aBrokenSettingsFileIsSaidAtStart()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("Tarvolin.conf"));
+        QFile out{file};
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write("[Briefkopf\nAmt=Stadt\n") > 0);
+        out.close();
+        LetterSettings settings{file};
+        QVERIFY(settings.refusal().isEmpty());
+        QVERIFY2(settings.startNotice().contains(QStringLiteral("fehlerhaft")), qPrintable(settings.startNotice()));
     }
 
     void proposedPdfName_data()
