@@ -10,7 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2 xdg-utils)
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2 xdg-utils
+          libzip-dev libexpat1-dev libxlsxwriter-dev)
 case "$mode" in
     # The screen-reader test: a virtual screen, keys, a session bus and AT-SPI.
     test | qtsanitize)

@@ -1,10 +1,12 @@
 // The staff list, CSV to CSV, on generated tables of 1,000, 10,000 and
 // 100,000 rows (half of them with fourteen earlier periods): the whole
 // command as `tarvolin --list - --today 07.12.2026` runs it, reading from
-// memory and writing into a stream that keeps nothing. Also its parts: one
-// blank start against its copy, and one row of each kind.
+// memory and writing into a stream that keeps nothing. The same tables as
+// Excel workbooks (dates as date cells), .xlsx to .xlsx through files. Also
+// its parts: one blank start against its copy, and one row of each kind.
 //
-//   staff_list_bench --write-table=ROWS FILE   writes such a table and stops
+//   staff_list_bench --write-table=ROWS FILE      writes such a table and stops
+//   staff_list_bench --write-workbook=ROWS FILE   the same as .xlsx
 //   (for the peak-memory measurement of bench/staff_list_memory.sh)
 
 #include "bench/staff_table.h"
@@ -12,10 +14,12 @@
 #include "stafflist/list_command.h"
 #include "stafflist/row_typing.h"
 #include "stafflist/staff_list.h"
+#include "stafflist/xlsx_writer.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -59,6 +63,49 @@ void BM_staffList(benchmark::State& state)
 }
 BENCHMARK(BM_staffList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// The generated table as a workbook as Excel writes it: the dates as date
+// cells, the rest as shared texts.
+void writeWorkbook(int rows, const std::string& path)
+{
+    std::istringstream in{table(rows)};
+    CsvReader reader{in};
+    TableRecord record;
+    reader.readHeader(record);
+    std::vector<std::string_view> heads(record.fields.begin(), record.fields.end());
+    std::vector<CellKind> kinds;
+    for (std::string_view h : heads)
+        kinds.push_back(h.starts_with("Geburtstag") || h.starts_with("Dienstbez") || h.ends_with(" von") || h.ends_with(" bis")
+                            ? CellKind::Date
+                            : CellKind::Text);
+    XlsxTableWriter workbook{path, "Personal", false};
+    workbook.header(heads, kinds);
+    while (reader.next(record))
+        workbook.row(record.fields);
+    workbook.finish();
+}
+
+void BM_staffListXlsx(benchmark::State& state)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "tarvolin-bench-xlsx";
+    std::filesystem::create_directories(folder);
+    const std::string input = (folder / "personal.xlsx").string();
+    writeWorkbook(static_cast<int>(state.range(0)), input);
+    const std::string output = (folder / "liste.xlsx").string();
+    std::ostringstream out, err;
+    std::istringstream none;
+    for (auto _ : state) {
+        const int status = runStaffListCommand({"--list", input, "--today", "07.12.2026", "--output", output},
+                                               {none, out, err, false}, {});
+        if (status != 0) {
+            state.SkipWithError(("the list does not compute every row: " + err.str().substr(0, 300)).c_str());
+            return;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_staffListXlsx)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // The blank start as the list does it, copied from a window made once ...
 void BM_blankStartCopied(benchmark::State& state)
 {
@@ -92,7 +139,7 @@ void BM_oneRow(benchmark::State& state)
     const std::string input = StaffTableGenerator::header() + g.row(0) + g.row(1);
     std::istringstream in{input};
     CsvReader reader{in};
-    CsvRecord record;
+    TableRecord record;
     reader.readHeader(record);
     std::string missing;
     const ColumnMap columns = findColumns(record.fields, missing);
@@ -112,6 +159,10 @@ BENCHMARK(BM_oneRow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::strncmp(argv[1], "--write-workbook=", 17) == 0) {
+        tarvolin::bench::writeWorkbook(std::stoi(argv[1] + 17), argv[2]);
+        return 0;
+    }
     if (argc == 3 && std::strncmp(argv[1], "--write-table=", 14) == 0) {
         std::ofstream file{argv[2], std::ios::binary};
         file << "\xEF\xBB\xBF" << tarvolin::bench::table(std::stoi(argv[1] + 14));

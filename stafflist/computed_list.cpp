@@ -124,29 +124,22 @@ std::size_t noteCount(std::string_view notes)
 
 } // namespace
 
-void PackedTexts::push_back(std::string_view text)
-{
-    bytes_.append(text);
-    ends_.push_back(bytes_.size());
-}
-
-std::string_view PackedTexts::operator[](std::size_t i) const
-{
-    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view{bytes_}.substr(begin, ends_[i] - begin);
-}
-
 void ComputedList::add(const ComputedRow& r)
 {
     std::string packed;
-    for (const std::string& f : r.line)
+    for (const std::string& f : r.line.cells)
+        appendText(packed, f);
+    for (const std::string& f : r.line.carried)
         appendText(packed, f);
     lines_.push_back(packed);
     cases_.push_back(r.row.typedCase ? packCase(*r.row.typedCase) : std::string{});
     const std::string& number = r.line[colPersonnelNumber];
     const std::string& name = r.line[colName];
     const std::string& firstName = r.line[colFirstName];
-    searchKeys_.push_back(searchableKey(number + "\n" + name + ", " + firstName + "\n" + firstName + " " + name));
+    std::string key = number + "\n" + name + ", " + firstName + "\n" + firstName + " " + name;
+    for (const std::string& f : r.line.carried)
+        key += "\n" + f;
+    searchKeys_.push_back(searchableKey(key));
     std::string address;
     for (const std::string* part : {&r.row.address.salutation, &r.row.address.street, &r.row.address.houseNumber,
                                     &r.row.address.postalCode, &r.row.address.town})
@@ -167,10 +160,18 @@ std::string_view ComputedList::field(std::size_t row, std::size_t column) const
     return in.text();
 }
 
+std::string_view ComputedList::carried(std::size_t row, std::size_t index) const
+{
+    return field(row, resultColumnCount + index);
+}
+
 void ComputedList::line(std::size_t row, ResultLine& into) const
 {
     Unpacker in{lines_[row]};
-    for (std::string& f : into)
+    for (std::string& f : into.cells)
+        f = in.text();
+    into.carried.resize(layout.carriedHeaders().size());
+    for (std::string& f : into.carried)
         f = in.text();
 }
 

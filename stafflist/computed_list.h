@@ -9,6 +9,7 @@
 // no locking of its own.
 
 #include "calc/date.h"
+#include "stafflist/packed_texts.h"
 #include "stafflist/row_typing.h"
 #include "stafflist/staff_list.h"
 #include "stafflist/staff_result.h"
@@ -22,18 +23,6 @@
 
 namespace tarvolin {
 
-// Texts one after the other in one buffer.
-class PackedTexts {
-public:
-    void push_back(std::string_view text);
-    std::string_view operator[](std::size_t i) const;
-    std::size_t size() const { return ends_.size(); }
-
-private:
-    std::string bytes_;
-    std::vector<std::size_t> ends_;
-};
-
 class ComputedList {
 public:
     // What the list was computed from, for the printed subtitles and the
@@ -43,11 +32,15 @@ public:
     std::optional<Date> referenceDate;
     bool readWindows1252 = false;
     std::int64_t headerLine = 0;
+    // The table's own columns carried through into each line.
+    ResultLayout layout;
 
     void add(const ComputedRow& row);
 
     std::size_t size() const { return lines_.size(); }
     std::string_view field(std::size_t row, std::size_t column) const;
+    // A carried column's text (ResultLayout::carriedAt).
+    std::string_view carried(std::size_t row, std::size_t index) const;
     void line(std::size_t row, ResultLine& into) const;
     bool computed(std::size_t row) const { return computed_[row]; }
     bool hasNotes(std::size_t row) const { return !field(row, colNotes).empty(); }
@@ -58,8 +51,9 @@ public:
     // The case that was typed for the row; nothing when the row could not be
     // computed from the table.
     std::optional<TypedCase> typedCase(std::size_t row) const;
-    // Personnel number, "Name, Vorname" and "Vorname Name" as searchableKey (search_key.h) folds
-    // them, one per line, for the search.
+    // Personnel number, "Name, Vorname", "Vorname Name" and the carried
+    // columns' texts as searchableKey (search_key.h) folds them, one per
+    // line, for the search.
     std::string_view searchKey(std::size_t row) const { return searchKeys_[row]; }
     std::size_t rowsWithNotes() const { return rowsWithNotes_; }
     // The addressee of a letter to the row's employee, from the table's

@@ -198,7 +198,7 @@ CsvReader::Header CsvReader::encodingOfStart() const
     return Header::Read;
 }
 
-CsvReader::Header CsvReader::readHeader(CsvRecord& header)
+CsvReader::Header CsvReader::readHeader(TableRecord& header)
 {
     // The byte-order marks of UTF-16 (FF FE, FE FF) come first in the buffer.
     in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
@@ -235,7 +235,7 @@ CsvReader::Header CsvReader::readHeader(CsvRecord& header)
     return Header::Read;
 }
 
-bool CsvReader::next(CsvRecord& record)
+bool CsvReader::next(TableRecord& record)
 {
     std::string first;
     std::int64_t number = 0;
@@ -293,11 +293,12 @@ std::size_t CsvReader::parseField(const std::string& text, std::size_t at, std::
     return at;
 }
 
-void CsvReader::parseRecord(std::string first, std::int64_t number, CsvRecord& record)
+void CsvReader::parseRecord(std::string first, std::int64_t number, TableRecord& record)
 {
     record.line = number;
     record.fields.clear();
     record.problem.clear();
+    record.notes.clear();
 
     std::vector<std::pair<std::int64_t, std::string>> continued; // lines taken into a quoted field
     std::size_t continuedBytes = 0;

@@ -17,6 +17,8 @@
 //
 // This knows nothing of the staff table's columns.
 
+#include "stafflist/table_reader.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -30,13 +32,7 @@ namespace tarvolin {
 
 bool isValidUtf8(std::string_view bytes);
 
-struct CsvRecord {
-    std::int64_t line = 0;           // the record's first line, counting from 1
-    std::vector<std::string> fields; // UTF-8
-    std::string problem;             // what is wrong with its quotes, in German; empty when nothing
-};
-
-class CsvReader {
+class CsvReader final : public TableReader {
 public:
     enum class Header {
         Read,
@@ -51,20 +47,21 @@ public:
     explicit CsvReader(std::istream& in);
 
     // Reads the header record. Only then the separator is known.
-    Header readHeader(CsvRecord& header);
+    Header readHeader(TableRecord& header);
     // The next record; false at the end of the input. Blank lines are skipped.
-    bool next(CsvRecord& record);
+    // A record's problem is what is wrong with its quotes, or that a line of
+    // it was cut.
+    bool next(TableRecord& record) override;
 
     char separator() const { return separator_; }
-    // Whether any text was read as Windows-1252.
-    bool readWindows1252() const { return windows1252_; }
+    bool readWindows1252() const override { return windows1252_; }
     // Bytes read so far, for a progress display.
-    std::size_t bytesRead() const { return bytesRead_; }
+    std::size_t bytesRead() const override { return bytesRead_; }
 
 private:
     bool rawLine(std::string& line);
     bool nextLine(std::string& text, std::int64_t& number);
-    void parseRecord(std::string first, std::int64_t number, CsvRecord& record);
+    void parseRecord(std::string first, std::int64_t number, TableRecord& record);
     Header encodingOfStart() const;
     std::size_t parseField(const std::string& text, std::size_t at, std::string& field, bool& open, std::string& problem);
 

@@ -9,12 +9,16 @@
 #include "stafflist/list_options.h"
 #include "stafflist/list_output.h"
 #include "stafflist/staff_list.h"
+#include "stafflist/table_text.h"
 #include "stafflist/visible_text.h"
+#include "stafflist/xlsx_writer.h"
 #include "stafflist/year_reports.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
+#include <fstream>
+#include <memory>
 
 namespace tarvolin {
 
@@ -51,9 +55,17 @@ private:
     bool printed_ = false;
 };
 
+// Texts from the table (file, sheet and column names) may stand in a
+// message: each line is shown with its control characters made visible.
 int fail(std::ostream& err, const std::string& text)
 {
-    err << "tarvolin --list: " << text << "\n";
+    err << "tarvolin --list: ";
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        err << visibleText(std::string_view{text}.substr(at, end - at)) << (end < text.size() ? "\n" : "");
+        at = end + 1;
+    }
+    err << "\n";
     return listFailed;
 }
 
@@ -64,6 +76,59 @@ int fail(std::ostream& err, const std::string& text)
 std::string uncomputedLine(const ComputedRow& r) { return visibleText(uncomputedText(r.line, r.row.line)); }
 
 // Steps of runStaffListCommand.
+
+// The mapping of --columns FILE; empty text, or what is wrong with it.
+std::string readMapping(const std::string& path, InputOptions& options)
+{
+    if (path.empty())
+        return {};
+    const std::string file = "--columns " + inQuotes(path);
+    std::ifstream in{path, std::ios::binary};
+    std::string text;
+    char buffer[4096];
+    while (in && text.size() <= 1 << 20) {
+        in.read(buffer, sizeof buffer);
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    if (!in.eof())
+        return file + ": die Datei kann nicht gelesen werden (fehlt sie, fehlt das Leserecht, oder ist sie größer als 1 MB?)";
+    std::string problem;
+    options.mapping = parseColumnMapping(text, problem);
+    return problem.empty() ? std::string{} : file + ", " + problem;
+}
+
+// What the message on a header without its required columns adds for the
+// command: the headers there are, and the way to map them.
+std::string mappingHint(const ListInput& input)
+{
+    std::string found;
+    for (const std::string& h : input.header())
+        if (!trimmedField(h).empty())
+            found += (found.empty() ? "" : ", ") + inQuotes(h);
+    return "\n  Spalten der Tabelle: " + (found.empty() ? std::string{"keine"} : found)
+           + "\n  Eine Datei mit Zeilen wie „Geburtstag = Geb.-Datum“ ordnet sie zu: --columns DATEI";
+}
+
+// The carried columns named by --with; empty text, or the one that is not there.
+std::string findExtras(const ListOptions& o, const ListInput& input, std::vector<YearReport::Extra>& extras)
+{
+    const std::vector<std::string>& carried = input.columns().carriedHeaders;
+    for (const std::string& name : o.with) {
+        const auto at = std::find_if(carried.begin(), carried.end(), [&](const std::string& h) {
+            return normalizedHeader(h) == normalizedHeader(name);
+        });
+        if (at == carried.end()) {
+            std::string names;
+            for (const std::string& h : carried)
+                names += (names.empty() ? "" : ", ") + inQuotes(h);
+            return "--with " + inQuotes(name) + ": die Tabelle hat keine solche Spalte"
+                   + (names.empty() ? std::string{" (sie hat keine Spalten außer denen, die Tarvolin liest)"}
+                                    : "; mitführen lassen sich " + names);
+        }
+        extras.push_back({static_cast<std::size_t>(at - carried.begin()), *at});
+    }
+    return {};
+}
 
 // Every row computed and handed to the output; the rows not computed named.
 std::size_t computeAll(ListInput& input, const ListOptions& o, Date today, ListOutput& output, CsvSink& csv,
@@ -98,12 +163,14 @@ void tellAboutInput(std::ostream& err, ListInput& input, std::size_t rows)
             << input.headerLine() << ") keine Zeilen.\n";
 }
 
-// The PDF or the calendar written, or the rest of the CSV put in place.
-// Empty text, or what failed.
-std::string finishOutput(const ListOptions& o, ListOutput& output, CsvSink& csv, const ListWriters& writers,
-                         Date today, const std::string& fileName, std::size_t rows)
+// The PDF, the workbook or the calendar written, or the rest of the CSV put
+// in place. Empty text, or what failed.
+std::string finishOutput(const ListOptions& o, ListOutput& output, CsvSink& csv, SafeWorkbook* workbook,
+                         const ListWriters& writers, Date today, const std::string& fileName, std::size_t rows)
 {
     output.end(csv.text());
+    if (workbook != nullptr)
+        return workbook->commit();
     if (o.ics)
         return writeCsvFile(o.output, calendarFile(*output.report(), std::time(nullptr)));
     if (!o.pdf)
@@ -118,6 +185,8 @@ ListOutput::Format formatOf(const ListOptions& o)
 {
     if (o.ics)
         return ListOutput::Format::Calendar;
+    if (o.xlsx)
+        return ListOutput::Format::Xlsx;
     return o.pdf ? ListOutput::Format::Pdf : ListOutput::Format::Csv;
 }
 
@@ -187,7 +256,7 @@ int runLetters(ListInput& input, const ListOptions& o, Date today, ListStreams s
 {
     TableLetterRun run{input, o, today, streams};
     const std::string failure = writers.letters(run, o.output);
-    if (const std::string e = input.changedWhileRead(); !e.empty())
+    if (const std::string e = input.readingFailure(); !e.empty())
         return fail(streams.err, e);
     tellAboutInput(streams.err, input, run.rows);
     const int status = exitStatus(streams.err, run.leftOut(), " (ohne Brief)");
@@ -210,8 +279,14 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     if (o.pdf && !(o.letters ? bool{writers.letters} : o.report ? bool{writers.report} : bool{writers.table}))
         return fail(err, "PDF braucht das Fenster-Toolkit; dieses Tarvolin wurde ohne gebaut. Bitte .csv verwenden.");
 
+    InputOptions inputOptions{o.sheet, {}, o.output.empty()};
+    if (const std::string e = readMapping(o.columns, inputOptions); !e.empty())
+        return fail(err, e);
     ListInput input;
-    if (const std::string e = input.open(o.input, streams.in); !e.empty())
+    if (const std::string e = input.open(o.input, streams.in, inputOptions); !e.empty())
+        return fail(err, input.columns().missing.empty() ? e : e + mappingHint(input));
+    std::vector<YearReport::Extra> extras;
+    if (const std::string e = findExtras(o, input, extras); !e.empty())
         return fail(err, e);
 
     if (!o.output.empty() && o.input != "-" && isSameFile(o.input, o.output))
@@ -221,20 +296,28 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     const Date today = o.today ? *o.today : SystemClock{}.today();
     if (o.letters)
         return runLetters(input, o, today, streams, writers);
-    ListOutput output{formatOf(o), o.report, o.year};
-    CsvSink csv{streams.out, o.pdf || o.ics ? std::string{} : o.output};
-    if (!o.pdf && !o.ics) {
+    const ListOutput::Format format = formatOf(o);
+    ListOutput output{format, o.report, o.year, ResultLayout{input.columns().carriedHeaders}, std::move(extras)};
+    CsvSink csv{streams.out, format == ListOutput::Format::Csv ? o.output : std::string{}};
+    std::unique_ptr<SafeWorkbook> workbook;
+    if (format == ListOutput::Format::Xlsx) {
+        workbook = std::make_unique<SafeWorkbook>(o.output, o.report ? "Bericht" : "Personalliste");
+        if (const std::string e = workbook->problem(); !e.empty())
+            return fail(err, e);
+        output.writeInto(workbook->writer());
+    } else if (format == ListOutput::Format::Csv) {
         if (const std::string e = csv.open(); !e.empty())
             return fail(err, e);
-        output.begin(csv.text());
     }
+    output.begin(csv.text());
 
     std::vector<std::string> uncomputed;
     const std::size_t rows = computeAll(input, o, today, output, csv, streams, uncomputed);
-    if (const std::string e = input.changedWhileRead(); !e.empty())
+    if (const std::string e = input.readingFailure(); !e.empty())
         return fail(err, e);
     tellAboutInput(err, input, rows);
-    if (const std::string e = finishOutput(o, output, csv, writers, today, input.fileName(), rows); !e.empty())
+    if (const std::string e = finishOutput(o, output, csv, workbook.get(), writers, today, input.fileName(), rows);
+        !e.empty())
         return fail(err, e);
     return exitStatus(err, uncomputed, o.report ? " und fehlen im Bericht" : " (Grund in der Spalte Hinweise)");
 }

@@ -31,6 +31,8 @@ std::string combinationError(const ListOptions& o)
 {
     if (o.ics && !o.report)
         return "eine Kalenderdatei (.ics) gibt es nur für die Berichte --anniversaries und --retirements";
+    if (!o.with.empty() && (!o.report || o.letters))
+        return "--with gilt für die Berichte --anniversaries und --retirements; die Liste führt jede Spalte ohnehin mit";
     if (o.letters && !o.pdf)
         return "--letters schreibt eine PDF-Datei: bitte --output NAME.pdf angeben";
     if (!o.letters && !o.jdaLetters)
@@ -52,7 +54,8 @@ ListOptions parseListOptions(const std::vector<std::string>& args, std::string& 
             name.resize(eq);
         }
         const bool takesValue = name == "--reference-date" || name == "--today" || name == "--anniversaries"
-                                || name == "--retirements" || name == "--output" || name == "--letter";
+                                || name == "--retirements" || name == "--output" || name == "--sheet"
+                                || name == "--columns" || name == "--with" || name == "--letter";
         if (name == "--letters" && !value) {
             o.letters = true;
             continue;
@@ -94,12 +97,19 @@ ListOptions parseListOptions(const std::vector<std::string>& args, std::string& 
             o.jdaLetters = *value == "jda";
             if (!o.jdaLetters && *value != "beschaeftigungszeit" && *value != "beschäftigungszeit")
                 error = "--letter " + inQuotes(*value) + ": jda oder beschaeftigungszeit";
+        } else if (name == "--sheet") {
+            o.sheet = *value;
+        } else if (name == "--columns") {
+            o.columns = *value;
+        } else if (name == "--with") {
+            o.with.push_back(*value);
         } else {
             o.output = *value;
             o.pdf = endsWithCaseless(o.output, ".pdf");
+            o.xlsx = endsWithCaseless(o.output, ".xlsx");
             o.ics = endsWithCaseless(o.output, ".ics");
-            if (!o.pdf && !o.ics && !endsWithCaseless(o.output, ".csv"))
-                error = "--output " + inQuotes(o.output) + ": der Name muss auf .csv, .pdf oder .ics enden";
+            if (!o.pdf && !o.xlsx && !o.ics && !endsWithCaseless(o.output, ".csv"))
+                error = "--output " + inQuotes(o.output) + ": der Name muss auf .csv, .xlsx, .pdf oder .ics enden";
         }
     }
     if (error.empty() && !haveInput)
@@ -123,14 +133,19 @@ std::string programHelp()
            "      einer unverständlichen Zeile.\n"
            "\n"
            "  tarvolin --list DATEI [Optionen]\n"
-           "      berechnet jede Zeile einer Personaltabelle (CSV mit Kopfzeile; Trennzeichen ; , oder\n"
-           "      Tabulator; UTF-8 oder Windows-1252) genau so, wie das Fenster sie berechnet, wenn man den\n"
-           "      Fall dort eintippt. jda.txt wird weder gelesen noch geschrieben. DATEI \"-\": Standardeingabe.\n"
-           "      Spalten (Reihenfolge beliebig, Groß-/Kleinschreibung egal): Personalnummer, Name, Vorname,\n"
-           "      Geburtstag und Dienstbezüge ab (Pflicht), Stichtag, Ruhestandsalter (66/2 oder 66),\n"
-           "      Vorzeit k von, Vorzeit k bis, Vorzeit k öD, Vorzeit k Bezeichnung (k = 1 bis 14).\n"
-           "      Datumsangaben als TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ oder JJJJ-MM-TT; ein zweistelliges Jahr\n"
-           "      (1.9.82) nur, wenn genau ein Jahrhundert in 1930 bis 2040 passt (mit Hinweis).\n"
+           "      berechnet jede Zeile einer Personaltabelle genau so, wie das Fenster sie berechnet, wenn man\n"
+           "      den Fall dort eintippt. Die Tabelle: eine Excel-Arbeitsmappe (.xlsx), eine LibreOffice-Tabelle\n"
+           "      (.ods; jeweils das erste Blatt) oder CSV mit Kopfzeile (Trennzeichen ; , oder Tabulator;\n"
+           "      UTF-8 oder Windows-1252). jda.txt wird weder gelesen noch geschrieben. DATEI \"-\": Standardeingabe.\n"
+           "      Spalten (Reihenfolge beliebig, Groß-/Kleinschreibung, Leerzeichen und Punkte egal):\n"
+           "      Personalnummer (auch Pers.-Nr., Mitarbeiternummer), Name (Nachname), Vorname,\n"
+           "      Geburtstag (Geburtsdatum, geb. am) und Dienstbezüge ab (Eintritt, Eintrittsdatum, Beginn,\n"
+           "      Einstellungsdatum) als Pflicht, Stichtag, Ruhestandsalter (66/2 oder 66), Vorzeit k von,\n"
+           "      Vorzeit k bis, Vorzeit k öD, Vorzeit k Bezeichnung (k = 1 bis 14); für Briefe Anrede oder\n"
+           "      Geschlecht (m/w/d), Straße, Hausnummer, PLZ, Ort. Alle übrigen Spalten (Abteilung, E-Mail, …)\n"
+           "      stehen in der Ergebnistabelle nach dem Vornamen. Datumsangaben als Datumszellen oder als\n"
+           "      TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ oder JJJJ-MM-TT; ein zweistelliges Jahr (1.9.82) nur,\n"
+           "      wenn genau ein Jahrhundert in 1930 bis 2040 passt (mit Hinweis).\n"
            "\n"
            "      --reference-date TT.MM.JJJJ   Stichtag für Zeilen ohne eigenen (sonst: heute): der Tag,\n"
            "                                    bis zu dem die Beschäftigungszeit benötigt wird; die\n"
@@ -140,8 +155,17 @@ std::string programHelp()
            "      --anniversaries JJJJ          statt der Liste: die im Jahr erreichten 25-, 40- und\n"
            "                                    50-jährigen Dienstjubiläen, nach Datum\n"
            "      --retirements JJJJ            statt der Liste: wer im Jahr die Altersgrenze erreicht\n"
-           "      --output NAME.csv|NAME.pdf    in eine Datei (PDF: die Liste A4 quer, ein Bericht A4 hoch nach\n"
-           "                                    Monaten mit Summen); sonst CSV auf die Standardausgabe\n"
+           "      --with SPALTE                 der Bericht zeigt diese Spalte der Tabelle mit (etwa Abteilung)\n"
+           "      --sheet BLATT                 dieses Tabellenblatt statt des ersten\n"
+           "      --columns ZUORDNUNG           eine Datei mit Zeilen wie „Geburtstag = Geb.-Datum“: welche\n"
+           "                                    Spalte der Tabelle welche Angabe ist („= nicht vorhanden“,\n"
+           "                                    wenn es sie nicht gibt)\n"
+           "      --output NAME.csv|NAME.xlsx|NAME.pdf\n"
+           "                                    in eine Datei (Excel mit Datumszellen, Filter und fester\n"
+           "                                    Kopfzeile; PDF: die Liste A4 quer, ein Bericht A4 hoch nach\n"
+           "                                    Monaten mit Summen); sonst CSV auf die Standardausgabe.\n"
+           "                                    Texte, die mit = + - @ beginnen, stehen in CSV mit\n"
+           "                                    vorangestelltem ' (nie als Formel).\n"
            "      --output NAME.ics             ein Bericht als Kalenderdatei: ein ganztägiger Termin je Datum\n"
            "                                    (Thunderbird, Outlook, Evolution; erneuter Import ersetzt)\n"
            "      --letters                     statt der Liste: für jede Zeile (mit --anniversaries oder\n"

@@ -13,8 +13,9 @@
 namespace tarvolin {
 
 inline constexpr std::string_view listUsage =
-    "Aufruf: tarvolin --list DATEI [--reference-date TT.MM.JJJJ] [--today TT.MM.JJJJ]\n"
-    "                       [--anniversaries JJJJ | --retirements JJJJ] [--output NAME.csv|NAME.pdf|NAME.ics]\n"
+    "Aufruf: tarvolin --list DATEI [--sheet BLATT] [--columns ZUORDNUNG] [--reference-date TT.MM.JJJJ]\n"
+    "                       [--today TT.MM.JJJJ] [--anniversaries JJJJ | --retirements JJJJ] [--with SPALTE]\n"
+    "                       [--output NAME.csv|NAME.xlsx|NAME.pdf|NAME.ics]\n"
     "        tarvolin --list DATEI --letters [--letter jda|beschaeftigungszeit] [--anniversaries JJJJ |\n"
     "                       --retirements JJJJ] --output NAME.pdf\n"
     "        (DATEI \"-\" liest die Standardeingabe; tarvolin --help erklärt alles)\n";
@@ -34,6 +35,10 @@ struct ListOptions {
     bool ics = false;                   // a report's dates as a calendar file
     bool letters = false;               // a letter for each row instead of a table
     bool jdaLetters = true;             // the JDA letter; else the Beschäftigungszeit
+    bool xlsx = false;
+    std::string sheet;                  // of a workbook; empty: the first
+    std::string columns;                // the mapping file; empty: none
+    std::vector<std::string> with;      // carried columns the report shows
 };
 
 // `args` start with "--list". `error` is empty when they are understood, else

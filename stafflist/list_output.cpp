@@ -3,23 +3,68 @@
 #include "calc/date_text.h"
 #include "calc/german_quotes.h"
 #include "stafflist/csv_writer.h"
+#include "stafflist/table_text.h"
+#include "stafflist/xlsx_writer.h"
 
 namespace tarvolin {
 
-namespace {
+ListOutput::ListOutput(Format format, std::optional<ReportKind> report, int year, ResultLayout layout,
+                       std::vector<YearReport::Extra> with)
+    : format_{format}, layout_{std::move(layout)}
+{
+    if (report)
+        report_.emplace(*report, year, std::move(with));
+    else if (format == Format::Pdf)
+        table_.spooled = std::make_shared<RowSpool>(); // any number of rows in constant memory
+}
 
-std::vector<std::string> printedHeader()
+std::vector<CellKind> ListOutput::kinds() const
+{
+    std::vector<CellKind> kinds;
+    if (report_) {
+        for (std::string_view h : report_->header()) {
+            CellKind kind = CellKind::Text;
+            for (const ResultColumnSpec& c : resultColumns)
+                if (c.header == h)
+                    kind = c.kind;
+            kinds.push_back(h == "Datum" ? CellKind::Date : h == "Jubiläum" ? CellKind::Count : kind);
+        }
+        return kinds;
+    }
+    for (std::size_t p = 0; p < layout_.size(); ++p) {
+        const auto column = layout_.columnAt(p);
+        kinds.push_back(column ? resultColumns[*column].kind : CellKind::Text);
+    }
+    return kinds;
+}
+
+void ListOutput::begin(std::string& csv)
+{
+    const std::vector<std::string_view> heads = report_ ? report_->header() : layout_.headers();
+    if (format_ == Format::Xlsx && xlsx_ != nullptr)
+        xlsx_->header(heads, kinds());
+    if (format_ != Format::Csv)
+        return;
+    csv.append(utf8ByteOrderMark);
+    appendCsvLine(csv, heads);
+}
+
+// On paper the carried columns stand after the names, as in the table.
+std::vector<std::string> ListOutput::printedHeader() const
 {
     std::vector<std::string> heads;
-    for (const ResultColumnSpec& c : resultColumns)
+    for (const ResultColumnSpec& c : resultColumns) {
         if (c.onPaper == OnPaper::Column)
             heads.emplace_back(c.printed);
+        if (c.id == colFirstName)
+            heads.insert(heads.end(), layout_.carriedHeaders().begin(), layout_.carriedHeaders().end());
+    }
     return heads;
 }
 
 // Years, months and days share a column on paper ("3/2/15"), empty when the
 // years are.
-std::vector<std::string> printedRow(const ResultLine& l)
+std::vector<std::string> ListOutput::printedRow(const ResultLine& l) const
 {
     std::vector<std::string> cells;
     for (const ResultColumnSpec& c : resultColumns) {
@@ -27,29 +72,11 @@ std::vector<std::string> printedRow(const ResultLine& l)
             cells.push_back(l[c.id]);
         else if (c.onPaper == OnPaper::Joined && !cells.back().empty())
             cells.back() += "/" + l[c.id];
+        if (c.id == colFirstName)
+            for (std::size_t i = 0; i < layout_.carriedHeaders().size(); ++i)
+                cells.push_back(i < l.carried.size() ? l.carried[i] : std::string{});
     }
     return cells;
-}
-
-} // namespace
-
-ListOutput::ListOutput(Format format, std::optional<ReportKind> report, int year) : format_{format}
-{
-    if (report)
-        report_.emplace(*report, year);
-    else if (format == Format::Pdf)
-        table_.spooled = std::make_shared<RowSpool>(); // any number of rows in constant memory
-}
-
-void ListOutput::begin(std::string& csv) const
-{
-    if (format_ != Format::Csv)
-        return;
-    csv.append(utf8ByteOrderMark);
-    if (report_)
-        appendCsvLine(csv, report_->header());
-    else
-        appendCsvLine(csv, resultHeader);
 }
 
 void ListOutput::add(const ResultLine& line, bool computed, std::string& csv, std::int64_t fileLine)
@@ -59,19 +86,39 @@ void ListOutput::add(const ResultLine& line, bool computed, std::string& csv, st
             report_->add(line);
         else if (format_ == Format::Pdf)
             uncomputed_.add(line, fileLine);
-    } else if (format_ == Format::Pdf) {
+        return;
+    }
+    if (format_ == Format::Pdf) {
         table_.spooled->append(printedRow(line), line[colNotes]);
+        return;
+    }
+    cells_.resize(layout_.size());
+    for (std::size_t p = 0; p < layout_.size(); ++p)
+        cells_[p] = layout_.cell(line, p);
+    if (format_ == Format::Xlsx) {
+        if (xlsx_ != nullptr)
+            xlsx_->row(cells_);
     } else {
-        appendCsvLine(csv, line);
+        appendCsvLine(csv, cells_);
     }
 }
 
 void ListOutput::end(std::string& csv)
 {
     if (report_) {
-        if (format_ == Format::Csv)
-            for (const auto& l : report_->sortedLines())
+        // On paper and in a calendar the report is taken as a whole
+        // (reportDocument, report()).
+        if (format_ == Format::Pdf || format_ == Format::Calendar)
+            return;
+        auto lines = report_->sortedLines();
+        if (format_ == Format::Xlsx) {
+            if (xlsx_ != nullptr)
+                for (const auto& l : lines)
+                    xlsx_->row(l);
+        } else {
+            for (const auto& l : lines)
                 appendCsvLine(csv, l);
+        }
     } else if (format_ == Format::Pdf) {
         table_.title = "Personalliste";
         table_.columns = printedHeader();

@@ -5,6 +5,7 @@
 #include "stafflist/list_output.h"
 #include "stafflist/search_key.h"
 #include "stafflist/staff_table.h"
+#include "stafflist/xlsx_writer.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -107,6 +108,15 @@ void feed(const ComputedList& list, const ListSelection& selection, ListOutput& 
 
 } // namespace
 
+std::vector<YearReport::Extra> reportExtras(const ResultLayout& layout, const std::vector<std::size_t>& with)
+{
+    std::vector<YearReport::Extra> extras;
+    for (std::size_t c : with)
+        if (c < layout.carriedHeaders().size())
+            extras.push_back({c, layout.carriedHeaders()[c]});
+    return extras;
+}
+
 std::optional<ReportKind> reportOf(ListFilter filter)
 {
     if (filter == ListFilter::Anniversaries)
@@ -122,7 +132,7 @@ ShownList::ShownList(const ComputedList& list, const ListSelection& selection) :
     auto matches = [&](std::size_t row) { return takesPart(list, row); };
     if (const auto kind = reportOf(selection.filter)) {
         report_ = true;
-        YearReport report{*kind, selection.year};
+        YearReport report{*kind, selection.year, reportExtras(list.layout, selection.with)};
         ResultLine line;
         for (std::size_t row = 0; row < list.size(); ++row)
             if (list.computed(row) && matches(row)) {
@@ -134,7 +144,8 @@ ShownList::ShownList(const ComputedList& list, const ListSelection& selection) :
         sources_ = report.sortedSources();
         reportLines_ = report.sortedLines();
     } else {
-        header_.assign(resultHeader.begin(), resultHeader.end());
+        for (std::string_view h : list.layout.headers())
+            header_.emplace_back(h);
         for (std::size_t row = 0; row < list.size(); ++row)
             if (matches(row))
                 sources_.push_back(row);
@@ -148,7 +159,13 @@ std::string_view ShownList::field(std::size_t line, std::size_t column) const
     const std::size_t at = order_[line];
     if (report_)
         return reportLines_[at][column];
-    return list_.field(sources_[at], column);
+    return cell(sources_[at], column);
+}
+
+std::string_view ShownList::cell(std::size_t row, std::size_t position) const
+{
+    const auto column = list_.layout.columnAt(position);
+    return column ? list_.field(row, *column) : list_.carried(row, list_.layout.carriedAt(position));
 }
 
 void ShownList::sortBy(int column, bool descending)
@@ -160,7 +177,7 @@ void ShownList::sortBy(int column, bool descending)
     std::vector<SortKey> keys;
     keys.reserve(order_.size());
     for (std::size_t at = 0; at < order_.size(); ++at)
-        keys.push_back(sortKey(report_ ? std::string_view{reportLines_[at][c]} : list_.field(sources_[at], c)));
+        keys.push_back(sortKey(report_ ? std::string_view{reportLines_[at][c]} : cell(sources_[at], c)));
     std::stable_sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
         const SortKey& x = keys[a];
         const SortKey& y = keys[b];
@@ -172,9 +189,19 @@ void ShownList::sortBy(int column, bool descending)
     });
 }
 
+namespace {
+
+ListOutput outputFor(const ComputedList& list, const ListSelection& selection, ListOutput::Format format)
+{
+    return ListOutput{format, reportOf(selection.filter), selection.year, list.layout,
+                      reportExtras(list.layout, selection.with)};
+}
+
+} // namespace
+
 std::string selectionCsv(const ComputedList& list, const ListSelection& selection)
 {
-    ListOutput output{ListOutput::Format::Csv, reportOf(selection.filter), selection.year};
+    ListOutput output = outputFor(list, selection, ListOutput::Format::Csv);
     std::string csv;
     output.begin(csv);
     feed(list, selection, output, csv);
@@ -184,7 +211,7 @@ std::string selectionCsv(const ComputedList& list, const ListSelection& selectio
 
 PrintableTable selectionTable(const ComputedList& list, const ListSelection& selection)
 {
-    ListOutput output{ListOutput::Format::Pdf, reportOf(selection.filter), selection.year};
+    ListOutput output = outputFor(list, selection, ListOutput::Format::Pdf);
     std::string unused;
     feed(list, selection, output, unused);
     output.end(unused);
@@ -197,7 +224,7 @@ PrintableTable selectionTable(const ComputedList& list, const ListSelection& sel
 
 ReportDocument selectionReport(const ComputedList& list, const ListSelection& selection)
 {
-    ListOutput output{ListOutput::Format::Pdf, reportOf(selection.filter), selection.year};
+    ListOutput output = outputFor(list, selection, ListOutput::Format::Pdf);
     std::string unused;
     feed(list, selection, output, unused);
     output.end(unused);
@@ -209,11 +236,25 @@ ReportDocument selectionReport(const ComputedList& list, const ListSelection& se
 
 std::string selectionCalendar(const ComputedList& list, const ListSelection& selection, std::time_t stamp)
 {
-    ListOutput output{ListOutput::Format::Calendar, reportOf(selection.filter), selection.year};
+    ListOutput output = outputFor(list, selection, ListOutput::Format::Calendar);
     std::string unused;
     feed(list, selection, output, unused);
     output.end(unused);
     return calendarFile(*output.report(), stamp);
+}
+
+std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path)
+{
+    SafeWorkbook workbook{path, reportOf(selection.filter) ? "Bericht" : "Personalliste"};
+    if (std::string e = workbook.problem(); !e.empty())
+        return e;
+    ListOutput output = outputFor(list, selection, ListOutput::Format::Xlsx);
+    output.writeInto(workbook.writer());
+    std::string unused;
+    output.begin(unused);
+    feed(list, selection, output, unused);
+    output.end(unused);
+    return workbook.commit();
 }
 
 } // namespace tarvolin

@@ -25,7 +25,13 @@ struct ListSelection {
     ListFilter filter = ListFilter::All;
     int year = 0;       // of the reports
     std::string search; // part of a name, "Name, Vorname", "Vorname Name" or a personnel number; "" for all
+    // Carried columns a report shows after the names (indexes into the
+    // list's ResultLayout::carriedHeaders).
+    std::vector<std::size_t> with;
 };
+
+// The carried columns of `with` as a report takes them.
+std::vector<YearReport::Extra> reportExtras(const ResultLayout& layout, const std::vector<std::size_t>& with);
 
 // The report a filter stands for, if any.
 std::optional<ReportKind> reportOf(ListFilter filter);
@@ -51,6 +57,8 @@ public:
     void sortBy(int column, bool descending);
 
 private:
+    std::string_view cell(std::size_t row, std::size_t position) const;
+
     const ComputedList& list_;
     bool report_ = false;
     std::vector<std::string> header_;
@@ -74,5 +82,9 @@ ReportDocument selectionReport(const ComputedList& list, const ListSelection& se
 
 // A report selection as a calendar file (calendar_file.h), made at `stamp`.
 std::string selectionCalendar(const ComputedList& list, const ListSelection& selection, std::time_t stamp);
+
+// The same as an Excel workbook written to `path`. Empty text, or what
+// failed, in German.
+std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path);
 
 } // namespace tarvolin

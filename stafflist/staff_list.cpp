@@ -43,6 +43,7 @@ bool StaffListComputer::compute(const StaffRow& row, ResultLine& line)
     line[colPersonnelNumber] = row.personnelNumber;
     line[colName] = row.name;
     line[colFirstName] = row.firstName;
+    line.carried = row.carried;
     std::string& notes = line[colNotes];
     notes.clear();
     dateNotes_ = 0;
@@ -93,12 +94,15 @@ std::size_t computeStaffRows(ListInput& input, Date today, std::optional<Date> r
                              const std::function<bool(std::size_t, std::size_t)>& goOn)
 {
     StaffListComputer computer{today};
-    CsvRecord record;
+    TableRecord record;
     StaffRow row;
     ResultLine line;
     std::size_t rows = 0;
     while (input.reader().next(record)) {
         readStaffRow(input.columns(), record.fields, record.line, record.problem, referenceDate, row);
+        // What the spreadsheet said of single cells goes first.
+        for (auto note = record.notes.rbegin(); note != record.notes.rend(); ++note)
+            row.notes.insert(row.notes.begin(), "Zeile " + std::to_string(record.line) + ": " + *note);
         const bool computed = computer.compute(row, line);
         ++rows;
         take(ComputedRow{row, line, computed, computer.dateNotes()});

@@ -49,6 +49,39 @@ void noticeDate(JDA& w, int index, std::string& cell)
 
 } // namespace result_cells
 
+std::optional<ResultColumn> ResultLayout::columnAt(std::size_t position) const
+{
+    if (position < carriedFrom)
+        return static_cast<ResultColumn>(position);
+    if (position < carriedFrom + carried_.size())
+        return std::nullopt;
+    return static_cast<ResultColumn>(position - carried_.size());
+}
+
+std::string_view ResultLayout::header(std::size_t position) const
+{
+    const auto column = columnAt(position);
+    return column ? resultHeader[*column] : std::string_view{carried_[carriedAt(position)]};
+}
+
+const std::string& ResultLayout::cell(const ResultLine& line, std::size_t position) const
+{
+    static const std::string none;
+    const auto column = columnAt(position);
+    if (column)
+        return line[*column];
+    const std::size_t c = carriedAt(position);
+    return c < line.carried.size() ? line.carried[c] : none;
+}
+
+std::vector<std::string_view> ResultLayout::headers() const
+{
+    std::vector<std::string_view> heads;
+    for (std::size_t p = 0; p < size(); ++p)
+        heads.push_back(header(p));
+    return heads;
+}
+
 void clearWindowResults(ResultLine& line)
 {
     for (const ResultColumnSpec& c : resultColumns)

@@ -9,8 +9,10 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvolin {
 
@@ -110,7 +112,40 @@ inline constexpr std::array<std::string_view, resultColumnCount> resultHeader = 
     return heads;
 }();
 
-using ResultLine = std::array<std::string, resultColumnCount>;
+// One line of the result: a cell per column of the table above, and the
+// texts of the staff table's own columns carried through.
+struct ResultLine {
+    std::array<std::string, resultColumnCount> cells;
+    std::vector<std::string> carried;
+
+    std::string& operator[](std::size_t column) { return cells[column]; }
+    const std::string& operator[](std::size_t column) const { return cells[column]; }
+    friend bool operator==(const ResultLine&, const ResultLine&) = default;
+};
+
+// The result table's columns in their order: the person columns, then the
+// staff table's own columns carried through, then the results.
+class ResultLayout {
+public:
+    static constexpr std::size_t carriedFrom = colFirstName + 1;
+
+    ResultLayout() = default;
+    explicit ResultLayout(std::vector<std::string> carriedHeaders) : carried_{std::move(carriedHeaders)} {}
+
+    std::size_t size() const { return resultColumnCount + carried_.size(); }
+    const std::vector<std::string>& carriedHeaders() const { return carried_; }
+    // The column of the result table at a position; nothing for a carried one.
+    std::optional<ResultColumn> columnAt(std::size_t position) const;
+    // The carried column at a position (columnAt gives nothing).
+    std::size_t carriedAt(std::size_t position) const { return position - carriedFrom; }
+    std::string_view header(std::size_t position) const;
+    const std::string& cell(const ResultLine& line, std::size_t position) const;
+    // The heads in their order.
+    std::vector<std::string_view> headers() const;
+
+private:
+    std::vector<std::string> carried_;
+};
 
 // The results the window shows: dates of its fields as TT.MM.JJJJ (empty
 // where a field holds no date), the panels of rows 16 and 17, "ja"/"nein" for

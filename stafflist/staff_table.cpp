@@ -1,5 +1,6 @@
 #include "stafflist/staff_table.h"
 
+#include "stafflist/staff_result.h"
 #include "stafflist/table_text.h"
 
 #include <algorithm>
@@ -16,7 +17,39 @@ std::string columnAt(const std::vector<std::string>& header, int field)
     return "Spalte " + std::to_string(field + 1) + " " + inQuotes(header[static_cast<std::size_t>(field)]);
 }
 
-void takeColumn(ColumnMap& map, const std::vector<std::string>& header, std::size_t at, std::string& problem)
+std::string clash(const std::vector<std::string>& header, int first, int second, InputSlot slot)
+{
+    return columnAt(header, first) + " und " + columnAt(header, second) + " stehen beide für " + inQuotes(slotName(slot))
+           + "; bitte eine davon umbenennen oder entfernen";
+}
+
+// The header's field a mapping names: the same text, or failing that the
+// one field alike without case, blanks and punctuation.
+int mappedField(const std::vector<std::string>& header, const ColumnChoice& choice, std::string& problem)
+{
+    for (std::size_t at = 0; at < header.size(); ++at)
+        if (trimmedField(header[at]) == trimmedField(choice.header))
+            return static_cast<int>(at);
+    int found = ColumnMap::none;
+    const std::string wanted = normalizedHeader(choice.header);
+    for (std::size_t at = 0; at < header.size(); ++at)
+        if (normalizedHeader(header[at]) == wanted) {
+            if (found != ColumnMap::none) {
+                problem = clash(header, found, static_cast<int>(at), slotAt(choice.slot));
+                return ColumnMap::none;
+            }
+            found = static_cast<int>(at);
+        }
+    if (found == ColumnMap::none)
+        problem = "der Zuordnung " + inQuotes(slotName(slotAt(choice.slot)) + " = " + choice.header)
+                  + " fehlt die Spalte " + inQuotes(choice.header) + " in der Kopfzeile";
+    return found;
+}
+
+// A header field found by its name; `decided` are the inputs the mapping has
+// settled, which no name takes.
+void takeColumn(ColumnMap& map, const std::vector<std::string>& header, std::size_t at,
+                const std::vector<bool>& decided, std::vector<bool>& used, std::string& problem)
 {
     const auto match = matchHeader(header[at]);
     if (!match)
@@ -24,21 +57,55 @@ void takeColumn(ColumnMap& map, const std::vector<std::string>& header, std::siz
     const InputColumn& column = inputColumns[match->column];
     const int field = static_cast<int>(at);
     if (perPeriod(column) && match->period > periodRows) {
+        used[at] = true;
         if (column.role == ColumnRole::PeriodDate) {
             map.surplusPeriodDates.push_back(field);
             map.surplusPeriodHeaders.push_back(header[at]);
         }
         return;
     }
-    int& slot = map.fields[slotOf(match->column, match->period)];
+    const std::size_t s = slotOf(match->column, match->period);
+    if (decided[s])
+        return;
+    int& slot = map.fields[s];
     if (slot != ColumnMap::none) {
         if (problem.empty())
-            problem = columnAt(header, slot) + " und " + columnAt(header, field) + " stehen beide für "
-                      + inQuotes(slotName({match->column, match->period}))
-                      + "; bitte eine davon umbenennen oder entfernen";
+            problem = clash(header, slot, field, {match->column, match->period});
         return;
     }
     slot = field;
+    used[at] = true;
+}
+
+// Inputs that the result shows in no column of its own (the addressee's)
+// are carried through as well.
+bool carriedInput(const InputColumn& c)
+{
+    return !perPeriod(c) && std::find(resultHeader.begin(), resultHeader.end(), c.name) == resultHeader.end();
+}
+
+void findCarried(ColumnMap& map, const std::vector<std::string>& header, std::vector<bool> used)
+{
+    for (std::size_t s = 0; s < inputSlotCount; ++s)
+        if (const int f = map.fields[s]; f != ColumnMap::none && carriedInput(inputColumns[slotAt(s).column]))
+            used[static_cast<std::size_t>(f)] = false;
+    for (std::size_t at = 0; at < header.size(); ++at) {
+        const std::string_view name = trimmedField(header[at]);
+        if (used[at] || name.empty())
+            continue;
+        map.carriedFields.push_back(static_cast<int>(at));
+        const bool taken = std::find(resultHeader.begin(), resultHeader.end(), name) != resultHeader.end();
+        map.carriedHeaders.push_back(std::string{name} + (taken ? " (Tabelle)" : ""));
+    }
+}
+
+std::string missingText(const std::vector<std::size_t>& missing)
+{
+    std::string names;
+    for (std::size_t i = 0; i < missing.size(); ++i)
+        names += (i == 0 ? "" : i + 1 == missing.size() ? " und " : ", ") + inQuotes(slotName(slotAt(missing[i])));
+    return missing.size() == 1 ? "die Spalte " + names + " fehlt in der Kopfzeile"
+                               : "die Spalten " + names + " fehlen in der Kopfzeile";
 }
 
 std::string_view fieldText(const std::vector<std::string>& fields, int at)
@@ -167,20 +234,42 @@ std::optional<Date> parseTableDate(std::string_view text)
     return Date::fromYmd(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
 }
 
-ColumnMap findColumns(const std::vector<std::string>& header, std::string& problem)
+ColumnMap findColumns(const std::vector<std::string>& header, std::string& problem, const ColumnMapping& mapping)
 {
     ColumnMap c;
     c.headerFields = header.size();
     problem.clear();
+    std::vector<bool> decided(inputSlotCount, false);
+    std::vector<bool> used(header.size(), false);
+    for (const ColumnChoice& choice : mapping) {
+        decided[choice.slot] = true;
+        if (choice.header.empty())
+            continue;
+        const int field = mappedField(header, choice, problem);
+        if (!problem.empty())
+            return c;
+        if (used[static_cast<std::size_t>(field)]) {
+            const auto other = std::find(c.fields.begin(), c.fields.end(), field) - c.fields.begin();
+            problem = columnAt(header, field) + " ist " + inQuotes(slotName(slotAt(static_cast<std::size_t>(other))))
+                      + " und " + inQuotes(slotName(slotAt(choice.slot))) + " zugeordnet; eine Spalte kann nur eines sein";
+            return c;
+        }
+        c.fields[choice.slot] = field;
+        used[static_cast<std::size_t>(field)] = true;
+    }
     for (std::size_t at = 0; at < header.size(); ++at)
-        takeColumn(c, header, at, problem);
+        if (!used[at])
+            takeColumn(c, header, at, decided, used, problem);
     if (!problem.empty())
         return c;
-    for (std::size_t i = 0; i < inputColumns.size(); ++i)
-        if (inputColumns[i].role == ColumnRole::Required && c.field(i) == ColumnMap::none) {
-            problem = "die Spalte " + inQuotes(inputColumns[i].name) + " fehlt in der Kopfzeile";
-            break;
-        }
+    for (std::size_t s = 0; s < inputSlotCount; ++s)
+        if (inputColumns[slotAt(s).column].role == ColumnRole::Required && c.fields[s] == ColumnMap::none)
+            c.missing.push_back(s);
+    if (!c.missing.empty()) {
+        problem = missingText(c.missing);
+        return c;
+    }
+    findCarried(c, header, std::move(used));
     return c;
 }
 
@@ -200,6 +289,8 @@ void readStaffRow(const ColumnMap& c, const std::vector<std::string>& fields, st
     beginRow(row, line);
     RowReading r{row};
     readColumns(r, c, fields, ColumnRole::Copied);
+    for (int f : c.carriedFields)
+        row.carried.emplace_back(fieldText(fields, f));
     if (refusedWhole(r, c, fields, quoteProblem))
         return;
     readColumns(r, c, fields, ColumnRole::Required);

@@ -6,6 +6,7 @@
 // Columns that name no input are left alone.
 
 #include "output/letter.h"
+#include "stafflist/column_mapping.h"
 #include "stafflist/input_columns.h"
 #include "stafflist/row_typing.h"
 
@@ -30,16 +31,24 @@ struct ColumnMap {
     // window has no row for them.
     std::vector<int> surplusPeriodDates;
     std::vector<std::string> surplusPeriodHeaders;
+    // The table's own columns that no result column shows (Abteilung,
+    // E-Mail, the addressee's), carried through into the result as they are.
+    std::vector<int> carriedFields;
+    std::vector<std::string> carriedHeaders;
+    // Required inputs the header lacks (slots).
+    std::vector<std::size_t> missing;
     std::size_t headerFields = 0;
 
     ColumnMap() { fields.fill(none); }
     int field(std::size_t column, int period = 0) const { return fields[slotOf(column, period)]; }
 };
 
-// The columns of a header record. When a required column is missing, or two
-// columns stand for the same input, `problem` says so in German (naming the
-// column, or both positions); else it is empty.
-ColumnMap findColumns(const std::vector<std::string>& header, std::string& problem);
+// The columns of a header record, as `mapping` assigns them and otherwise by
+// their names. When required columns are missing (all of them named, and
+// listed in `missing`), when two columns stand for the same input (both
+// positions named) or when the mapping names a column the header lacks,
+// `problem` says so in German; else it is empty.
+ColumnMap findColumns(const std::vector<std::string>& header, std::string& problem, const ColumnMapping& mapping = {});
 
 // The addressee's parts as the table gives them.
 struct StaffAddress {
@@ -52,6 +61,7 @@ struct StaffRow {
     std::int64_t line = 0;
     std::string personnelNumber, name, firstName;
     StaffAddress address;
+    std::vector<std::string> carried; // ColumnMap::carriedFields' texts
     std::optional<TypedCase> typedCase; // nothing when the row cannot be computed
     std::vector<std::string> notes;     // each "Zeile N: ..."
 };

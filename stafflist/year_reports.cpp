@@ -67,8 +67,12 @@ void YearReport::add(const ResultLine& line, std::size_t source)
         const auto day = parseTableDate(dateText);
         if (!day || day->year() != year_)
             return;
-        for (std::size_t c : kind_ == ReportKind::Anniversaries ? anniversaryCarried : retirementCarried)
+        for (std::size_t c : kind_ == ReportKind::Anniversaries ? anniversaryCarried : retirementCarried) {
             fields.push_back(line[c]);
+            if (c == colFirstName)
+                for (const Extra& e : with_)
+                    fields.push_back(e.carried < line.carried.size() ? line.carried[e.carried] : std::string{});
+        }
         Occasion occasion{*day, years, line[colPersonnelNumber], line[colName], line[colFirstName], line[colBirthday]};
         entries_.push_back({source, day->serial(), nameKey(line[colName]), nameKey(line[colFirstName]),
                             numberKey(line[colPersonnelNumber]), std::move(fields), std::move(occasion)});
@@ -96,8 +100,12 @@ std::vector<std::string_view> YearReport::header() const
     std::vector<std::string_view> heads{"Datum"};
     if (kind_ == ReportKind::Anniversaries)
         heads.emplace_back("Jubiläum");
-    for (std::size_t c : reportColumns(kind_))
+    for (std::size_t c : reportColumns(kind_)) {
         heads.push_back(resultColumns[c].header);
+        if (c == colFirstName)
+            for (const Extra& e : with_)
+                heads.emplace_back(e.header);
+    }
     return heads;
 }
 

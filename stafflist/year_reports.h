@@ -27,7 +27,13 @@ struct Occasion {
 
 class YearReport {
 public:
-    YearReport(ReportKind kind, int year) : kind_{kind}, year_{year} {}
+    // `with`: carried columns (their index in ResultLine::carried, and head)
+    // that the report shows after the names.
+    struct Extra {
+        std::size_t carried;
+        std::string header;
+    };
+    YearReport(ReportKind kind, int year, std::vector<Extra> with = {}) : kind_{kind}, year_{year}, with_{std::move(with)} {}
 
     ReportKind kind() const { return kind_; }
     int year() const { return year_; }
@@ -58,6 +64,7 @@ private:
 
     ReportKind kind_;
     int year_;
+    std::vector<Extra> with_;
     std::vector<Entry> entries_;
 };
 

@@ -7,6 +7,7 @@
 #include "qt/staff_list_window/background_job.h"
 #include "qt/calculator_window/main_window.h"
 #include "qt/staff_list_window/case_window.h"
+#include "qt/staff_list_window/column_mapping_dialog.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/staff_list_window/staff_list_pdf.h"
 #include "qt/letter/safe_device.h"
@@ -75,6 +76,7 @@ const QString folder = QStringLiteral("Personalliste/Ordner");
 // under "Spaltenbreiten" as well, which held names cut short for good.)
 const QString widths = QStringLiteral("Personalliste/Spaltenbreiten-gesetzt");
 const QString oldWidths = QStringLiteral("Personalliste/Spaltenbreiten");
+const QString mappings = QStringLiteral("Personalliste/Spaltenzuordnungen");
 } // namespace key
 
 // The local file of a drop, if it brings one.
@@ -106,7 +108,7 @@ void StaffListWindow::startComputing()
 {
     if (path_.isEmpty())
         return;
-    worker_->start(path_, clock_.today(), referenceDate_);
+    worker_->start(path_, clock_.today(), referenceDate_, mappings_);
     progress_->setValue(0);
     report(QStringLiteral("„%1“ wird berechnet …").arg(path_));
     updateActions();
@@ -117,9 +119,12 @@ void StaffListWindow::startComputing()
 void StaffListWindow::computingFinished()
 {
     const StaffListWorker::Outcome& outcome = worker_->outcome();
+    if (!outcome.cancelled && !outcome.header.empty())
+        opened_ = outcome;
     if (outcome.list) {
         fittedWidths_.clear();
         model_->setList(outcome.list);
+        updateWithChoice();
         updateFilterTexts();
         selectionEdited();
     } else if (const ComputedList* shown = model_->list()) {
@@ -128,10 +133,17 @@ void StaffListWindow::computingFinished()
         path_ = q(shown->fileName);
         referenceDate_ = shown->referenceDate;
         referenceDateEdit_->setText(shown->referenceDate ? q(germanDateText(*shown->referenceDate)) : QString{});
-    } else {
+    } else if (!outcome.needsMapping) {
         path_.clear();
     }
     updateActions();
+    if (outcome.needsMapping) {
+        statusText_->setText(outcome.error);
+        if (askColumnMapping())
+            return;
+        if (model_->list() == nullptr)
+            path_.clear();
+    }
     const ComputedList* shown = model_->list();
     QString status = shown ? listStatus(*shown) : noTableStatus();
     if (outcome.cancelled)
@@ -181,7 +193,7 @@ void StaffListWindow::chooseFile()
 {
     const QString folder = settings_.value(key::folder, QDir::homePath()).toString();
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Personaltabelle öffnen"), folder,
-                                                      QStringLiteral("Personaltabellen (*.csv *.txt);;Alle Dateien (*)"));
+                                                      QStringLiteral("Tabellen (*.csv *.txt *.xlsx *.ods);;Alle Dateien (*)"));
     if (!path.isEmpty())
         openFile(path);
 }
@@ -213,6 +225,33 @@ void StaffListWindow::chooseCsv()
         complain(e);
     else
         report(QStringLiteral("Gespeichert: „%1“").arg(path));
+}
+
+void StaffListWindow::chooseXlsx()
+{
+    const QString path = chooseSaveName(QStringLiteral("Als Excel-Datei speichern"),
+                                        QStringLiteral("Excel-Arbeitsmappen (*.xlsx)"), QStringLiteral(".xlsx"));
+    if (path.isEmpty() || refusesInput(path))
+        return;
+    if (const QString e = saveXlsx(path); !e.isEmpty())
+        complain(e);
+    else
+        report(QStringLiteral("Gespeichert: „%1“").arg(path));
+}
+
+bool StaffListWindow::askColumnMapping()
+{
+    if (opened_.header.empty() || path_.isEmpty())
+        return false;
+    ColumnMappingDialog dialog{opened_.header, opened_.preview, opened_.mapping, this};
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QString key = headerLineKey(opened_.header);
+    mappings_[key] = columnMappingText(dialog.mapping());
+    settings_.setValue(key::mappings + QLatin1Char('/') + key, q(mappings_[key]));
+    settings_.sync();
+    startComputing();
+    return true;
 }
 
 void StaffListWindow::choosePdf()
@@ -360,6 +399,13 @@ QString StaffListWindow::saveCsv(const QString& path) const
     return q(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
 }
 
+QString StaffListWindow::saveXlsx(const QString& path) const
+{
+    if (model_->list() == nullptr)
+        return QStringLiteral("Es ist keine Liste berechnet.");
+    return q(writeSelectionXlsx(*model_->list(), model_->selection(), path.toStdString()));
+}
+
 MainWindow* StaffListWindow::openEmployee(int line, bool fromList)
 {
     const ComputedList* list = model_->list();
@@ -454,6 +500,16 @@ void StaffListWindow::readSettings()
         const int width = settings_.value(head).toInt(&ok);
         if (ok && width >= smallestColumnWidth && width <= largestColumnWidth)
             columnWidths_[head] = width;
+    }
+    settings_.endGroup();
+    // Remembered mappings: only what reads as a mapping, and not more than a
+    // clerk would ever make.
+    settings_.beginGroup(key::mappings);
+    for (const QString& header : settings_.childKeys()) {
+        const std::string text = settings_.value(header).toString().toStdString();
+        std::string problem;
+        if (mappings_.size() < 1000 && text.size() < 65536 && !parseColumnMapping(text, problem).empty())
+            mappings_[header] = text;
     }
     settings_.endGroup();
 }

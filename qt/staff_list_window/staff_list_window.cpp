@@ -16,9 +16,11 @@
 #include "qt/staff_list_window/status_text.h"
 #include "stafflist/case_folder.h"
 #include "stafflist/list_options.h"
+#include "stafflist/visible_text.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QFile>
 #include <QHeaderView>
@@ -163,6 +165,7 @@ void StaffListWindow::makeActions()
     openAction_ = add(file, QStringLiteral("&Öffnen…"), QKeySequence::Open, [this] { chooseFile(); });
     file->addSeparator();
     csvAction_ = add(file, QStringLiteral("Als &CSV speichern…"), QKeySequence::Save, [this] { chooseCsv(); });
+    xlsxAction_ = add(file, QStringLiteral("Als &Excel-Datei speichern…"), QKeySequence{}, [this] { chooseXlsx(); });
     pdfAction_ = add(file, QStringLiteral("Als &PDF speichern…"), QKeySequence{QStringLiteral("Ctrl+Shift+S")},
                      [this] { choosePdf(); });
     printAction_ = add(file, QStringLiteral("&Drucken…"), QKeySequence::Print, [this] { print(); });
@@ -177,6 +180,8 @@ void StaffListWindow::makeActions()
     printLettersAction_->setObjectName(QStringLiteral("printLetters"));
     lettersAction_->setToolTip(QStringLiteral("Für jede markierte Zeile, sonst für jede angezeigte, der Brief, den ihr "
                                               "Fall im Rechner druckt: eine Seite je Brief, als eine PDF-Datei"));
+    file->addSeparator();
+    mappingAction_ = add(file, QStringLiteral("Spalten &zuordnen…"), QKeySequence{}, [this] { askColumnMapping(); });
     file->addSeparator();
     add(file, QStringLiteral("&Schließen"), QKeySequence::Close, [this] { close(); });
 
@@ -210,7 +215,7 @@ void StaffListWindow::makeActions()
     tools->setObjectName(QStringLiteral("tools"));
     tools->setMovable(false);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (QAction* a : {openAction_, csvAction_, pdfAction_, printAction_})
+    for (QAction* a : {openAction_, csvAction_, xlsxAction_, pdfAction_, printAction_})
         tools->addAction(a);
 }
 
@@ -275,6 +280,15 @@ QWidget* StaffListWindow::makeFilterBar()
     yearBox_->setAccessibleName(QStringLiteral("Jahr der Dienstjubiläen und der Altersgrenze"));
     yearLabel->setBuddy(yearBox_);
     row->addWidget(pair(yearLabel, yearBox_));
+    auto* withLabel = new QLabel{QStringLiteral("&mit Spalte:")};
+    withBox_ = new QComboBox;
+    withBox_->setObjectName(QStringLiteral("with"));
+    // Read by its label, as every drop-down list: "mit Spalte, Abteilung".
+    withBox_->setAccessibleName(QStringLiteral("mit Spalte"));
+    withBox_->setToolTip(QStringLiteral("Eine Spalte der Tabelle (etwa Abteilung), die der Bericht nach den Namen zeigt"));
+    withBox_->setAccessibleDescription(withBox_->toolTip());
+    withLabel->setBuddy(withBox_);
+    row->addWidget(pair(withLabel, withBox_));
     notesButton_ = radio(QStringLiteral("notes"), ListFilter::WithNotes);
 
     auto* searchLabel = new QLabel{QStringLiteral("&Suchen:")};
@@ -299,6 +313,10 @@ QWidget* StaffListWindow::makeFilterBar()
             selectionEdited();
     });
     connect(searchEdit_, &QLineEdit::textChanged, this, &StaffListWindow::selectionEdited);
+    connect(withBox_, &QComboBox::currentIndexChanged, this, [this] {
+        if (model_->isReport())
+            selectionEdited();
+    });
     return bar;
 }
 
@@ -329,8 +347,8 @@ void StaffListWindow::makeStatusBar()
 // Top to bottom, left to right; the table last but for "Abbrechen".
 void StaffListWindow::orderTabStops()
 {
-    const QList<QWidget*> order{referenceDateEdit_, allButton_,    anniversariesButton_, retirementsButton_, yearBox_,
-                                notesButton_,       searchEdit_,   table_,               cancelButton_};
+    const QList<QWidget*> order{referenceDateEdit_, allButton_, anniversariesButton_, retirementsButton_, yearBox_,
+                                withBox_,           notesButton_, searchEdit_,         table_,             cancelButton_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -356,6 +374,9 @@ void StaffListWindow::selectionEdited()
     s.filter = static_cast<ListFilter>(filters_->checkedId());
     s.year = yearBox_->value();
     s.search = searchEdit_->text().toStdString();
+    if (withBox_->currentIndex() > 0)
+        s.with = {static_cast<std::size_t>(withBox_->currentIndex() - 1)};
+    withBox_->setEnabled(withBox_->count() > 1 && reportOf(s.filter).has_value());
     model_->setSelection(s);
     updateActions();
     if (model_->sortColumn() < 0)
@@ -434,10 +455,11 @@ void StaffListWindow::updateActions()
 {
     const bool computing = worker_->isRunning();
     const bool writing = job_->isRunning();
-    for (QAction* a : {csvAction_, pdfAction_, printAction_, lettersAction_, printLettersAction_})
+    for (QAction* a : {csvAction_, xlsxAction_, pdfAction_, printAction_, lettersAction_, printLettersAction_})
         a->setEnabled(model_->list() != nullptr && !computing && !writing);
     calendarAction_->setEnabled(model_->list() != nullptr && model_->isReport() && !computing && !writing);
     openAction_->setEnabled(!writing);
+    mappingAction_->setEnabled(!opened_.header.empty() && !computing && !writing);
     referenceDateEdit_->setEnabled(!writing);
     if (writing)
         progress_->setRange(0, 0);
@@ -445,6 +467,19 @@ void StaffListWindow::updateActions()
         progress_->setRange(0, 100);
     progress_->setVisible(computing || writing);
     cancelButton_->setVisible(computing || job_->isCancellable());
+}
+
+// The carried columns of the list, for a report to show one of them.
+void StaffListWindow::updateWithChoice()
+{
+    const QString kept = withBox_->currentText();
+    const QSignalBlocker quiet{withBox_};
+    withBox_->clear();
+    withBox_->addItem(QStringLiteral("keine"));
+    if (const ComputedList* list = model_->list())
+        for (const std::string& h : list->layout.carriedHeaders())
+            withBox_->addItem(QString::fromStdString(visibleText(h)));
+    withBox_->setCurrentIndex(std::max(0, withBox_->findText(kept)));
 }
 
 void StaffListWindow::updateShownCount()

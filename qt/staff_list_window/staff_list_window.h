@@ -21,6 +21,7 @@
 // umlauts are written.
 
 #include "calc/clock.h"
+#include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/desktop/desktop_shell.h"
 #include "stafflist/list_selection.h"
 
@@ -33,6 +34,7 @@
 QT_BEGIN_NAMESPACE
 class QAction;
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -72,6 +74,11 @@ public:
     // background (job() tells when it is done); false when there is no row.
     bool writeLetters(const QString& path, bool jdaLetter);
     BackgroundJob& job() const { return *job_; }
+    // The same as an Excel workbook.
+    QString saveXlsx(const QString& path) const;
+    // Asks which column is which input for the table opened last; true when
+    // the clerk gave an answer (it is remembered, and the table computed anew).
+    bool askColumnMapping();
     // Opens the calculator with the case of a shown line: the case saved in
     // the employee's folder, or (when there is none, or `fromList`) the case
     // typed from the list's values; nullptr when there is no case to type.
@@ -103,6 +110,8 @@ private:
 
     void chooseFile();
     void chooseCsv();
+    void chooseXlsx();
+    void updateWithChoice();
     void choosePdf();
     void chooseCalendar();
     // "Briefe für die Auswahl…": the letter of each row selected, or of each
@@ -150,6 +159,8 @@ private:
     std::optional<Date> referenceDate_; // for rows without one of their own
     QString jobDone_;                  // what to say when the job has succeeded
     QHash<QString, int> columnWidths_; // by column head, as the user left them
+    StaffListWorker::Mappings mappings_; // remembered column mappings by header line
+    StaffListWorker::Outcome opened_;    // the header, first records and mapping of the table opened last
     QHash<QString, int> fittedWidths_; // by column head, as fitted to the list shown
     bool placingColumns_ = false;      // widths set by the program are not remembered
     bool placed_ = false;              // fitted into the screen when first shown
@@ -160,6 +171,8 @@ private:
     FrozenTableView* table_ = nullptr;
     QAction* openAction_ = nullptr;
     QAction* csvAction_ = nullptr;
+    QAction* xlsxAction_ = nullptr;
+    QAction* mappingAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* calendarAction_ = nullptr;
@@ -175,6 +188,7 @@ private:
     QRadioButton* retirementsButton_ = nullptr;
     QRadioButton* notesButton_ = nullptr;
     QSpinBox* yearBox_ = nullptr;
+    QComboBox* withBox_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
     StatusText* statusText_ = nullptr;
     QLabel* shownText_ = nullptr;

@@ -1,6 +1,6 @@
 #include "qt/staff_list_window/staff_list_worker.h"
 
-#include "stafflist/list_input.h"
+#include "qt/staff_list_window/column_mapping_dialog.h"
 
 #include <QMetaObject>
 
@@ -15,24 +15,62 @@ QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast
 
 using Progress = std::function<void(int percent, std::size_t rows)>;
 
+constexpr std::size_t previewRecords = 5;
+
+// Opens the table with the mapping remembered for its header line, if any.
+std::unique_ptr<ListInput> openTable(const std::string& file, const StaffListWorker::Mappings& mappings,
+                                     StaffListWorker::Outcome& outcome, std::string& error)
+{
+    std::istringstream noStandardInput;
+    auto input = std::make_unique<ListInput>();
+    // Nothing of a run that fails is shown: the sheet is read once only.
+    error = input->open(file, noStandardInput, InputOptions{{}, {}, false});
+    outcome.header = input->header();
+    const auto known = mappings.find(headerLineKey(input->header()));
+    if (input->header().empty() || known == mappings.end())
+        return input;
+    std::string problem;
+    outcome.mapping = parseColumnMapping(known->second, problem);
+    input = std::make_unique<ListInput>();
+    error = input->open(file, noStandardInput, InputOptions{{}, outcome.mapping, false});
+    return input;
+}
+
+void readPreview(ListInput& input, StaffListWorker::Outcome& outcome)
+{
+    TableRecord record;
+    while (outcome.preview.size() < previewRecords && input.reader().next(record))
+        outcome.preview.push_back(record.fields);
+}
+
 StaffListWorker::Outcome compute(std::string file, Date today, std::optional<Date> referenceDate,
-                                 const std::atomic<bool>& cancel, const Progress& progress)
+                                 const StaffListWorker::Mappings& mappings, const std::atomic<bool>& cancel,
+                                 const Progress& progress)
 {
     // "-" would be standard input to the command; here it is a file.
     if (file == "-")
         file = "./-";
-    ListInput input;
-    std::istringstream noStandardInput;
-    if (const std::string e = input.open(file, noStandardInput); !e.empty())
-        return {nullptr, q(e), false};
+    StaffListWorker::Outcome outcome;
+    std::string error;
+    const auto opened = openTable(file, mappings, outcome, error);
+    ListInput& input = *opened;
+    if (!error.empty()) {
+        outcome.error = q(error);
+        outcome.needsMapping = !input.columns().missing.empty();
+        if (outcome.needsMapping)
+            readPreview(input, outcome);
+        return outcome;
+    }
     auto list = std::make_shared<ComputedList>();
+    list->layout = ResultLayout{input.columns().carriedHeaders};
     list->fileName = file;
     list->today = today;
     list->referenceDate = referenceDate;
     const std::uintmax_t total = input.totalBytes();
     int lastPercent = -1;
     computeStaffRows(
-        input, today, referenceDate, [&](const ComputedRow& row) { list->add(row); },
+        input, today, referenceDate,
+        [&](const ComputedRow& row) { list->add(row); },
         [&](std::size_t rows, std::size_t bytesRead) {
             const int percent = total == 0 ? 0 : static_cast<int>(std::min<std::uintmax_t>(100, bytesRead * 100 / total));
             if (percent != lastPercent || rows % 2000 == 0) {
@@ -41,13 +79,23 @@ StaffListWorker::Outcome compute(std::string file, Date today, std::optional<Dat
             }
             return !cancel;
         });
-    if (cancel)
-        return {nullptr, {}, true};
-    if (const std::string e = input.changedWhileRead(); !e.empty())
-        return {nullptr, q(e), false};
+    if (cancel) {
+        outcome.cancelled = true;
+        return outcome;
+    }
+    if (const std::string e = input.readingFailure(); !e.empty()) {
+        outcome.error = q(e);
+        return outcome;
+    }
     list->readWindows1252 = input.reader().readWindows1252();
     list->headerLine = input.headerLine();
-    return {std::move(list), {}, false};
+    outcome.list = std::move(list);
+    // The first records once more, for the column mapping from the menu.
+    ListInput again;
+    std::istringstream noStandardInput;
+    if (again.open(file, noStandardInput, InputOptions{{}, outcome.mapping, false}).empty())
+        readPreview(again, outcome);
+    return outcome;
 }
 
 } // namespace
@@ -56,7 +104,7 @@ StaffListWorker::StaffListWorker(QObject* parent) : QObject{parent} {}
 
 StaffListWorker::~StaffListWorker() { stop(); }
 
-void StaffListWorker::start(const QString& path, Date today, std::optional<Date> referenceDate)
+void StaffListWorker::start(const QString& path, Date today, std::optional<Date> referenceDate, Mappings mappings)
 {
     stop();
     const auto cancel = std::make_shared<std::atomic<bool>>(false);
@@ -64,7 +112,8 @@ void StaffListWorker::start(const QString& path, Date today, std::optional<Date>
     const quint64 generation = ++generation_;
     running_ = true;
     outcome_ = {};
-    thread_ = std::thread([this, file = path.toStdString(), today, referenceDate, cancel, generation] {
+    thread_ = std::thread([this, file = path.toStdString(), today, referenceDate, mappings = std::move(mappings), cancel,
+                           generation] {
         auto progress = [this, generation](int percent, std::size_t rows) {
             QMetaObject::invokeMethod(
                 this,
@@ -76,7 +125,7 @@ void StaffListWorker::start(const QString& path, Date today, std::optional<Date>
         };
         Outcome outcome;
         try {
-            outcome = compute(file, today, referenceDate, *cancel, progress);
+            outcome = compute(file, today, referenceDate, mappings, *cancel, progress);
         } catch (const std::exception& e) {
             // Out of memory with a huge table, or a fault of the program.
             outcome = {nullptr, QStringLiteral("Die Tabelle kann nicht berechnet werden: ") + q(e.what()), false};

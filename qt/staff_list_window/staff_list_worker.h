@@ -8,11 +8,13 @@
 // cancel takes effect after the row in hand.
 
 #include "stafflist/computed_list.h"
+#include "stafflist/list_input.h"
 
 #include <QObject>
 #include <QString>
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -27,14 +29,22 @@ public:
         std::shared_ptr<const ComputedList> list; // nothing when it failed or was cancelled
         QString error;                            // German; empty when none
         bool cancelled = false;
+        // The table's header and first records, for the column mapping; and
+        // whether it lacks required columns (then error says which).
+        std::vector<std::string> header;
+        std::vector<std::vector<std::string>> preview;
+        bool needsMapping = false;
+        ColumnMapping mapping; // the remembered one that was used, if any
     };
+    // Remembered mappings by headerLineKey, as columnMappingText writes them.
+    using Mappings = std::map<QString, std::string>;
 
     explicit StaffListWorker(QObject* parent = nullptr);
     ~StaffListWorker() override;
 
     // Starts on the table at `path`; a computation still running is
     // cancelled first and its outcome never reported.
-    void start(const QString& path, Date today, std::optional<Date> referenceDate);
+    void start(const QString& path, Date today, std::optional<Date> referenceDate, Mappings mappings = {});
     void cancel();
     bool isRunning() const { return running_; }
     // The outcome of the last computation, once finished() has come.

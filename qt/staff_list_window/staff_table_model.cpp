@@ -1,5 +1,6 @@
 #include "qt/staff_list_window/staff_table_model.h"
 
+#include "stafflist/csv_writer.h"
 #include "stafflist/visible_text.h"
 
 #include <QColor>
@@ -16,8 +17,11 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 // A cell for a spreadsheet: quoted when it holds a tab, a line break or a
 // quote, its quotes doubled ("Meier, ""Anna""").
-QString spreadsheetCell(const QString& text)
+QString spreadsheetCell(QString text)
 {
+    // Never a formula: a text a spreadsheet would run gets an apostrophe.
+    if (couldRunAsFormula(text.toStdString()))
+        text.prepend(QLatin1Char('\''));
     if (!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))
         && !text.contains(QLatin1Char('"')))
         return text;
@@ -95,7 +99,7 @@ QVariant StaffTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal) {
         if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || section < 0 || section >= columnCount())
             return {};
-        return q(shown_->header()[static_cast<std::size_t>(section)]);
+        return q(visibleText(shown_->header()[static_cast<std::size_t>(section)]));
     }
     if (!shown_ || section < 0 || section >= rowCount())
         return {};

@@ -93,7 +93,7 @@ std::vector<std::vector<std::string>> csvLines(const std::string& csv)
 {
     std::istringstream in{csv};
     CsvReader reader{in};
-    CsvRecord record;
+    TableRecord record;
     reader.readHeader(record);
     std::vector<std::vector<std::string>> lines;
     while (reader.next(record))

@@ -197,12 +197,12 @@ TEST(UnreadableInputs, ATableThatChangesWhileItIsReadIsNoticed)
         ListInput input;
         std::istringstream none;
         ASSERT_EQ(input.open("staff.csv", none), "") << r.name;
-        CsvRecord record;
+        TableRecord record;
         ASSERT_TRUE(input.reader().next(record)) << r.name;
         r.change();
         while (input.reader().next(record)) {
         }
-        const std::string said = input.changedWhileRead();
+        const std::string said = input.readingFailure();
         EXPECT_EQ(!said.empty(), r.noticed) << r.name << ": " << said;
         if (r.noticed) {
             EXPECT_NE(said.find("hat sich während des Lesens geändert"), std::string::npos) << r.name;

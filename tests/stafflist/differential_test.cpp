@@ -195,7 +195,7 @@ TEST(StaffListAgainstScriptedWindow, EveryValueIsWhatTheWindowShows)
 
     std::istringstream result{out.str()};
     CsvReader reader{result};
-    CsvRecord line;
+    TableRecord line;
     ASSERT_EQ(reader.readHeader(line), CsvReader::Header::Read);
     const std::vector<std::string> header = line.fields;
     ASSERT_EQ(header.size(), 25u);

@@ -147,7 +147,7 @@ TEST(InputColumns, AnHrExportGivesTheSameRowsAsTarvolinsOwnHeaders)
         "Personalnummer;Name;Vorname;Geburtstag;Dienstbezüge ab;Vorzeit 1 von;Vorzeit 1 bis;Vorzeit 1 öD;"
         "Vorzeit 1 Bezeichnung\n" + rows, ownErr);
     const std::string hr = listOf(
-        "Pers.-Nr.;Nachname;VORNAME;geb. am;Eintritt;Vordienstzeit 1 Beginn;Vorzeit_1_Ende;Vorzeit 1 oeD;Vorzeit 1 Art\n"
+        "Pers.-Nr.;Nachname;VORNAME;geb. am;Eintritt;Vorzeit 1 Beginn;Vorzeit_1_Ende;Vorzeit 1 oeD;Vorzeit 1 Art\n"
             + rows, hrErr);
     EXPECT_EQ(ownErr, "");
     EXPECT_EQ(hrErr, "");

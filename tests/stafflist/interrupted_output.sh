@@ -18,22 +18,25 @@ fail() {
     failed=1
 }
 
-# run NAME EXPECTED-STATUS STRACE-OPTIONS...: the list into out.csv under
-# strace, out.csv holding the old bytes before.
+# The file each run writes: the CSV first, then the Excel workbook.
+out=out.csv
+
+# run NAME EXPECTED-STATUS STRACE-OPTIONS...: the list into $out under
+# strace, $out holding the old bytes before.
 run() {
     name=$1
     expected=$2
     shift 2
-    printf '%s' "$old" >out.csv
+    printf '%s' "$old" >"$out"
     # (LeakSanitizer cannot work under ptrace: a sanitizer build checks leaks elsewhere.)
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-        strace -f -o /dev/null "$@" "$bin" --list "$table" --today 07.12.2026 --output out.csv >/dev/null 2>err.txt
+        strace -f -o /dev/null "$@" "$bin" --list "$table" --today 07.12.2026 --output "$out" >/dev/null 2>err.txt
     status=$?
     [ "$status" = "$expected" ] || fail "$name: Status $status statt $expected ($(cat err.txt))"
 }
 
 unchanged() {
-    [ "$(cat out.csv)" = "$old" ] || fail "$1: out.csv wurde verändert"
+    [ "$(cat "$out")" = "$old" ] || fail "$1: $out wurde verändert"
 }
 
 # The old bytes or the whole new list: a rename that the signal does not stop
@@ -98,6 +101,37 @@ for output in personal.csv ./personal.csv verweis.csv; do
     cmp -s personal.csv "$table" || fail "--output $output: die Personaltabelle wurde überschrieben"
     german "--output $output" "ist die Personaltabelle selbst"
 done
+
+# The Excel workbook is written the same way: libxlsxwriter fills the
+# temporary file, which takes the name only when it is complete.
+out=out.xlsx
+run "xlsx: SIGTERM beim Schreiben auf den Datenträger" 143 -e inject=fsync:signal=SIGTERM:when=1
+unchanged "xlsx: SIGTERM"; no_leftovers "xlsx: SIGTERM"
+run "xlsx: voller Datenträger" 2 -e inject=fsync:error=ENOSPC:when=1
+unchanged "xlsx: ENOSPC"; no_leftovers "xlsx: ENOSPC"; german "xlsx: ENOSPC" "der Datenträger ist voll"
+run "xlsx: Umbenennen verweigert" 2 -e inject=$renames:error=EXDEV:when=1
+unchanged "xlsx: EXDEV"; no_leftovers "xlsx: EXDEV"; german "xlsx: EXDEV" "anderen Datenträger"
+
+printf '%s' "$old" >out.xlsx
+chmod 0444 out.xlsx
+"$bin" --list "$table" --today 07.12.2026 --output out.xlsx >/dev/null 2>err.txt
+[ $? = 2 ] || fail "xlsx schreibgeschützt: nicht verweigert"
+chmod 0644 out.xlsx
+unchanged "xlsx schreibgeschützt"; german "xlsx schreibgeschützt" "schreibgeschützt"; no_leftovers "xlsx schreibgeschützt"
+
+# A workbook read as the staff table is not overwritten by its own list.
+"$bin" --list "$table" --today 07.12.2026 --output personal.xlsx 2>/dev/null
+cp personal.xlsx before.xlsx
+ln -s personal.xlsx verweis.xlsx
+ln personal.xlsx hart.xlsx
+for output in personal.xlsx ./personal.xlsx verweis.xlsx hart.xlsx; do
+    "$bin" --list personal.xlsx --today 07.12.2026 --output "$output" >/dev/null 2>err.txt
+    [ $? = 2 ] || fail "xlsx --output $output: die Eingabe nicht geschützt"
+    cmp -s personal.xlsx before.xlsx || fail "xlsx --output $output: die Arbeitsmappe wurde überschrieben"
+    german "xlsx --output $output" "ist die Personaltabelle selbst"
+done
+"$bin" --list verweis.xlsx --today 07.12.2026 --output personal.xlsx >/dev/null 2>err.txt
+[ $? = 2 ] || fail "xlsx über den Verweis gelesen: die Eingabe nicht geschützt"
 
 [ $failed = 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
 exit $failed

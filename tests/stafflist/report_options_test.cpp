@@ -40,7 +40,7 @@ const std::vector<OptionCase> optionCases{
     {"CalendarWithoutReport", {"--output", "x.ics"}, listFailed,
      "eine Kalenderdatei (.ics) gibt es nur für die Berichte --anniversaries und --retirements"},
     {"UnknownOutput", {"--anniversaries", "2027", "--output", "x.ical"}, listFailed,
-     "der Name muss auf .csv, .pdf oder .ics enden"},
+     "der Name muss auf .csv, .xlsx, .pdf oder .ics enden"},
     {"LettersToStandardOutput", {"--letters"}, listFailed, "--letters schreibt eine PDF-Datei"},
     {"LettersAsCsv", {"--letters", "--output", "x.csv"}, listFailed, "--letters schreibt eine PDF-Datei"},
     {"LetterKindWithoutLetters", {"--letter", "beschaeftigungszeit"}, listFailed,
