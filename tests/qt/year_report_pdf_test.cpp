@@ -144,6 +144,37 @@ private slots:
         for (const PdfWord& w : words)
             QVERIFY2(w.box.left() >= 40 && w.box.right() <= 595.3 - 40, qPrintable(w.text));
     }
+
+    // --with Abteilung: the carried column stands after the names on paper,
+    // each department on its employee's line, neither cut.
+    void theColumnAskedForStandsBesideTheNames()
+    {
+        QTemporaryDir dir;
+        const std::string staff = dir.filePath(QStringLiteral("staff.csv")).toStdString();
+        std::ofstream{staff} << "Personalnummer;Name;Vorname;Geburtstag;Dienstbezüge ab;Abteilung;Telefon\n"
+                                "1;Meier;Anna;10.03.1975;01.04.2002;Bauverwaltung und Liegenschaften;11\n"
+                                "2;von der Heide;Jörg;01.01.1965;01.02.1987;Ordnungsamt;12\n"
+                                "3;Lang;Eva;01.01.1970;01.06.1990;Kämmerei;13\n";
+        const QString pdf = dir.filePath(QStringLiteral("jubilaeen.pdf"));
+        ListWriters writers;
+        writers.report = writeYearReportPdf;
+        QCOMPARE(runList({"--list", staff, "--today", "07.12.2026", "--anniversaries", "2027", "--with", "Abteilung",
+                          "--output", pdf.toStdString()},
+                         writers),
+                 listComplete);
+        const QStringList lines = squeezedLines(pdfText(pdf));
+        const auto lineWith = [&](const QString& part) {
+            for (const QString& l : lines)
+                if (l.contains(part))
+                    return l;
+            return QString{};
+        };
+        QVERIFY2(lineWith(QStringLiteral("Name")).contains(QStringLiteral("Abteilung")), qPrintable(lines.join('|')));
+        QVERIFY(lineWith(QStringLiteral("Meier")).contains(QStringLiteral("Bauverwaltung und Liegenschaften")));
+        QVERIFY(lineWith(QStringLiteral("von der Heide")).contains(QStringLiteral("Ordnungsamt")));
+        QVERIFY(!lines.join(QLatin1Char(' ')).contains(QStringLiteral("Kämmerei"))); // no anniversary in 2027
+        QVERIFY(!lines.join(QLatin1Char(' ')).contains(QStringLiteral("Telefon")));
+    }
 };
 
 } // namespace tarvolin
