@@ -16,7 +16,7 @@ case "$mode" in
     # The screen-reader test: a virtual screen, keys, a session bus and AT-SPI.
     test | qtsanitize)
         packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils appstream desktop-file-utils strace
-                   xvfb xdotool dbus at-spi2-core python3-pyatspi) ;;
+                   xvfb xdotool dbus at-spi2-core python3-pyatspi python3-icalendar) ;;
     sanitize) packages+=(libgtest-dev libgmock-dev libbenchmark-dev strace) ;;
     run) ;;
     *) echo "Aufruf: $0 run|test|sanitize|qtsanitize" >&2; exit 2 ;;

@@ -10,7 +10,9 @@
 #ifdef TARVOLIN_WITH_QT
 #include "qt/staff_list_window/run_list_window.h"
 #include "qt/desktop/run_window.h"
+#include "qt/staff_list_window/letters_pdf.h"
 #include "qt/staff_list_window/staff_list_pdf.h"
+#include "qt/staff_list_window/year_report_pdf.h"
 #endif
 
 #include <exception>
@@ -39,14 +41,17 @@ int main(int argc, char** argv)
     if (mode == "--list") {
         std::ios::sync_with_stdio(false);
         const std::vector<std::string> arguments(argv + 1, argv + argc);
-        tarvolin::PdfWriter pdf;
+        tarvolin::ListWriters writers;
 #ifdef TARVOLIN_WITH_QT
-        pdf = [](const tarvolin::PrintableTable& table, const std::string& path) {
+        writers.table = [](const tarvolin::PrintableTable& table, const std::string& path) {
             return tarvolin::writeStaffListPdf(table, path);
         };
+        writers.report = tarvolin::writeYearReportPdf;
+        writers.letters = tarvolin::writeOfficeLettersPdf;
 #endif
         try {
-            return tarvolin::runStaffListCommand(arguments, {std::cin, std::cout, std::cerr, ::isatty(2) == 1}, pdf);
+            return tarvolin::runStaffListCommand(arguments, {std::cin, std::cout, std::cerr, ::isatty(2) == 1},
+                                                 writers);
         } catch (const std::bad_alloc&) {
             // Out of memory, or a fault of the program: said in German, never a crash.
             std::cerr << "tarvolin --list: abgebrochen: der Arbeitsspeicher reicht nicht.\n";

@@ -111,6 +111,17 @@ TypedCase unpackCase(std::string_view bytes)
     return c;
 }
 
+// The notes of a row are joined by " | ".
+std::size_t noteCount(std::string_view notes)
+{
+    if (notes.empty())
+        return 0;
+    std::size_t count = 1;
+    for (std::size_t at = 0; (at = notes.find(" | ", at)) != std::string_view::npos; at += 3)
+        ++count;
+    return count;
+}
+
 } // namespace
 
 void ComputedList::add(const ComputedRow& r)
@@ -135,6 +146,7 @@ void ComputedList::add(const ComputedRow& r)
         appendText(address, *part);
     addresses_.push_back(address);
     computed_.push_back(r.computed);
+    onlyDateNotes_.push_back(r.dateNotes > 0 && noteCount(r.line[colNotes]) == r.dateNotes);
     fileLines_.push_back(r.row.line);
     if (!r.line[colNotes].empty())
         ++rowsWithNotes_;

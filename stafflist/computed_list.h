@@ -44,6 +44,9 @@ public:
     void line(std::size_t row, ResultLine& into) const;
     bool computed(std::size_t row) const { return computed_[row]; }
     bool hasNotes(std::size_t row) const { return !field(row, colNotes).empty(); }
+    // Whether the row's notes are only those on what its dates mean today
+    // (the last notice day passed, the age limit reached).
+    bool hasOnlyDateNotes(std::size_t row) const { return onlyDateNotes_[row]; }
     std::int64_t fileLine(std::size_t row) const { return fileLines_[row]; }
     // The case that was typed for the row; nothing when the row could not be
     // computed from the table.
@@ -64,6 +67,7 @@ private:
     PackedTexts searchKeys_;
     PackedTexts addresses_;
     std::vector<bool> computed_;
+    std::vector<bool> onlyDateNotes_;
     std::vector<std::int64_t> fileLines_;
     std::size_t rowsWithNotes_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "calc/clock.h"
 #include "calc/german_quotes.h"
 #include "output/safe_file.h"
+#include "stafflist/calendar_file.h"
 #include "stafflist/csv_sink.h"
 #include "stafflist/list_input.h"
 #include "stafflist/list_options.h"
@@ -11,9 +12,11 @@
 #include "stafflist/table_text.h"
 #include "stafflist/visible_text.h"
 #include "stafflist/xlsx_writer.h"
+#include "stafflist/year_reports.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <ctime>
 #include <fstream>
 #include <memory>
 
@@ -52,15 +55,6 @@ private:
     bool printed_ = false;
 };
 
-// The notes of one row without their "Zeile N: " prefixes.
-std::string withoutLinePrefix(std::string notes, std::int64_t line)
-{
-    const std::string prefix = "Zeile " + std::to_string(line) + ": ";
-    for (std::size_t at; (at = notes.find(prefix)) != std::string::npos;)
-        notes.erase(at, prefix.size());
-    return notes;
-}
-
 // Texts from the table (file, sheet and column names) may stand in a
 // message: each line is shown with its control characters made visible.
 int fail(std::ostream& err, const std::string& text)
@@ -79,11 +73,7 @@ int fail(std::ostream& err, const std::string& text)
 // row that could not be computed.
 // Control characters and bidi overrides from the table are shown, never sent
 // to the terminal.
-std::string uncomputedLine(const ComputedRow& r)
-{
-    return visibleText(withoutLinePrefix(r.line[colNotes], r.row.line) + " (Zeile " + std::to_string(r.row.line)
-                       + ": " + r.row.personnelNumber + " " + r.row.name + ", " + r.row.firstName + ")");
-}
+std::string uncomputedLine(const ComputedRow& r) { return visibleText(uncomputedText(r.line, r.row.line)); }
 
 // Steps of runStaffListCommand.
 
@@ -150,7 +140,7 @@ std::size_t computeAll(ListInput& input, const ListOptions& o, Date today, ListO
         [&](const ComputedRow& r) {
             if (!r.computed)
                 uncomputed.push_back(uncomputedLine(r));
-            output.add(r.line, r.computed, csv.text());
+            output.add(r.line, r.computed, csv.text(), r.row.line);
             csv.flushIfFull();
         },
         [&](std::size_t rowsSoFar, std::size_t bytesRead) {
@@ -173,35 +163,111 @@ void tellAboutInput(std::ostream& err, ListInput& input, std::size_t rows)
             << input.headerLine() << ") keine Zeilen.\n";
 }
 
-// The PDF or the workbook written, or the rest of the CSV put in place.
-// Empty text, or what failed.
+// The PDF, the workbook or the calendar written, or the rest of the CSV put
+// in place. Empty text, or what failed.
 std::string finishOutput(const ListOptions& o, ListOutput& output, CsvSink& csv, SafeWorkbook* workbook,
-                         const PdfWriter& writePdf, Date today, const std::string& fileName, std::size_t rows)
+                         const ListWriters& writers, Date today, const std::string& fileName, std::size_t rows)
 {
     output.end(csv.text());
     if (workbook != nullptr)
         return workbook->commit();
+    if (o.ics)
+        return writeCsvFile(o.output, calendarFile(*output.report(), std::time(nullptr)));
     if (!o.pdf)
         return csv.finish();
+    if (o.report)
+        return writers.report(output.reportDocument({reportSource(fileName, today)}), o.output);
     output.table().subtitles = listSubtitles(o.referenceDate, today, fileName, rows);
-    return writePdf(output.table(), o.output);
+    return writers.table(output.table(), o.output);
 }
 
-int exitStatus(std::ostream& err, const std::vector<std::string>& uncomputed, bool report)
+ListOutput::Format formatOf(const ListOptions& o)
+{
+    if (o.ics)
+        return ListOutput::Format::Calendar;
+    if (o.xlsx)
+        return ListOutput::Format::Xlsx;
+    return o.pdf ? ListOutput::Format::Pdf : ListOutput::Format::Csv;
+}
+
+// `missing` says what the rows not computed lack.
+int exitStatus(std::ostream& err, const std::vector<std::string>& uncomputed, std::string_view missing)
 {
     if (uncomputed.empty())
         return listComplete;
     err << "tarvolin --list: " << uncomputed.size() << (uncomputed.size() == 1 ? " Zeile konnte" : " Zeilen konnten")
-        << " nicht berechnet werden" << (report ? " und fehlen im Bericht" : " (Grund in der Spalte Hinweise)")
+        << " nicht berechnet werden" << missing
         << ":\n";
     for (const std::string& u : uncomputed)
         err << "  " << u << "\n";
     return listWithUncomputedRows;
 }
 
+// The letters of the rows of a table, in its order: all rows, or those in
+// the year report asked for. Rows are computed and printed one at a time.
+class TableLetterRun final : public LetterRun {
+public:
+    TableLetterRun(ListInput& input, const ListOptions& o, Date today, ListStreams streams)
+        : input_{input}, o_{o}, today_{today}, streams_{streams}
+    {
+    }
+    std::size_t rows = 0;
+
+    bool printAll(Printer& printer) override
+    {
+        RowLetterPrinter letters{today_, o_.jdaLetters, letterhead};
+        Progress progress{streams_.err, streams_.errIsTerminal, input_.totalBytes()};
+        bool goOn = true;
+        rows = computeStaffRows(
+            input_, today_, o_.referenceDate,
+            [&](const ComputedRow& r) {
+                if (!r.computed)
+                    leftOut_.push_back(uncomputedLine(r));
+                else if (selected(r.line))
+                    goOn = printRow(letters, *r.row.typedCase,
+                                    addresseeOf(r.row.firstName, r.row.name, r.row.address), printer,
+                                    uncomputedLine(r));
+            },
+            [&](std::size_t rowsSoFar, std::size_t bytesRead) {
+                progress.row(rowsSoFar, bytesRead);
+                return goOn;
+            });
+        progress.done(rows);
+        return goOn;
+    }
+
+private:
+    bool selected(const ResultLine& line) const
+    {
+        if (!o_.report)
+            return true;
+        YearReport report{*o_.report, o_.year};
+        report.add(line);
+        return report.size() > 0;
+    }
+
+    ListInput& input_;
+    const ListOptions& o_;
+    Date today_;
+    ListStreams streams_;
+};
+
+int runLetters(ListInput& input, const ListOptions& o, Date today, ListStreams streams, const ListWriters& writers)
+{
+    TableLetterRun run{input, o, today, streams};
+    const std::string failure = writers.letters(run, o.output);
+    if (const std::string e = input.readingFailure(); !e.empty())
+        return fail(streams.err, e);
+    tellAboutInput(streams.err, input, run.rows);
+    const int status = exitStatus(streams.err, run.leftOut(), " (ohne Brief)");
+    if (!failure.empty())
+        return fail(streams.err, failure);
+    return status;
+}
+
 } // namespace
 
-int runStaffListCommand(const std::vector<std::string>& args, ListStreams streams, const PdfWriter& writePdf)
+int runStaffListCommand(const std::vector<std::string>& args, ListStreams streams, const ListWriters& writers)
 {
     std::ostream& err = streams.err;
     std::string error;
@@ -210,7 +276,7 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
         err << "tarvolin --list: " << error << "\n" << listUsage;
         return listFailed;
     }
-    if (o.pdf && !writePdf)
+    if (o.pdf && !(o.letters ? bool{writers.letters} : o.report ? bool{writers.report} : bool{writers.table}))
         return fail(err, "PDF braucht das Fenster-Toolkit; dieses Tarvolin wurde ohne gebaut. Bitte .csv verwenden.");
 
     InputOptions inputOptions{o.sheet, {}, o.output.empty()};
@@ -228,7 +294,9 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
                          "überschrieben. Bitte für --output einen anderen Namen angeben.");
 
     const Date today = o.today ? *o.today : SystemClock{}.today();
-    const auto format = o.pdf ? ListOutput::Format::Pdf : o.xlsx ? ListOutput::Format::Xlsx : ListOutput::Format::Csv;
+    if (o.letters)
+        return runLetters(input, o, today, streams, writers);
+    const ListOutput::Format format = formatOf(o);
     ListOutput output{format, o.report, o.year, ResultLayout{input.columns().carriedHeaders}, std::move(extras)};
     CsvSink csv{streams.out, format == ListOutput::Format::Csv ? o.output : std::string{}};
     std::unique_ptr<SafeWorkbook> workbook;
@@ -248,10 +316,10 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     if (const std::string e = input.readingFailure(); !e.empty())
         return fail(err, e);
     tellAboutInput(err, input, rows);
-    if (const std::string e = finishOutput(o, output, csv, workbook.get(), writePdf, today, input.fileName(), rows);
+    if (const std::string e = finishOutput(o, output, csv, workbook.get(), writers, today, input.fileName(), rows);
         !e.empty())
         return fail(err, e);
-    return exitStatus(err, uncomputed, o.report.has_value());
+    return exitStatus(err, uncomputed, o.report ? " und fehlen im Bericht" : " (Grund in der Spalte Hinweise)");
 }
 
 } // namespace tarvolin

@@ -2,14 +2,15 @@
 // tarvolin --list FILE: the command, its options and exit statuses.
 //
 //   tarvolin --list FILE|- [--reference-date TT.MM.JJJJ] [--today TT.MM.JJJJ]
-//                          [--anniversaries JJJJ | --retirements JJJJ] [--output NAME.csv|NAME.pdf]
+//                          [--anniversaries JJJJ | --retirements JJJJ]
+//                          [--output NAME.csv|NAME.pdf|NAME.ics]
 //
 // Exit status 0 when every row was computed; 1 when some rows could not be
 // (the list is still written, those rows carry the reason); 2 when the
 // command is wrong, the file cannot be read or has no usable header (a German
 // message on standard error naming file and line; nothing is written).
 
-#include "stafflist/printable_table.h"
+#include "stafflist/list_writers.h"
 
 #include <istream>
 #include <ostream>
@@ -30,7 +31,7 @@ struct ListStreams {
 };
 
 // `arguments` are those after the program name, starting with "--list".
-// `writePdf` is empty when the program was built without its window toolkit.
-int runStaffListCommand(const std::vector<std::string>& arguments, ListStreams streams, const PdfWriter& writePdf);
+// `writers` are empty when the program was built without its window toolkit.
+int runStaffListCommand(const std::vector<std::string>& arguments, ListStreams streams, const ListWriters& writers);
 
 } // namespace tarvolin

@@ -26,6 +26,20 @@ bool endsWithCaseless(std::string_view text, std::string_view end)
     return true;
 }
 
+// What the options ask for together, when it cannot be done.
+std::string combinationError(const ListOptions& o)
+{
+    if (o.ics && !o.report)
+        return "eine Kalenderdatei (.ics) gibt es nur für die Berichte --anniversaries und --retirements";
+    if (!o.with.empty() && (!o.report || o.letters))
+        return "--with gilt für die Berichte --anniversaries und --retirements; die Liste führt jede Spalte ohnehin mit";
+    if (o.letters && !o.pdf)
+        return "--letters schreibt eine PDF-Datei: bitte --output NAME.pdf angeben";
+    if (!o.letters && !o.jdaLetters)
+        return "--letter gilt nur zusammen mit --letters";
+    return {};
+}
+
 } // namespace
 
 ListOptions parseListOptions(const std::vector<std::string>& args, std::string& error)
@@ -41,7 +55,11 @@ ListOptions parseListOptions(const std::vector<std::string>& args, std::string& 
         }
         const bool takesValue = name == "--reference-date" || name == "--today" || name == "--anniversaries"
                                 || name == "--retirements" || name == "--output" || name == "--sheet"
-                                || name == "--columns" || name == "--with";
+                                || name == "--columns" || name == "--with" || name == "--letter";
+        if (name == "--letters" && !value) {
+            o.letters = true;
+            continue;
+        }
         if (!takesValue) {
             if (name.starts_with("--") || haveInput) {
                 error = haveInput && !name.starts_with("--") ? "mehr als eine Eingabedatei: " + inQuotes(name)
@@ -70,8 +88,15 @@ ListOptions parseListOptions(const std::vector<std::string>& args, std::string& 
                 error = "--anniversaries und --retirements schließen einander aus; nur ein Bericht je Aufruf";
             else if (!year)
                 error = name + " " + inQuotes(*value) + " ist keine Jahreszahl (JJJJ)";
+            else if (*year < firstReportYear || *year > lastReportYear)
+                error = name + " " + *value + " liegt nicht zwischen " + std::to_string(firstReportYear) + " und "
+                        + std::to_string(lastReportYear);
             o.report = name == "--anniversaries" ? ReportKind::Anniversaries : ReportKind::Retirements;
             o.year = year.value_or(0);
+        } else if (name == "--letter") {
+            o.jdaLetters = *value == "jda";
+            if (!o.jdaLetters && *value != "beschaeftigungszeit" && *value != "beschäftigungszeit")
+                error = "--letter " + inQuotes(*value) + ": jda oder beschaeftigungszeit";
         } else if (name == "--sheet") {
             o.sheet = *value;
         } else if (name == "--columns") {
@@ -82,14 +107,15 @@ ListOptions parseListOptions(const std::vector<std::string>& args, std::string& 
             o.output = *value;
             o.pdf = endsWithCaseless(o.output, ".pdf");
             o.xlsx = endsWithCaseless(o.output, ".xlsx");
-            if (!o.pdf && !o.xlsx && !endsWithCaseless(o.output, ".csv"))
-                error = "--output " + inQuotes(o.output) + ": der Name muss auf .csv, .xlsx oder .pdf enden";
+            o.ics = endsWithCaseless(o.output, ".ics");
+            if (!o.pdf && !o.xlsx && !o.ics && !endsWithCaseless(o.output, ".csv"))
+                error = "--output " + inQuotes(o.output) + ": der Name muss auf .csv, .xlsx, .pdf oder .ics enden";
         }
     }
     if (error.empty() && !haveInput)
         error = "die Eingabedatei fehlt";
-    if (error.empty() && !o.with.empty() && !o.report)
-        error = "--with gilt für die Berichte --anniversaries und --retirements; die Liste führt jede Spalte ohnehin mit";
+    if (error.empty())
+        error = combinationError(o);
     return o;
 }
 
@@ -121,7 +147,10 @@ std::string programHelp()
            "      TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ oder JJJJ-MM-TT; ein zweistelliges Jahr (1.9.82) nur,\n"
            "      wenn genau ein Jahrhundert in 1930 bis 2040 passt (mit Hinweis).\n"
            "\n"
-           "      --reference-date TT.MM.JJJJ   Stichtag für Zeilen ohne eigenen (sonst: heute)\n"
+           "      --reference-date TT.MM.JJJJ   Stichtag für Zeilen ohne eigenen (sonst: heute): der Tag,\n"
+           "                                    bis zu dem die Beschäftigungszeit benötigt wird; die\n"
+           "                                    Kündigungstermine gelten für das Monats- oder Quartalsende,\n"
+           "                                    in dem er liegt\n"
            "      --today TT.MM.JJJJ            das Tagesdatum, mit dem gerechnet wird (sonst das echte)\n"
            "      --anniversaries JJJJ          statt der Liste: die im Jahr erreichten 25-, 40- und\n"
            "                                    50-jährigen Dienstjubiläen, nach Datum\n"
@@ -133,9 +162,23 @@ std::string programHelp()
            "                                    wenn es sie nicht gibt)\n"
            "      --output NAME.csv|NAME.xlsx|NAME.pdf\n"
            "                                    in eine Datei (Excel mit Datumszellen, Filter und fester\n"
-           "                                    Kopfzeile; PDF: A4 quer, druckfertig); sonst CSV auf die\n"
-           "                                    Standardausgabe. Texte, die mit = + - @ beginnen, stehen in\n"
-           "                                    CSV mit vorangestelltem ' (nie als Formel).\n"
+           "                                    Kopfzeile; PDF: die Liste A4 quer, ein Bericht A4 hoch nach\n"
+           "                                    Monaten mit Summen); sonst CSV auf die Standardausgabe.\n"
+           "                                    Texte, die mit = + - @ beginnen, stehen in CSV mit\n"
+           "                                    vorangestelltem ' (nie als Formel).\n"
+           "      --output NAME.ics             ein Bericht als Kalenderdatei: ein ganztägiger Termin je Datum\n"
+           "                                    (Thunderbird, Outlook, Evolution; erneuter Import ersetzt)\n"
+           "      --letters                     statt der Liste: für jede Zeile (mit --anniversaries oder\n"
+           "                                    --retirements: jede des Berichts) der Brief, den ihr Fall im\n"
+           "                                    Rechner druckt, mit Briefkopf und Anschrift der Zeile, eine\n"
+           "                                    Seite je Brief, als PDF (--output NAME.pdf); nicht berechnete\n"
+           "                                    Zeilen auf der letzten Seite\n"
+           "      --letter jda|beschaeftigungszeit  welcher Brief (Vorgabe: jda)\n"
+           "      Berichtsjahre: 1930 bis 2060.\n"
+           "\n"
+           "      Hinweise nennt auch „Kündigungstermin verstrichen (spätestens am …)“, wenn der letzte\n"
+           "      Tag für die Kündigung vor dem Tagesdatum liegt, und „Altersgrenze bereits erreicht am …“,\n"
+           "      wenn die Altersgrenze am Stichtag oder davor liegt; die Werte bleiben, wie das Fenster sie zeigt.\n"
            "\n"
            "      Exit-Status: 0 alle Zeilen berechnet; 1 einige Zeilen nicht berechenbar (sie stehen mit\n"
            "      dem Grund in der Spalte Hinweise, bei Berichten auf der Standardfehlerausgabe); 2 Aufruf\n"

@@ -15,8 +15,14 @@ namespace tarvolin {
 inline constexpr std::string_view listUsage =
     "Aufruf: tarvolin --list DATEI [--sheet BLATT] [--columns ZUORDNUNG] [--reference-date TT.MM.JJJJ]\n"
     "                       [--today TT.MM.JJJJ] [--anniversaries JJJJ | --retirements JJJJ] [--with SPALTE]\n"
-    "                       [--output NAME.csv|NAME.xlsx|NAME.pdf]\n"
+    "                       [--output NAME.csv|NAME.xlsx|NAME.pdf|NAME.ics]\n"
+    "        tarvolin --list DATEI --letters [--letter jda|beschaeftigungszeit] [--anniversaries JJJJ |\n"
+    "                       --retirements JJJJ] --output NAME.pdf\n"
     "        (DATEI \"-\" liest die Standardeingabe; tarvolin --help erklärt alles)\n";
+
+// The years a report may be asked for.
+inline constexpr int firstReportYear = 1930;
+inline constexpr int lastReportYear = 2060;
 
 struct ListOptions {
     std::string input;                  // "-" for standard input
@@ -26,6 +32,9 @@ struct ListOptions {
     int year = 0;                       // of the report
     std::string output;                 // empty: standard output
     bool pdf = false;
+    bool ics = false;                   // a report's dates as a calendar file
+    bool letters = false;               // a letter for each row instead of a table
+    bool jdaLetters = true;             // the JDA letter; else the Beschäftigungszeit
     bool xlsx = false;
     std::string sheet;                  // of a workbook; empty: the first
     std::string columns;                // the mapping file; empty: none

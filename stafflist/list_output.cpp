@@ -79,11 +79,13 @@ std::vector<std::string> ListOutput::printedRow(const ResultLine& l) const
     return cells;
 }
 
-void ListOutput::add(const ResultLine& line, bool computed, std::string& csv)
+void ListOutput::add(const ResultLine& line, bool computed, std::string& csv, std::int64_t fileLine)
 {
     if (report_) {
         if (computed)
             report_->add(line);
+        else if (format_ == Format::Pdf)
+            uncomputed_.add(line, fileLine);
         return;
     }
     if (format_ == Format::Pdf) {
@@ -104,13 +106,12 @@ void ListOutput::add(const ResultLine& line, bool computed, std::string& csv)
 void ListOutput::end(std::string& csv)
 {
     if (report_) {
+        // On paper and in a calendar the report is taken as a whole
+        // (reportDocument, report()).
+        if (format_ == Format::Pdf || format_ == Format::Calendar)
+            return;
         auto lines = report_->sortedLines();
-        if (format_ == Format::Pdf) {
-            table_.title = report_->title();
-            for (std::string_view h : report_->header())
-                table_.columns.emplace_back(h);
-            table_.rows = std::move(lines);
-        } else if (format_ == Format::Xlsx) {
+        if (format_ == Format::Xlsx) {
             if (xlsx_ != nullptr)
                 for (const auto& l : lines)
                     xlsx_->row(l);
@@ -132,6 +133,11 @@ std::vector<std::string> listSubtitles(std::optional<Date> referenceDate, Date t
                                       : "Stichtag: wie in der Tabelle angegeben, sonst " + germanDateText(today);
     return {reference, "Erstellt am " + germanDateText(today) + " aus " + inQuotes(fileName) + " ("
                            + std::to_string(rows) + " Zeilen)"};
+}
+
+ReportDocument ListOutput::reportDocument(std::vector<std::string> header) const
+{
+    return tarvolin::reportDocument(*report_, std::move(header), uncomputed_);
 }
 
 } // namespace tarvolin

@@ -8,10 +8,12 @@
 
 #include "calc/date.h"
 #include "stafflist/printable_table.h"
+#include "stafflist/report_document.h"
 #include "stafflist/staff_result.h"
 #include "stafflist/year_reports.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +25,8 @@ class XlsxTableWriter;
 
 class ListOutput {
 public:
-    enum class Format { Csv, Pdf, Xlsx };
+    // Calendar: a report's dates as an iCalendar file (calendar_file.h).
+    enum class Format { Csv, Pdf, Xlsx, Calendar };
 
     // Without a report: the result table, one line per row, with the
     // layout's carried columns. A report shows the carried columns `with`.
@@ -36,14 +39,19 @@ public:
     // CSV: the byte-order mark and the head line; Excel: the head row.
     void begin(std::string& csv);
     // One row. The result table takes every row; a report only the computed
-    // ones, and puts them out at the end in its own order.
-    void add(const ResultLine& line, bool computed, std::string& csv);
+    // ones, and puts them out at the end in its own order. A report on paper
+    // names the others at its end, by their line in the file.
+    void add(const ResultLine& line, bool computed, std::string& csv, std::int64_t fileLine = 0);
     // After the last row: the report's lines (CSV, Excel), or the printable
-    // table's title and heads (PDF).
+    // table's title and heads (the list's PDF).
     void end(std::string& csv);
 
     // PDF: the table, complete after end() but for its subtitles.
     PrintableTable& table() { return table_; }
+    // The report, if this is one; complete after end().
+    const YearReport* report() const { return report_ ? &*report_ : nullptr; }
+    // A report on paper, after end(); `header` as reportDocument takes it.
+    ReportDocument reportDocument(std::vector<std::string> header) const;
 
 private:
     std::vector<std::string> printedHeader() const;
@@ -53,6 +61,7 @@ private:
     Format format_;
     ResultLayout layout_;
     std::optional<YearReport> report_;
+    UncomputedRows uncomputed_;
     PrintableTable table_;
     XlsxTableWriter* xlsx_ = nullptr;
     std::vector<std::string> cells_; // one line's cells in the layout's order

@@ -1,6 +1,7 @@
 #include "stafflist/list_selection.h"
 
 #include "calc/german_quotes.h"
+#include "stafflist/calendar_file.h"
 #include "stafflist/list_output.h"
 #include "stafflist/search_key.h"
 #include "stafflist/staff_table.h"
@@ -101,7 +102,7 @@ void feed(const ComputedList& list, const ListSelection& selection, ListOutput& 
     for (std::size_t row = 0; row < list.size(); ++row)
         if (takesPart(list, row)) {
             list.line(row, line);
-            output.add(line, list.computed(row), csv);
+            output.add(line, list.computed(row), csv, list.fileLine(row));
         }
 }
 
@@ -219,6 +220,27 @@ PrintableTable selectionTable(const ComputedList& list, const ListSelection& sel
     if (const std::string s = selectionSubtitle(selection); !s.empty())
         table.subtitles.push_back(s);
     return table;
+}
+
+ReportDocument selectionReport(const ComputedList& list, const ListSelection& selection)
+{
+    ListOutput output = outputFor(list, selection, ListOutput::Format::Pdf);
+    std::string unused;
+    feed(list, selection, output, unused);
+    output.end(unused);
+    std::vector<std::string> header{reportSource(list.fileName, list.today)};
+    if (const std::string s = selectionSubtitle(selection); !s.empty())
+        header.push_back(s);
+    return output.reportDocument(std::move(header));
+}
+
+std::string selectionCalendar(const ComputedList& list, const ListSelection& selection, std::time_t stamp)
+{
+    ListOutput output = outputFor(list, selection, ListOutput::Format::Calendar);
+    std::string unused;
+    feed(list, selection, output, unused);
+    output.end(unused);
+    return calendarFile(*output.report(), stamp);
 }
 
 std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path)

@@ -7,9 +7,11 @@
 
 #include "stafflist/computed_list.h"
 #include "stafflist/printable_table.h"
+#include "stafflist/report_document.h"
 #include "stafflist/year_reports.h"
 
 #include <cstddef>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,6 +75,13 @@ std::string selectionCsv(const ComputedList& list, const ListSelection& selectio
 // The same as the printable table of the PDF; a search or the notes filter
 // is named in an extra subtitle.
 PrintableTable selectionTable(const ComputedList& list, const ListSelection& selection);
+
+// A report selection on paper, as the command prints the report for the
+// list's file; a search is named under the title.
+ReportDocument selectionReport(const ComputedList& list, const ListSelection& selection);
+
+// A report selection as a calendar file (calendar_file.h), made at `stamp`.
+std::string selectionCalendar(const ComputedList& list, const ListSelection& selection, std::time_t stamp);
 
 // The same as an Excel workbook written to `path`. Empty text, or what
 // failed, in German.

@@ -3,6 +3,7 @@
 #include "calc/date_text.h"
 #include "stafflist/list_input.h"
 #include "stafflist/row_typing.h"
+#include "window/notice_hints.h"
 
 namespace tarvolin {
 
@@ -45,6 +46,7 @@ bool StaffListComputer::compute(const StaffRow& row, ResultLine& line)
     line.carried = row.carried;
     std::string& notes = line[colNotes];
     notes.clear();
+    dateNotes_ = 0;
     auto addNote = [&](std::string_view text) {
         if (!notes.empty())
             notes += " | ";
@@ -80,6 +82,10 @@ bool StaffListComputer::compute(const StaffRow& row, ResultLine& line)
         return false;
     }
     readWindowResults(window_, line);
+    const std::vector<std::string> hints = noticeDateHints(noticeDatesOf(window_), platform_.clock.today());
+    for (const std::string& h : hints)
+        addNote(h);
+    dateNotes_ = hints.size();
     return true;
 }
 
@@ -99,7 +105,7 @@ std::size_t computeStaffRows(ListInput& input, Date today, std::optional<Date> r
             row.notes.insert(row.notes.begin(), "Zeile " + std::to_string(record.line) + ": " + *note);
         const bool computed = computer.compute(row, line);
         ++rows;
-        take(ComputedRow{row, line, computed});
+        take(ComputedRow{row, line, computed, computer.dateNotes()});
         if (!goOn(rows, input.reader().bytesRead()))
             break;
     }

@@ -27,11 +27,15 @@ public:
     StaffListComputer& operator=(const StaffListComputer&) = delete;
 
     // Fills the line; false when the row could not be computed (its results
-    // are then empty and its notes say why).
+    // are then empty and its notes say why). The notes end with what the
+    // dates mean for the day of the calculation (window/notice_hints.h).
     bool compute(const StaffRow& row, ResultLine& line);
+    // How many of the last row's notes are such notes on its dates.
+    std::size_t dateNotes() const { return dateNotes_; }
 
 private:
     ListPlatform platform_;
+    std::size_t dateNotes_ = 0;
     JDA blank_;
     JDA window_;
 };
@@ -41,6 +45,9 @@ struct ComputedRow {
     const StaffRow& row;
     const ResultLine& line;
     bool computed;
+    // How many of its notes are on what its dates mean today: the last
+    // notice day passed, the age limit reached.
+    std::size_t dateNotes = 0;
 };
 
 // Reads every record after the header of `input`, computes it for the

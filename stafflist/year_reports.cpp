@@ -63,7 +63,7 @@ void YearReport::add(const ResultLine& line, std::size_t source)
 {
     static const std::vector<std::size_t> anniversaryCarried = reportColumns(ReportKind::Anniversaries);
     static const std::vector<std::size_t> retirementCarried = reportColumns(ReportKind::Retirements);
-    auto addEntry = [&](const std::string& dateText, std::vector<std::string> fields) {
+    auto addEntry = [&](const std::string& dateText, int years, std::vector<std::string> fields) {
         const auto day = parseTableDate(dateText);
         if (!day || day->year() != year_)
             return;
@@ -73,18 +73,19 @@ void YearReport::add(const ResultLine& line, std::size_t source)
                 for (const Extra& e : with_)
                     fields.push_back(e.carried < line.carried.size() ? line.carried[e.carried] : std::string{});
         }
+        Occasion occasion{*day, years, line[colPersonnelNumber], line[colName], line[colFirstName], line[colBirthday]};
         entries_.push_back({source, day->serial(), nameKey(line[colName]), nameKey(line[colFirstName]),
-                            numberKey(line[colPersonnelNumber]), std::move(fields)});
+                            numberKey(line[colPersonnelNumber]), std::move(fields), std::move(occasion)});
     };
     if (kind_ == ReportKind::Retirements) {
-        addEntry(line[colRetirementDate], {line[colRetirementDate]});
+        addEntry(line[colRetirementDate], 0, {line[colRetirementDate]});
         return;
     }
     for (std::size_t a = 0; a < anniversaryColumns.size(); ++a) {
         const std::size_t c = anniversaryColumns[a];
         if (line[c + 1] != "ja")
             continue;
-        addEntry(line[c], {line[c], std::string{anniversaryYears[a]}});
+        addEntry(line[c], std::stoi(std::string{anniversaryYears[a]}), {line[c], std::string{anniversaryYears[a]}});
     }
 }
 
@@ -138,6 +139,15 @@ std::vector<std::size_t> YearReport::sortedSources() const
     for (const Entry* e : order())
         sources.push_back(e->source);
     return sources;
+}
+
+std::vector<Occasion> YearReport::sortedOccasions() const
+{
+    std::vector<Occasion> occasions;
+    occasions.reserve(entries_.size());
+    for (const Entry* e : order())
+        occasions.push_back(e->occasion);
+    return occasions;
 }
 
 } // namespace tarvolin

@@ -5,6 +5,7 @@
 // the whole list; they come out sorted by date, then name, first name and
 // personnel number (names compared without regard to case, ä as a, ß as ss).
 
+#include "calc/date.h"
 #include "stafflist/staff_result.h"
 
 #include <cstddef>
@@ -16,6 +17,14 @@ namespace tarvolin {
 
 enum class ReportKind { Anniversaries, Retirements };
 
+// One date of a report: whose, which, and when; for the calendar file and
+// the printed months.
+struct Occasion {
+    Date day;
+    int years = 0; // 25, 40 or 50 for an anniversary; 0 for the age limit
+    std::string personnelNumber, name, firstName, birthday;
+};
+
 class YearReport {
 public:
     // `with`: carried columns (their index in ResultLine::carried, and head)
@@ -25,6 +34,9 @@ public:
         std::string header;
     };
     YearReport(ReportKind kind, int year, std::vector<Extra> with = {}) : kind_{kind}, year_{year}, with_{std::move(with)} {}
+
+    ReportKind kind() const { return kind_; }
+    int year() const { return year_; }
 
     // Takes what belongs to the report from one computed line of the list;
     // `source` names the line (the window's row), for sortedSources.
@@ -36,6 +48,9 @@ public:
     std::vector<std::vector<std::string>> sortedLines() const;
     // The source of each line, in the same order.
     std::vector<std::size_t> sortedSources() const;
+    // What each line stands for, in the same order.
+    std::vector<Occasion> sortedOccasions() const;
+    std::size_t size() const { return entries_.size(); }
 
 private:
     struct Entry {
@@ -43,6 +58,7 @@ private:
         int dayNumber;
         std::string nameKey, firstNameKey, numberKey;
         std::vector<std::string> fields;
+        Occasion occasion;
     };
     std::vector<const Entry*> order() const;
 

@@ -145,8 +145,10 @@ constexpr void addDateFields(TableBuilder<C>& b)
     auto& payStartCopy = b.element("Datum", 30, K::DateField, "", 1680, 6120, 1200, 315, {}, inputRange);
     payStartCopy.accessibleName = "Beschäftigungszeit Beginn";
     payStartCopy.working = true;
-    b.element("Datum", 31, K::DateField, "", 7440, 1110, 1530, 330, {}, inputRange).accessibleName =
-        "Stichtag (benötigt bis)";
+    auto& reference = b.element("Datum", 31, K::DateField, "", 7440, 1110, 1530, 330, {}, inputRange);
+    reference.accessibleName = "Stichtag (benötigt bis)";
+    reference.toolTip = "Stichtag: der Tag, bis zu dem die Beschäftigungszeit benötigt wird. Die Kündigungstermine "
+                        "gelten für das Monats- oder Quartalsende, in dem er liegt";
     auto& jdaBegin = b.element("Datum", 32, K::DateField, "", 9045, 6870, 1890, 420, {}, resultRange);
     jdaBegin.accessibleName = "Jubiläumsdienstalter Beginn";
     jdaBegin.toolTip = "Beginn des Jubiläumsdienstalters: Beginn der Dienstbezüge, um die angekreuzten Vorzeiten "
@@ -336,7 +338,8 @@ constexpr void addNoticeBlock(TableBuilder<C>& b)
     b.single("Label10", K::Label, "spätestens zu kündigen am", 1320, 7080, 2340, 255);
     auto& lastDay = b.single("Termin", K::Label, "", 1410, 7500, 1455, 270);
     lastDay.accessibleName = "Spätestens zu kündigen am";
-    lastDay.toolTip = "Letzter Tag, an dem die Kündigung zugehen muss";
+    lastDay.toolTip = "Letzter Tag, an dem die Kündigung zugehen muss, damit sie zum Monats- oder Quartalsende des "
+                      "Stichtags wirkt";
     b.single("Label11", K::Label, "zum", 1080, 7800, 330, 255);
     auto& effective = b.single("Ziel", K::Label, "", 1410, 8040, 1455, 270);
     effective.accessibleName = "Kündigung zum";

@@ -9,6 +9,7 @@
 #include "qt/calculator_window/description_edit.h"
 #include "qt/calculator_window/pictures.h"
 #include "calc/date_text.h"
+#include "window/notice_hints.h"
 #include "window/save_case.h"
 
 #include <QApplication>
@@ -296,11 +297,25 @@ void MainWindow::redraw()
         auto* box = static_cast<DescriptionEdit*>(widgets_[static_cast<std::size_t>(jda_.slotOf(jda_.Eingabe(k)))]);
         box->setFull(numericValue(jda_.Zähler(k).text) <= 0);
     }
+    showNoticeHints();
     const QString caption = QString::fromStdString(jda_.formCaption) + titleSuffix_;
     if (windowTitle() != caption)
         setWindowTitle(caption);
     applyFocus();
     busy_ = wasBusy;
+}
+
+// The last notice day says under its tool tip when it has passed, or when
+// the age limit lies on or before the reference date; its caption stays.
+void MainWindow::showNoticeHints()
+{
+    const int slot = jda_.slotOf(jda_.Termin());
+    QString tip = toolTipOf(controlTable[static_cast<std::size_t>(slot)]);
+    for (const std::string& hint : noticeDateHints(noticeDatesOf(jda_), jda_.platform().clock.today()))
+        tip += QLatin1Char('\n') + QString::fromStdString(hint);
+    QWidget* termin = widgets_[static_cast<std::size_t>(slot)];
+    if (termin->toolTip() != tip)
+        termin->setToolTip(tip);
 }
 
 void MainWindow::applyFocus()

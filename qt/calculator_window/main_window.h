@@ -119,6 +119,7 @@ private:
     // the window's controls.
     void followQtFocus();
     void applyFocus();
+    void showNoticeHints();
     void announceNews();
     bool unloadModel();
     void rememberEntries();

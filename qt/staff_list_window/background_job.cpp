@@ -13,11 +13,13 @@ BackgroundJob::~BackgroundJob()
         thread_.join();
 }
 
-void BackgroundJob::start(std::function<QString()> work)
+void BackgroundJob::start(std::function<QString()> work, bool cancellable)
 {
     if (thread_.joinable())
         thread_.join();
     running_ = true;
+    cancellable_ = cancellable;
+    cancelled_ = false;
     result_.clear();
     thread_ = std::thread([this, work = std::move(work)] {
         QString result;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <thread>
 
@@ -21,7 +22,12 @@ public:
     // Waits for work still running: a file being written is finished.
     ~BackgroundJob() override;
 
-    void start(std::function<QString()> work);
+    // A cancellable work asks cancelRequested() between its steps and stops.
+    void start(std::function<QString()> work, bool cancellable = false);
+    bool isCancellable() const { return running_ && cancellable_; }
+    // Asks the work to stop (Abbrechen); from any thread.
+    void cancel() { cancelled_ = true; }
+    bool cancelRequested() const { return cancelled_; }
     bool isRunning() const { return running_; }
     const QString& result() const { return result_; }
     // From the work's thread: how far it has come, 0 to 100.
@@ -34,6 +40,8 @@ signals:
 private:
     std::thread thread_;
     bool running_ = false;
+    bool cancellable_ = false;
+    std::atomic<bool> cancelled_{false};
     QString result_;
 };
 

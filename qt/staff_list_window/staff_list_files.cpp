@@ -14,6 +14,7 @@
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
 #include "qt/calculator_window/announcer.h"
+#include "qt/staff_list_window/year_report_pdf.h"
 #include "qt/staff_list_window/status_text.h"
 #include "calc/date_text.h"
 #include "help/links.h"
@@ -49,6 +50,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <ctime>
 #include <utility>
 
 namespace tarvolin {
@@ -258,6 +260,13 @@ void StaffListWindow::choosePdf()
                                         QStringLiteral(".pdf"));
     if (path.isEmpty() || refusesInput(path))
         return;
+    if (model_->isReport()) {
+        startJob(QStringLiteral("„%1“ wird geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
+                 [report = selectionReport(*model_->list(), model_->selection()), file = path.toStdString()] {
+                     return q(writeYearReportPdf(report, file));
+                 });
+        return;
+    }
     startJob(QStringLiteral("„%1“ wird geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
              [table = shownTable(), file = path.toStdString(), job = job_] {
                  return q(writeStaffListPdf(table, file, [job](std::size_t painted, std::size_t rows) {
@@ -266,10 +275,37 @@ void StaffListWindow::choosePdf()
              });
 }
 
+void StaffListWindow::chooseCalendar()
+{
+    if (model_->list() == nullptr || !model_->isReport())
+        return;
+    const QString path = chooseSaveName(QStringLiteral("Als Kalender speichern"),
+                                        QStringLiteral("Kalenderdateien (*.ics)"), QStringLiteral(".ics"));
+    if (path.isEmpty() || refusesInput(path))
+        return;
+    if (const QString e = saveCalendar(path); !e.isEmpty())
+        complain(e);
+    else
+        statusText_->setText(QStringLiteral("Gespeichert: „%1“ – in Thunderbird, Outlook oder Evolution importieren; ein "
+                                            "erneuter Import ersetzt die Termine, statt sie zu verdoppeln.")
+                                 .arg(path));
+}
+
+QString StaffListWindow::saveCalendar(const QString& path) const
+{
+    if (model_->list() == nullptr || !model_->isReport())
+        return QStringLiteral("Eine Kalenderdatei gibt es nur für die Dienstjubiläen und die Altersgrenze eines Jahres.");
+    return q(writeCsvFile(path.toStdString(), selectionCalendar(*model_->list(), model_->selection(), std::time(nullptr))));
+}
+
 void StaffListWindow::print()
 {
     if (model_->list() == nullptr)
         return;
+    if (model_->isReport()) {
+        printReport();
+        return;
+    }
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     setStaffListPage(*printer);
     QPrintDialog dialog{printer.get(), this};
@@ -295,10 +331,42 @@ void StaffListWindow::print()
     });
 }
 
-void StaffListWindow::startJob(const QString& running, const QString& done, std::function<QString()> work)
+// A year report prints in portrait, grouped by month, as its PDF.
+void StaffListWindow::printReport()
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    setYearReportPage(*printer);
+    QPrintDialog dialog{printer.get(), this};
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ReportDocument report = selectionReport(*model_->list(), model_->selection());
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        const QString file = printer->outputFileName();
+        if (refusesInput(file))
+            return;
+        startJob(QStringLiteral("„%1“ wird geschrieben …").arg(file), QStringLiteral("Gespeichert: „%1“").arg(file),
+                 [report = std::move(report), printer, file] {
+                     const WriteResult written = printToPdfFile(
+                         *printer, [&](QPagedPaintDevice& device, int) { return paintYearReport(report, device); });
+                     return written ? QString{}
+                                    : QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden. %2")
+                                          .arg(file, q(written.failure->sentence()));
+                 });
+        return;
+    }
+    startJob(QStringLiteral("Der Bericht wird gedruckt …"), QStringLiteral("Gedruckt."),
+             [report = std::move(report), printer] {
+                 return paintYearReport(report, *printer) ? QString{}
+                                                          : QStringLiteral("Der Drucker hat den Bericht nicht angenommen.");
+             });
+}
+
+void StaffListWindow::startJob(const QString& running, const QString& done, std::function<QString()> work,
+                               bool cancellable)
 {
     jobDone_ = done;
-    job_->start(std::move(work));
+    job_->start(std::move(work), cancellable);
     report(running);
     updateActions();
 }
@@ -306,6 +374,11 @@ void StaffListWindow::startJob(const QString& running, const QString& done, std:
 void StaffListWindow::jobFinished()
 {
     updateActions();
+    // Stopped by Abbrechen: the status line says so, no warning.
+    if (job_->cancelRequested() && !job_->result().isEmpty()) {
+        report(job_->result());
+        return;
+    }
     if (!job_->result().isEmpty()) {
         statusText_->clear();
         complain(job_->result());

@@ -3,9 +3,9 @@
 #include "output/safe_file.h"
 #include "output/system_reason.h"
 #include "qt/letter/safe_device.h"
+#include "qt/staff_list_window/pdf_application.h"
 
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -27,21 +27,6 @@ constexpr double paddingPoints = 2.0;
 const QString fontFamily = QStringLiteral("Arial"); // Liberation Sans on Debian, metric-compatible
 
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-// An application for the font database, when the program has none running.
-// A PDF never needs a screen, so the offscreen platform serves unless one is
-// set explicitly.
-std::unique_ptr<QGuiApplication> applicationIfNone()
-{
-    if (QCoreApplication::instance() != nullptr)
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "tarvolin";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 struct Fonts {
     QFont body, head, note, title, subtitle;

@@ -4,6 +4,8 @@
 
 #include "qt/staff_list_window/staff_list_window.h"
 
+#include "stafflist/list_options.h"
+
 #include "help/links.h"
 #include "qt/staff_list_window/background_job.h"
 #include "qt/staff_list_window/flow_layout.h"
@@ -13,6 +15,7 @@
 #include "qt/staff_list_window/staff_table_model.h"
 #include "qt/staff_list_window/status_text.h"
 #include "stafflist/case_folder.h"
+#include "stafflist/list_options.h"
 #include "stafflist/visible_text.h"
 
 #include <QAction>
@@ -166,6 +169,17 @@ void StaffListWindow::makeActions()
     pdfAction_ = add(file, QStringLiteral("Als &PDF speichern…"), QKeySequence{QStringLiteral("Ctrl+Shift+S")},
                      [this] { choosePdf(); });
     printAction_ = add(file, QStringLiteral("&Drucken…"), QKeySequence::Print, [this] { print(); });
+    calendarAction_ = add(file, QStringLiteral("Als &Kalender speichern…"), QKeySequence{}, [this] { chooseCalendar(); });
+    calendarAction_->setObjectName(QStringLiteral("calendar"));
+    calendarAction_->setToolTip(QStringLiteral("Die Daten des Berichts als Kalenderdatei (.ics) für Thunderbird, Outlook "
+                                               "oder Evolution"));
+    lettersAction_ = add(file, QStringLiteral("&Briefe für die Auswahl…"), QKeySequence{}, [this] { chooseLetters(); });
+    lettersAction_->setObjectName(QStringLiteral("letters"));
+    printLettersAction_ = add(file, QStringLiteral("Briefe für die Auswahl d&rucken…"), QKeySequence{},
+                              [this] { chooseLetters(true); });
+    printLettersAction_->setObjectName(QStringLiteral("printLetters"));
+    lettersAction_->setToolTip(QStringLiteral("Für jede markierte Zeile, sonst für jede angezeigte, der Brief, den ihr "
+                                              "Fall im Rechner druckt: eine Seite je Brief, als eine PDF-Datei"));
     file->addSeparator();
     mappingAction_ = add(file, QStringLiteral("Spalten &zuordnen…"), QKeySequence{}, [this] { askColumnMapping(); });
     file->addSeparator();
@@ -231,6 +245,9 @@ QWidget* StaffListWindow::makeOptionsBar()
     referenceDateEdit_->setMaxLength(10);
     referenceDateEdit_->setFixedWidth(referenceDateEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 16);
     referenceDateEdit_->setAccessibleName(QStringLiteral("Stichtag für Zeilen ohne eigenen Stichtag, TT.MM.JJJJ, leer: heute"));
+    referenceDateEdit_->setToolTip(QStringLiteral("Stichtag („benötigt bis“): der Tag, bis zu dem die Beschäftigungszeit "
+                                                  "benötigt wird. Die Kündigungstermine gelten für das Monats- oder "
+                                                  "Quartalsende, in dem er liegt. Leer: heute"));
     label->setBuddy(referenceDateEdit_);
     connect(referenceDateEdit_, &QLineEdit::editingFinished, this, &StaffListWindow::referenceDateEdited);
     row->addWidget(pair(label, referenceDateEdit_));
@@ -259,7 +276,7 @@ QWidget* StaffListWindow::makeFilterBar()
     auto* yearLabel = new QLabel{QStringLiteral("Jah&r:")};
     yearBox_ = new QSpinBox;
     yearBox_->setObjectName(QStringLiteral("year"));
-    yearBox_->setRange(1900, 2200);
+    yearBox_->setRange(firstReportYear, lastReportYear);
     yearBox_->setAccessibleName(QStringLiteral("Jahr der Dienstjubiläen und der Altersgrenze"));
     yearLabel->setBuddy(yearBox_);
     row->addWidget(pair(yearLabel, yearBox_));
@@ -320,6 +337,7 @@ void StaffListWindow::makeStatusBar()
     cancelButton_->setAccessibleName(QStringLiteral("Berechnung abbrechen"));
     cancelButton_->setShortcut(Qt::Key_Escape);
     connect(cancelButton_, &QPushButton::clicked, worker_, &StaffListWorker::cancel);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { job_->cancel(); });
     statusBar()->addWidget(statusText_, 1);
     statusBar()->addPermanentWidget(shownText_);
     statusBar()->addPermanentWidget(progress_);
@@ -360,6 +378,7 @@ void StaffListWindow::selectionEdited()
         s.with = {static_cast<std::size_t>(withBox_->currentIndex() - 1)};
     withBox_->setEnabled(withBox_->count() > 1 && reportOf(s.filter).has_value());
     model_->setSelection(s);
+    updateActions();
     if (model_->sortColumn() < 0)
         table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setFrozenColumns(model_->isReport() ? 0 : frozenListColumns);
@@ -436,8 +455,9 @@ void StaffListWindow::updateActions()
 {
     const bool computing = worker_->isRunning();
     const bool writing = job_->isRunning();
-    for (QAction* a : {csvAction_, xlsxAction_, pdfAction_, printAction_})
+    for (QAction* a : {csvAction_, xlsxAction_, pdfAction_, printAction_, lettersAction_, printLettersAction_})
         a->setEnabled(model_->list() != nullptr && !computing && !writing);
+    calendarAction_->setEnabled(model_->list() != nullptr && model_->isReport() && !computing && !writing);
     openAction_->setEnabled(!writing);
     mappingAction_->setEnabled(!opened_.header.empty() && !computing && !writing);
     referenceDateEdit_->setEnabled(!writing);
@@ -446,7 +466,7 @@ void StaffListWindow::updateActions()
     else
         progress_->setRange(0, 100);
     progress_->setVisible(computing || writing);
-    cancelButton_->setVisible(computing);
+    cancelButton_->setVisible(computing || job_->isCancellable());
 }
 
 // The carried columns of the list, for a report to show one of them.

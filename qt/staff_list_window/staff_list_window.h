@@ -27,7 +27,9 @@
 
 #include <QMainWindow>
 
+#include <cstddef>
 #include <functional>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -45,6 +47,7 @@ QT_END_NAMESPACE
 namespace tarvolin {
 
 class BackgroundJob;
+class LetterRun;
 class FrozenTableView;
 class MainWindow;
 class StaffListWorker;
@@ -65,6 +68,12 @@ public:
     void showNotice(const QString& text);
     // Saves what is shown as CSV. Empty text, or what failed, in German.
     QString saveCsv(const QString& path) const;
+    // Saves the dates of the report shown as a calendar file (.ics).
+    QString saveCalendar(const QString& path) const;
+    // Starts writing the letters of letterRows() into `path` in the
+    // background (job() tells when it is done); false when there is no row.
+    bool writeLetters(const QString& path, bool jdaLetter);
+    BackgroundJob& job() const { return *job_; }
     // The same as an Excel workbook.
     QString saveXlsx(const QString& path) const;
     // Asks which column is which input for the table opened last; true when
@@ -104,11 +113,20 @@ private:
     void chooseXlsx();
     void updateWithChoice();
     void choosePdf();
+    void chooseCalendar();
+    // "Briefe für die Auswahl…": the letter of each row selected, or of each
+    // row shown, as one PDF file, written in the background.
+    // "Briefe für die Auswahl drucken…": the same as one print job.
+    void chooseLetters(bool onPrinter = false);
+    void printLetters(bool jdaLetter);
+    std::function<QString()> lettersWork(bool jdaLetter, std::function<QString(LetterRun&)> write) const;
+    std::vector<std::size_t> letterRows() const;
     void print();
+    void printReport();
     QString chooseSaveName(const QString& title, const QString& filter, const QString& suffix);
     // A PDF or a print job of many pages runs off this thread; `done` is
     // shown when it succeeded.
-    void startJob(const QString& running, const QString& done, std::function<QString()> work);
+    void startJob(const QString& running, const QString& done, std::function<QString()> work, bool cancellable = false);
     void jobFinished();
     PrintableTable shownTable() const;
     void complain(const QString& text);
@@ -157,6 +175,9 @@ private:
     QAction* mappingAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
     QAction* printAction_ = nullptr;
+    QAction* calendarAction_ = nullptr;
+    QAction* lettersAction_ = nullptr;
+    QAction* printLettersAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     DesktopShell shell_;

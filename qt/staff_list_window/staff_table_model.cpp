@@ -83,6 +83,8 @@ QVariant StaffTableModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         if (!list_->computed(row))
             return uncomputedBackground;
+        if (list_->hasOnlyDateNotes(row))
+            return dateNotesBackground;
         return list_->hasNotes(row) ? QVariant{notesBackground} : QVariant{};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:

@@ -25,6 +25,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     static inline const QColor notesBackground{255, 236, 179};      // a row with notes
+    static inline const QColor dateNotesBackground{214, 232, 255};  // its only notes: notice day passed, age limit reached
     static inline const QColor uncomputedBackground{255, 205, 205}; // a row the list could not compute
 
     // A new list (nothing: an empty table), shown with the current selection

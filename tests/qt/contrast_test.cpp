@@ -97,6 +97,8 @@ void ContrastTest::everyPairReachesItsMinimum()
         {"roter Rahmen eines abgewiesenen Datums", colours::refusal, colour(w("Datum", 0), QPalette::Base), partContrast},
         {"Personalliste: Zeile mit Hinweisen", colour(&list.table(), QPalette::Text), StaffTableModel::notesBackground,
          textContrast},
+        {"Personalliste: Zeile mit Hinweisen zu den Daten", colour(&list.table(), QPalette::Text),
+         StaffTableModel::dateNotesBackground, textContrast},
         {"Personalliste: Zeile ohne Ergebnis", colour(&list.table(), QPalette::Text),
          StaffTableModel::uncomputedBackground, textContrast},
         {"Personalliste: Platzhalter „heute“", colour(reference, QPalette::PlaceholderText), colour(reference, QPalette::Base),

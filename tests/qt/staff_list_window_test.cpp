@@ -6,6 +6,7 @@
 // Everything runs through the window's controls, on a fixed system date.
 
 #include "bench/staff_table.h"
+#include "qt/staff_list_window/background_job.h"
 #include "qt/staff_list_window/case_window.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/calculator_window/main_window.h"
@@ -18,6 +19,7 @@
 #include "stafflist/list_platform.h"
 #include "stafflist/staff_table.h"
 #include "stafflist/year_reports.h"
+#include "tests/qt/pdf_reading.h"
 #include "tests/qt/window_fixture.h"
 
 #include <QClipboard>
@@ -36,9 +38,11 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 using namespace tarvolin;
@@ -175,6 +179,9 @@ private slots:
     void helpKeyOpensTheStaffListPage();
     void aCaseWindowAsksAndOffersItsAddressee();
     void aCaseWindowOffersTheRowsAddress();
+    void colorsRowsByTheirNotes();
+    void savesTheReportsCalendarAsTheCommandDoes();
+    void writesTheLettersOfTheSelection();
 };
 
 void StaffListWindowTest::opensADroppedTableAndNamesEveryControl()
@@ -320,10 +327,12 @@ void StaffListWindowTest::opensTheCalculatorWithTheRowsCase()
     const ComputedList& list = *w.model().list();
     FrozenTableView& table = w.window->table();
 
-    // A row with fourteen earlier periods and no notes: double-click on its
-    // name in the frozen columns.
+    // A row with fourteen earlier periods and no notes but those on its
+    // dates (the window shows no message for them): double-click on its name
+    // in the frozen columns.
     int line = 0;
-    while (list.hasNotes(w.model().sourceRow(line)) || !list.typedCase(w.model().sourceRow(line))->periods[13])
+    auto messages = [&](std::size_t row) { return list.hasNotes(row) && !list.hasOnlyDateNotes(row); };
+    while (messages(w.model().sourceRow(line)) || !list.typedCase(w.model().sourceRow(line))->periods[13])
         ++line;
     QTableView& frozen = table.frozenPart();
     const QRect name = frozen.visualRect(w.model().index(line, colName));
@@ -343,6 +352,11 @@ void StaffListWindowTest::opensTheCalculatorWithTheRowsCase()
     ResultLine shown = listed;
     readWindowResults(calculator.jda(), shown);
     QVERIFY(shown == listed);
+    // The row's notes on its dates are the calculator's hint on its last
+    // notice day.
+    const QString hint = calculator.widget("Termin")->toolTip();
+    for (const QString& note : QString::fromStdString(listed[colNotes]).split(QStringLiteral(" | "), Qt::SkipEmptyParts))
+        QVERIFY2(hint.contains(note), qPrintable(hint));
     QVERIFY(calculator.windowTitle().endsWith(
         QStringLiteral(" – %1, %2, Personalnummer %3").arg(w.cell(line, colName), w.cell(line, colFirstName), w.cell(line, 0))));
     QVERIFY(calculator.windowTitle().startsWith(QString::fromStdString(calculator.jda().formCaption)));
@@ -577,7 +591,9 @@ void StaffListWindowTest::namesFitTheirColumnUpToALimit()
     const QRect cell = frozen.visualRect(w.model().index(line, colFirstName));
     QHelpEvent help{QEvent::ToolTip, cell.center(), frozen.viewport()->mapToGlobal(cell.center())};
     QApplication::sendEvent(frozen.viewport(), &help);
-    QTRY_COMPARE(QToolTip::text(), tooLong);
+    // (With the row's note: on 07.12.2026 its last notice day has passed.)
+    QTRY_COMPARE(QToolTip::text(),
+                 tooLong + QStringLiteral("\n\nHinweise: Kündigungstermin verstrichen (spätestens am 30.06.2026)"));
     // A name that fits has none of its own.
     const QRect fits = frozen.visualRect(w.model().index(line, colName));
     QToolTip::hideText();
@@ -680,6 +696,116 @@ void StaffListWindowTest::aCaseWindowOffersTheRowsAddress()
     QCOMPARE(offered, (QStringList{"Herrn", "Bernd Schulz", "Ringstraße 17a", "54321 Beispielhausen"}));
     QVERIFY(calculator.close());
     QTRY_COMPARE(calculators().size(), 0);
+    QVERIFY(w.watchdog.unexpected().isEmpty());
+}
+
+// Red: not computed; amber: notes from the typing; light blue: only the
+// notes on the row's dates (last notice day passed, age limit reached).
+void StaffListWindowTest::colorsRowsByTheirNotes()
+{
+    ListWindow w;
+    QVERIFY(w.compute());
+    const ComputedList& list = *w.model().list();
+    std::set<QRgb> colours[3];
+    for (int line = 0; line < w.model().rowCount(); ++line) {
+        const std::size_t row = w.model().sourceRow(line);
+        const QVariant background = w.model().index(line, colName).data(Qt::BackgroundRole);
+        const std::string notes{list.field(row, colNotes)};
+        const bool dateNotesOnly = !notes.empty() && [&] {
+            for (std::size_t at = 0; at < notes.size();) {
+                const std::size_t end = std::min(notes.find(" | ", at), notes.size());
+                const std::string part = notes.substr(at, end - at);
+                if (!part.starts_with("Kündigungstermin verstrichen (spätestens am ")
+                    && !part.starts_with("Altersgrenze bereits erreicht am "))
+                    return false;
+                at = end + 3;
+            }
+            return true;
+        }();
+        QCOMPARE(list.hasOnlyDateNotes(row), dateNotesOnly);
+        if (notes.empty()) {
+            QVERIFY(!background.isValid());
+            continue;
+        }
+        const int kind = !list.computed(row) ? 0 : dateNotesOnly ? 2 : 1;
+        colours[kind].insert(background.value<QColor>().rgb());
+    }
+    for (const auto& c : colours)
+        QCOMPARE(c.size(), std::size_t{1});
+    QVERIFY(*colours[0].begin() != *colours[1].begin());
+    QVERIFY(*colours[1].begin() != *colours[2].begin());
+    QVERIFY(*colours[0].begin() != *colours[2].begin());
+}
+
+// "Als Kalender speichern…" is there for the year views only, and writes
+// what the command writes (but for the moment it was made).
+void StaffListWindowTest::savesTheReportsCalendarAsTheCommandDoes()
+{
+    ListWindow w;
+    QVERIFY(w.compute());
+    QAction* calendar = w.window->findChild<QAction*>(QStringLiteral("calendar"));
+    QVERIFY(calendar != nullptr);
+    QVERIFY(!calendar->isEnabled());
+    QCOMPARE(w.control<QSpinBox>("year").minimum(), 1930);
+    QCOMPARE(w.control<QSpinBox>("year").maximum(), 2060);
+    w.control<QSpinBox>("year").setValue(2027);
+    w.control<QRadioButton>("anniversaries").click();
+    QVERIFY(calendar->isEnabled());
+    const QString saved = w.folder.filePath(QStringLiteral("window.ics"));
+    QCOMPARE(w.window->saveCalendar(saved), QString{});
+    const std::string expected =
+        commandCsv(w.table, {"--anniversaries", "2027"}, w.folder.filePath(QStringLiteral("command.ics")));
+    auto withoutStamps = [](const std::string& ics) {
+        std::string kept;
+        std::istringstream lines{ics};
+        for (std::string l; std::getline(lines, l);)
+            if (!l.starts_with("DTSTAMP:"))
+                kept += l + "\n";
+        return kept;
+    };
+    QVERIFY(expected.find("BEGIN:VEVENT") != std::string::npos);
+    QVERIFY(withoutStamps(readAll(saved)) == withoutStamps(expected));
+    w.control<QRadioButton>("all").click();
+    QVERIFY(!calendar->isEnabled());
+}
+
+// "Briefe für die Auswahl…": the rows selected, in the order shown, one page
+// each, the row not computed on the last page; Abbrechen stops the letters
+// of all rows shown and leaves no file.
+void StaffListWindowTest::writesTheLettersOfTheSelection()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    ListWindow w;
+    QVERIFY(w.compute());
+    QAction* letters = w.window->findChild<QAction*>(QStringLiteral("letters"));
+    QVERIFY(letters != nullptr && letters->isEnabled());
+    FrozenTableView& table = w.window->table();
+    for (const char* name : {"Spät", "Früh", "Ohne"})
+        table.selectionModel()->select(w.model().index(w.lineOf(QString::fromUtf8(name)), colName),
+                                       QItemSelectionModel::Select);
+    const QString pdf = w.folder.filePath(QStringLiteral("briefe.pdf"));
+    QSignalSpy done{&w.window->job(), &BackgroundJob::finished};
+    QVERIFY(w.window->writeLetters(pdf, true));
+    QVERIFY(!letters->isEnabled());
+    QVERIFY(done.wait(60000));
+    QCOMPARE(w.window->job().result(), QString{});
+    QCOMPARE(testing::pdfPages(pdf), 3);
+    const QString text = testing::pdfText(pdf);
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY(pages.value(0).contains(QStringLiteral("Frieda Früh")));
+    QVERIFY(pages.value(1).contains(QStringLiteral("Siegfried Spät")));
+    QVERIFY(pages.value(2).contains(QStringLiteral("1 Zeile nicht berechnet, ohne Brief:")));
+    QVERIFY2(pages.value(2).simplified().contains(QStringLiteral("903 Ohne, Datum")), qPrintable(pages.value(2)));
+
+    table.clearSelection();
+    const QString all = w.folder.filePath(QStringLiteral("alle.pdf"));
+    QVERIFY(w.window->writeLetters(all, false));
+    QPushButton& cancel = w.control<QPushButton>("cancel");
+    QVERIFY(cancel.isVisible());
+    cancel.click();
+    QVERIFY(done.wait(60000));
+    QVERIFY(!QFileInfo::exists(all));
     QVERIFY(w.watchdog.unexpected().isEmpty());
 }
 
