@@ -1,5 +1,6 @@
 #include "qt/staff_list_window/column_mapping_dialog.h"
 
+#include "qt/calculator_window/announcer.h"
 #include "stafflist/staff_table.h"
 #include "stafflist/visible_text.h"
 
@@ -140,7 +141,13 @@ void ColumnMappingDialog::check()
                                q(slotName(slotAt(rows_[i].slot))));
         first = static_cast<int>(i);
     }
-    problem_->setText(problem);
+    // A new problem is said to a screen reader too: the red line alone is
+    // only seen.
+    if (problem != problem_->text()) {
+        problem_->setText(problem);
+        if (!problem.isEmpty() && isVisible())
+            announce(*this, problem);
+    }
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
 }
 

@@ -6,6 +6,7 @@
 // command's workbook; copied cells never run as formulas. A screen reader
 // reads each drop-down list by its label and the column chosen.
 
+#include "qt/calculator_window/announcer.h"
 #include "qt/desktop/combo_box_accessible.h"
 #include "qt/staff_list_window/column_mapping_dialog.h"
 #include "qt/staff_list_window/frozen_table_view.h"
@@ -201,6 +202,12 @@ private slots:
         QCOMPARE(read->text(QAccessible::Value), QStringLiteral("Geboren"));
         const QStringList faults = misreadChoices(dialog);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+
+        // One column for two inputs: the problem is said, not only shown in red.
+        QComboBox* payStart = dialog.choice(*inputSlotNamed("Dienstbezüge ab"));
+        payStart->setCurrentIndex(payStart->findText(QStringLiteral("Geboren")));
+        QVERIFY2(lastAnnouncement(dialog).startsWith(QStringLiteral("Die Spalte „Geboren“ ist")),
+                 qPrintable(lastAnnouncement(dialog)));
     }
 
     void asksOnceAndComputesWhatTheCommandComputes()
