@@ -1,0 +1,156 @@
+#include "stafflist/command/xlsx_writer.h"
+
+#include "stafflist/computation/staff_table.h"
+#include "stafflist/tables/table_text.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+
+namespace tarvolin {
+
+namespace {
+
+constexpr std::size_t widestColumn = 60;
+
+std::size_t characters(std::string_view utf8)
+{
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// A whole number as a count cell holds it ("-3", "12").
+bool wholeNumber(std::string_view text)
+{
+    if (text.starts_with('-'))
+        text.remove_prefix(1);
+    return allDigits(text) && text.size() <= 15;
+}
+
+} // namespace
+
+XlsxTableWriter::XlsxTableWriter(const std::string& path, const std::string& sheetName, bool streamed) : path_{path}
+{
+    lxw_workbook_options options{};
+    options.constant_memory = streamed ? LXW_TRUE : LXW_FALSE;
+    workbook_ = workbook_new_opt(path_.c_str(), &options);
+    if (workbook_ == nullptr) {
+        error_ = LXW_ERROR_CREATING_XLSX_FILE;
+        return;
+    }
+    sheet_ = workbook_add_worksheet(workbook_, sheetName.c_str());
+    bold_ = workbook_add_format(workbook_);
+    format_set_bold(bold_);
+    date_ = workbook_add_format(workbook_);
+    format_set_num_format(date_, "dd.mm.yyyy");
+}
+
+XlsxTableWriter::~XlsxTableWriter()
+{
+    // A workbook never finished is closed all the same: libxlsxwriter keeps
+    // its memory until then. The caller removes the file.
+    if (workbook_ != nullptr)
+        workbook_close(workbook_);
+}
+
+void XlsxTableWriter::header(const std::vector<std::string_view>& heads, std::vector<CellKind> kinds)
+{
+    kinds_ = std::move(kinds);
+    widths_.assign(heads.size(), 0);
+    if (sheet_ == nullptr)
+        return;
+    for (std::size_t c = 0; c < heads.size(); ++c) {
+        const std::string text{heads[c]};
+        worksheet_write_string(sheet_, 0, static_cast<lxw_col_t>(c), text.c_str(), bold_);
+        widen(static_cast<std::uint16_t>(c), characters(text));
+    }
+    worksheet_freeze_panes(sheet_, 1, 0);
+    row_ = 1;
+}
+
+void XlsxTableWriter::widen(std::uint16_t column, std::size_t n)
+{
+    if (column < widths_.size())
+        widths_[column] = std::max(widths_[column], std::min(n, widestColumn));
+}
+
+void XlsxTableWriter::cell(std::uint16_t column, std::string_view text)
+{
+    if (sheet_ == nullptr || text.empty() || error_ != 0)
+        return;
+    if (row_ >= sheetRows) {
+        tooManyRows_ = true;
+        return;
+    }
+    const CellKind kind = column < kinds_.size() ? kinds_[column] : CellKind::Text;
+    const std::optional<Date> date = kind == CellKind::Date ? parseTableDate(text) : std::nullopt;
+    lxw_error e = LXW_NO_ERROR;
+    if (date && date->year() >= 1900) {
+        const Date d = *date;
+        lxw_datetime when{d.year(), static_cast<int>(d.month()), static_cast<int>(d.day()), 0, 0, 0};
+        e = worksheet_write_datetime(sheet_, row_, column, &when, date_);
+        widen(column, 10);
+    } else if (kind == CellKind::Count && wholeNumber(text)) {
+        e = worksheet_write_number(sheet_, row_, column, std::stod(std::string{text}), nullptr);
+        widen(column, text.size());
+    } else {
+        const std::string copy{text};
+        e = worksheet_write_string(sheet_, row_, column, copy.c_str(), nullptr);
+        widen(column, characters(text));
+    }
+    if (e != LXW_NO_ERROR)
+        error_ = e;
+}
+
+std::string XlsxTableWriter::finish()
+{
+    const std::string file = "Die Datei " + inQuotes(path_);
+    if (tooManyRows_)
+        return file + " kann nicht geschrieben werden: eine Excel-Tabelle fasst höchstens 1.048.575 Zeilen; bitte als "
+                      "CSV speichern.";
+    if (sheet_ != nullptr) {
+        for (std::size_t c = 0; c < widths_.size(); ++c)
+            worksheet_set_column(sheet_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                 static_cast<double>(widths_[c] + 2), nullptr);
+        if (!widths_.empty())
+            worksheet_autofilter(sheet_, 0, 0, row_ > 1 ? row_ - 1 : 0, static_cast<lxw_col_t>(widths_.size() - 1));
+    }
+    const lxw_error closed = workbook_ != nullptr ? workbook_close(workbook_) : LXW_ERROR_CREATING_XLSX_FILE;
+    workbook_ = nullptr;
+    if (error_ == 0 && closed == LXW_NO_ERROR)
+        return {};
+    return file + " kann nicht geschrieben werden (die Excel-Datei ließ sich nicht anlegen oder schreiben; Fehler "
+           + std::to_string(error_ != 0 ? error_ : static_cast<int>(closed)) + ").";
+}
+
+SafeWorkbook::SafeWorkbook(const std::string& target, const std::string& sheetName)
+    : target_{target}, file_{target, {.refuseReadOnly = true}}
+{
+    // No workbook without its file: libxlsxwriter would report the failure
+    // itself, in English, on the terminal.
+    if (file_.ok())
+        writer_ = std::make_unique<XlsxTableWriter>(file_.temporaryPath().string(), sheetName);
+}
+
+std::string SafeWorkbook::problem() const
+{
+    return file_.ok() ? std::string{}
+                      : "Die Datei " + inQuotes(target_) + " kann nicht geschrieben werden. " + file_.failure()->sentence();
+}
+
+std::string SafeWorkbook::commit()
+{
+    if (std::string p = problem(); !p.empty())
+        return p;
+    if (std::string e = writer_->finish(); !e.empty()) {
+        file_.fail(WriteStep::Write, 0);
+        return "Die Datei " + inQuotes(target_) + " kann nicht geschrieben werden (die Excel-Datei ließ sich nicht "
+               "vollständig schreiben).";
+    }
+    if (const WriteResult written = file_.commit(); !written)
+        return "Die Datei " + inQuotes(target_) + " kann nicht geschrieben werden. " + written.failure->sentence();
+    return {};
+}
+
+} // namespace tarvolin

@@ -1,0 +1,89 @@
+#pragma once
+// The result table as an Excel workbook, written with libxlsxwriter (Debian's
+// libxlsxwriter: a toolkit-free C library that writes rows as they come, in
+// its constant-memory mode, so that a list of any length needs no more
+// memory than one row). One sheet: a bold header row that stays in view,
+// an autofilter over the table, dates as date cells shown TT.MM.JJJJ,
+// counts as numbers, everything else as text (never a formula), each column
+// as wide as its longest cell (up to 60 characters).
+
+#include "output/safe_file.h"
+#include "stafflist/computation/staff_result.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct lxw_workbook;
+struct lxw_worksheet;
+struct lxw_format;
+
+namespace tarvolin {
+
+// The most rows one sheet holds, the header row included.
+inline constexpr std::uint32_t sheetRows = 1'048'576;
+
+class XlsxTableWriter {
+public:
+    // Starts the workbook at `path`, a new file that the caller puts in place.
+    // `streamed`: rows go out as they come, texts inline; else the workbook
+    // is held in memory and texts are shared, as Excel writes them.
+    XlsxTableWriter(const std::string& path, const std::string& sheetName, bool streamed = true);
+    ~XlsxTableWriter();
+    XlsxTableWriter(const XlsxTableWriter&) = delete;
+    XlsxTableWriter& operator=(const XlsxTableWriter&) = delete;
+
+    void header(const std::vector<std::string_view>& heads, std::vector<CellKind> kinds);
+    // One row; its cells in the order of the header.
+    template <class Cells>
+    void row(const Cells& cells)
+    {
+        std::uint16_t column = 0;
+        for (const auto& c : cells)
+            cell(column++, std::string_view{c});
+        ++row_;
+    }
+    // Closes the workbook. Empty text, or what failed, in German.
+    std::string finish();
+
+private:
+    void cell(std::uint16_t column, std::string_view text);
+    void widen(std::uint16_t column, std::size_t characters);
+
+    std::string path_;
+    lxw_workbook* workbook_ = nullptr;
+    lxw_worksheet* sheet_ = nullptr;
+    lxw_format* bold_ = nullptr;
+    lxw_format* date_ = nullptr;
+    std::vector<CellKind> kinds_;
+    std::vector<std::size_t> widths_;
+    std::uint32_t row_ = 0;
+    bool tooManyRows_ = false;
+    int error_ = 0;
+};
+
+// A workbook that appears under its name only when it is complete: written
+// by the XlsxTableWriter into a SafeFile's temporary file and put in place
+// by commit(); given up on, nothing of it stays. A target its owner may not
+// write (made read-only on purpose) is not replaced.
+class SafeWorkbook {
+public:
+    SafeWorkbook(const std::string& target, const std::string& sheetName);
+    // Why the file cannot be written; empty when it can.
+    std::string problem() const;
+    // Only when there is no problem.
+    XlsxTableWriter& writer() { return *writer_; }
+    // Closes the workbook and puts it in place. Empty text, or what failed.
+    std::string commit();
+
+private:
+    std::string target_;
+    SafeFile file_;
+    std::unique_ptr<XlsxTableWriter> writer_;
+};
+
+} // namespace tarvolin
