@@ -5,8 +5,8 @@
 // tarvolin --help     explains every mode
 
 #include "script/script_runner.h"
-#include "stafflist/list_command.h"
-#include "stafflist/list_options.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/command/list_options.h"
 #ifdef TARVOLIN_WITH_QT
 #include "qt/staff_list_window/run_list_window.h"
 #include "qt/desktop/run_window.h"

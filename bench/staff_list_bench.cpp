@@ -10,11 +10,11 @@
 //   (for the peak-memory measurement of bench/staff_list_memory.sh)
 
 #include "bench/staff_table.h"
-#include "stafflist/csv_reader.h"
-#include "stafflist/list_command.h"
-#include "stafflist/row_typing.h"
-#include "stafflist/staff_list.h"
-#include "stafflist/xlsx_writer.h"
+#include "stafflist/tables/csv_reader.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/row_typing.h"
+#include "stafflist/computation/staff_list.h"
+#include "stafflist/command/xlsx_writer.h"
 
 #include <benchmark/benchmark.h>
 

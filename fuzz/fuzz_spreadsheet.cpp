@@ -5,7 +5,7 @@
 // read and typed as a staff row; a reader must end, keep its bounds, and
 // never crash.
 
-#include "stafflist/list_input.h"
+#include "stafflist/computation/list_input.h"
 #include "tests/stafflist/workbooks.h"
 
 #include <cstdio>

@@ -4,11 +4,11 @@
 // a table of the result's columns with one record for every record of the
 // input, and no message may carry a raw control character to a terminal.
 
-#include "stafflist/csv_reader.h"
-#include "stafflist/csv_writer.h"
-#include "stafflist/list_command.h"
-#include "stafflist/list_input.h"
-#include "stafflist/staff_result.h"
+#include "stafflist/tables/csv_reader.h"
+#include "stafflist/command/csv_writer.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/list_input.h"
+#include "stafflist/computation/staff_result.h"
 
 #include <cstdio>
 #include <cstdlib>

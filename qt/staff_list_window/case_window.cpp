@@ -1,8 +1,8 @@
 #include "qt/staff_list_window/case_window.h"
 
 #include "qt/calculator_window/main_window.h"
-#include "stafflist/case_folder.h"
-#include "stafflist/row_typing.h"
+#include "stafflist/computation/case_folder.h"
+#include "stafflist/computation/row_typing.h"
 
 #include <QDir>
 #include <QFile>

@@ -17,7 +17,7 @@
 
 #include "calc/clock.h"
 #include "qt/desktop/desktop_platform.h"
-#include "stafflist/computed_list.h"
+#include "stafflist/computation/computed_list.h"
 
 #include <QObject>
 #include <QString>

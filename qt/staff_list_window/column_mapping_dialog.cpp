@@ -1,8 +1,8 @@
 #include "qt/staff_list_window/column_mapping_dialog.h"
 
 #include "qt/calculator_window/announcer.h"
-#include "stafflist/staff_table.h"
-#include "stafflist/visible_text.h"
+#include "stafflist/computation/staff_table.h"
+#include "stafflist/tables/visible_text.h"
 
 #include <QComboBox>
 #include <QCryptographicHash>

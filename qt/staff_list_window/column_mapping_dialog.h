@@ -6,7 +6,7 @@
 // the column chosen beside it. The window remembers the answer for every
 // table with the same header line.
 
-#include "stafflist/column_mapping.h"
+#include "stafflist/computation/column_mapping.h"
 
 #include <QDialog>
 

@@ -10,7 +10,7 @@
 #include "qt/staff_list_window/letters_pdf.h"
 #include "qt/staff_list_window/staff_list_window.h"
 #include "qt/staff_list_window/staff_table_model.h"
-#include "stafflist/list_letters.h"
+#include "stafflist/command/list_letters.h"
 
 #include <QItemSelectionModel>
 #include <QMessageBox>

@@ -20,10 +20,10 @@
 #include "help/links.h"
 #include "output/safe_file.h"
 #include "output/system_reason.h"
-#include "stafflist/case_folder.h"
-#include "stafflist/csv_sink.h"
-#include "stafflist/staff_table.h"
-#include "stafflist/visible_text.h"
+#include "stafflist/computation/case_folder.h"
+#include "stafflist/command/csv_sink.h"
+#include "stafflist/computation/staff_table.h"
+#include "stafflist/tables/visible_text.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -7,7 +7,7 @@
 // off. Needs no display: without an application it makes one on Qt's
 // offscreen platform.
 
-#include "stafflist/printable_table.h"
+#include "stafflist/command/printable_table.h"
 
 #include <QtGlobal>
 

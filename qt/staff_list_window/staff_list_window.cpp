@@ -4,7 +4,7 @@
 
 #include "qt/staff_list_window/staff_list_window.h"
 
-#include "stafflist/list_options.h"
+#include "stafflist/command/list_options.h"
 
 #include "help/links.h"
 #include "qt/staff_list_window/background_job.h"
@@ -14,9 +14,9 @@
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
 #include "qt/staff_list_window/status_text.h"
-#include "stafflist/case_folder.h"
-#include "stafflist/list_options.h"
-#include "stafflist/visible_text.h"
+#include "stafflist/computation/case_folder.h"
+#include "stafflist/command/list_options.h"
+#include "stafflist/tables/visible_text.h"
 
 #include <QAction>
 #include <QButtonGroup>

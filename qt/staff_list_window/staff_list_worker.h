@@ -7,8 +7,8 @@
 // back as a whole. Progress is reported at most a few hundred times; a
 // cancel takes effect after the row in hand.
 
-#include "stafflist/computed_list.h"
-#include "stafflist/list_input.h"
+#include "stafflist/computation/computed_list.h"
+#include "stafflist/computation/list_input.h"
 
 #include <QObject>
 #include <QString>

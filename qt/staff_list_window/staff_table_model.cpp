@@ -1,7 +1,7 @@
 #include "qt/staff_list_window/staff_table_model.h"
 
-#include "stafflist/csv_writer.h"
-#include "stafflist/visible_text.h"
+#include "stafflist/command/csv_writer.h"
+#include "stafflist/tables/visible_text.h"
 
 #include <QColor>
 

@@ -7,7 +7,7 @@
 // the employee has a saved case. Everything it
 // shows comes from list_selection; it decides nothing itself.
 
-#include "stafflist/list_selection.h"
+#include "stafflist/computation/list_selection.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

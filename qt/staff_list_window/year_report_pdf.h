@@ -7,7 +7,7 @@
 // is as wide as its widest cell, the font shrinks until the columns fit, and
 // beyond that the widest columns wrap between words. Needs no display.
 
-#include "stafflist/report_document.h"
+#include "stafflist/command/report_document.h"
 
 #include <QtGlobal>
 

@@ -13,9 +13,9 @@
 #include "qt/staff_list_window/staff_list_window.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
-#include "stafflist/list_command.h"
-#include "stafflist/list_input.h"
-#include "stafflist/list_platform.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/list_input.h"
+#include "stafflist/computation/list_platform.h"
 #include "tests/stafflist/workbooks.h"
 
 #include <QAccessible>

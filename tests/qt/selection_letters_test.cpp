@@ -11,10 +11,10 @@
 #include "qt/letter/qt_printer.h"
 #include "qt/staff_list_window/case_window.h"
 #include "qt/staff_list_window/letters_pdf.h"
-#include "stafflist/list_command.h"
-#include "stafflist/list_input.h"
-#include "stafflist/list_writers.h"
-#include "stafflist/staff_list.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/list_input.h"
+#include "stafflist/command/list_writers.h"
+#include "stafflist/computation/staff_list.h"
 #include "tests/qt/pdf_reading.h"
 
 #include <QApplication>

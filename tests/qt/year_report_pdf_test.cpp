@@ -6,8 +6,8 @@
 // word of a name outside the page.
 
 #include "qt/staff_list_window/year_report_pdf.h"
-#include "stafflist/list_command.h"
-#include "stafflist/report_document.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/command/report_document.h"
 #include "tests/qt/pdf_reading.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 // row of the table below is one input, the exit status it must give, and the
 // German text that must stand on standard error or in the result.
 
-#include "stafflist/list_command.h"
-#include "stafflist/list_input.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/list_input.h"
 #include "tests/output/scratch_folder.h"
 
 #include <gtest/gtest.h>

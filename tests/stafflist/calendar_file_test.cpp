@@ -3,7 +3,7 @@
 // for the same person and occasion and differ for any other. The whole file
 // is read back by a real iCalendar parser in calendar_check.py.
 
-#include "stafflist/calendar_file.h"
+#include "stafflist/command/calendar_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "stafflist/case_folder.h"
+#include "stafflist/computation/case_folder.h"
 
 #include <gtest/gtest.h>
 

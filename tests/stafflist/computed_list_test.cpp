@@ -1,7 +1,7 @@
 // The window keeps each row's case packed; what it types into a calculator
 // window is exactly the case the list typed, whatever the case holds.
 
-#include "stafflist/computed_list.h"
+#include "stafflist/computation/computed_list.h"
 
 #include <gtest/gtest.h>
 

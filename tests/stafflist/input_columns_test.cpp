@@ -3,8 +3,8 @@
 // and a table in an HR system's spellings gives the same rows as the same
 // table in Tarvolin's own headers.
 
-#include "stafflist/list_command.h"
-#include "stafflist/staff_table.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/staff_table.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 // that a spreadsheet could run as a formula; the workbook written read back
 // as the CSV's cells.
 
-#include "stafflist/csv_reader.h"
-#include "stafflist/csv_writer.h"
-#include "stafflist/list_command.h"
-#include "stafflist/list_input.h"
+#include "stafflist/tables/csv_reader.h"
+#include "stafflist/command/csv_writer.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/list_input.h"
 #include "tests/output/scratch_folder.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // reached (on or before the reference date). They stand in Hinweise and
 // change no value; each case sits on one side of a boundary day.
 
-#include "stafflist/list_command.h"
-#include "stafflist/staff_result.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/staff_result.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // program computes, outputs that do not fit what is asked for, and the
 // report on paper as the window makes it equal to the command's.
 
-#include "stafflist/computed_list.h"
-#include "stafflist/list_command.h"
-#include "stafflist/list_input.h"
-#include "stafflist/list_selection.h"
+#include "stafflist/computation/computed_list.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/list_input.h"
+#include "stafflist/computation/list_selection.h"
 #include "tests/output/scratch_folder.h"
 
 #include <gtest/gtest.h>

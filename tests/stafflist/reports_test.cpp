@@ -3,7 +3,7 @@
 // name (ä as a, ignoring case), first name and personnel number; rows that
 // cannot be computed are named on standard error and give exit status 1.
 
-#include "stafflist/list_command.h"
+#include "stafflist/command/list_command.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // window's letters in the Qt tests.
 
 #include "output/recorded_document.h"
-#include "stafflist/list_command.h"
-#include "stafflist/list_writers.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/command/list_writers.h"
 
 #include <gtest/gtest.h>
 

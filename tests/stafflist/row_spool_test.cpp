@@ -1,4 +1,4 @@
-#include "stafflist/row_spool.h"
+#include "stafflist/command/row_spool.h"
 #include "tests/output/scratch_folder.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // its ß and its letters with marks, in any case; and it still tells names
 // apart that differ in more than that.
 
-#include "stafflist/list_selection.h"
-#include "stafflist/search_key.h"
+#include "stafflist/computation/list_selection.h"
+#include "stafflist/computation/search_key.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // date, which column a cell reference names and back, and a mapping that
 // goes through its own text unchanged (the window keeps it so).
 
-#include "stafflist/column_mapping.h"
-#include "stafflist/input_columns.h"
-#include "stafflist/sheet_rows.h"
-#include "stafflist/xlsx_parts.h"
+#include "stafflist/computation/column_mapping.h"
+#include "stafflist/computation/input_columns.h"
+#include "stafflist/tables/sheet_rows.h"
+#include "stafflist/tables/xlsx_parts.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // .ods comes out as the spreadsheet shows it, and each bad file gets its
 // German answer, exit status 2 and nothing written.
 
-#include "stafflist/list_command.h"
-#include "stafflist/list_input.h"
+#include "stafflist/command/list_command.h"
+#include "stafflist/computation/list_input.h"
 #include "tests/output/scratch_folder.h"
 #include "tests/stafflist/workbooks.h"
 
