@@ -1,11 +1,12 @@
-// libFuzzer target: the spreadsheet readers. The first byte chooses what the
-// rest is: a whole file (any kind: ZIP, compound file or CSV), the XML of an
-// .xlsx sheet, or the content.xml of an .ods, the last two put into a
-// well-formed archive so that the mutations reach the XML. Every record is
-// read and typed as a staff row; a reader must end, keep its bounds, and
-// never crash.
+// libFuzzer target: the table readers alone (stafflist/tables/), as the
+// staff list opens a table. The first byte chooses what the rest is: a whole
+// file (any kind: ZIP, compound file or CSV), the XML of an .xlsx sheet, or
+// the content.xml of an .ods, the last two put into a well-formed archive so
+// that the mutations reach the XML. Every record is read; a reader must end,
+// keep its bounds, and never crash. What the cells then mean as a staff row
+// is fuzzed with the whole list (fuzz_staff_csv).
 
-#include "stafflist/computation/list_input.h"
+#include "stafflist/tables/table_file.h"
 #include "tests/stafflist/workbooks.h"
 
 #include <cstdio>
@@ -40,12 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 {
     using namespace tarvolin;
     std::istringstream in{file(data, size)};
-    ListInput input;
+    TableFile input;
     if (!input.open("-", in).empty())
         return 0;
     const bool sheet = size > 0 && data[0] % 3 != 0;
     TableRecord record;
-    StaffRow row;
     std::size_t records = 0;
     while (input.reader().next(record)) {
         if (sheet) {
@@ -53,7 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
             for (const std::string& f : record.fields)
                 check(f.size() <= (std::size_t{1} << 20), "a cell past its bound");
         }
-        readStaffRow(input.columns(), record.fields, record.line, record.problem, std::nullopt, row);
         check(++records < 10'000'000, "a reader that does not end");
     }
     return 0;

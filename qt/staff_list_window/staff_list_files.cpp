@@ -22,7 +22,8 @@
 #include "output/system_reason.h"
 #include "stafflist/computation/case_folder.h"
 #include "stafflist/command/csv_sink.h"
-#include "stafflist/computation/staff_table.h"
+#include "stafflist/command/selection_output.h"
+#include "stafflist/tables/table_date.h"
 #include "stafflist/tables/visible_text.h"
 
 #include <QAction>

@@ -23,6 +23,7 @@
 #include "calc/clock.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/desktop/desktop_shell.h"
+#include "stafflist/command/printable_table.h"
 #include "stafflist/computation/list_selection.h"
 
 #include <QMainWindow>

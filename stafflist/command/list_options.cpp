@@ -1,7 +1,7 @@
 #include "stafflist/command/list_options.h"
 
 #include "calc/german_quotes.h"
-#include "stafflist/computation/staff_table.h"
+#include "stafflist/tables/table_date.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
 #include "stafflist/command/xlsx_writer.h"
 
-#include "stafflist/computation/staff_table.h"
+#include "stafflist/tables/table_date.h"
 #include "stafflist/tables/table_text.h"
 
 #include <xlsxwriter.h>

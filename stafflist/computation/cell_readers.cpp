@@ -2,7 +2,9 @@
 
 #include "calc/date_text.h"
 #include "stafflist/computation/short_year_cell.h"
-#include "stafflist/computation/staff_table.h"
+#include "stafflist/computation/row_reading.h"
+#include "stafflist/tables/header_names.h"
+#include "stafflist/tables/table_date.h"
 #include "stafflist/tables/table_text.h"
 #include "window/refused_date.h"
 

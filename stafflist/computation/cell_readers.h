@@ -2,13 +2,13 @@
 // How the text of one cell of the staff table goes into the row being read:
 // one reader per input column (input_columns.h). A reader that cannot use
 // the text says why in a note; which notes stop a row from being computed
-// is said at each reader. The row being read: RowReading (staff_table.h).
+// is said at each reader. The row being read: RowReading (row_reading.h).
 
 #include <string_view>
 
 namespace tarvolin {
 
-struct RowReading;
+struct RowReading; // row_reading.h
 
 using CellReader = void (*)(RowReading& reading, std::string_view text);
 

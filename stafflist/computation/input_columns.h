@@ -12,6 +12,7 @@
 // "Vorzeit 3 von".
 
 #include "stafflist/computation/cell_readers.h"
+#include "stafflist/tables/header_names.h"
 
 #include <array>
 #include <cstddef>
@@ -104,8 +105,6 @@ InputSlot slotAt(std::size_t slot);
 
 // "Geburtstag", "Vorzeit 3 von".
 std::string slotName(InputSlot slot);
-
-std::string normalizedHeader(std::string_view header);
 
 // The column a header names, with its period's number for a column of an
 // earlier period (which may lie beyond 14); nothing for any other header.

@@ -1,11 +1,9 @@
 #include "stafflist/computation/list_selection.h"
 
 #include "calc/german_quotes.h"
-#include "stafflist/command/calendar_file.h"
-#include "stafflist/command/list_output.h"
 #include "stafflist/computation/search_key.h"
-#include "stafflist/computation/staff_table.h"
-#include "stafflist/command/xlsx_writer.h"
+#include "stafflist/tables/table_date.h"
+#include "stafflist/tables/table_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,19 +12,6 @@
 namespace tarvolin {
 
 namespace {
-
-std::string trimmed(std::string_view s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return std::string{s.substr(first, s.find_last_not_of(" \t") - first + 1)};
-}
-
-bool allDigits(std::string_view s)
-{
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 // How a cell sorts. Dates (TT.MM.JJJJ) by their day, digits by their value,
 // an age 66/2 as 66 * 12 + 2 months; anything else as text. Within a column
@@ -63,12 +48,25 @@ SortKey sortKey(std::string_view cell)
     return k;
 }
 
+} // namespace
+
+TakesPart::TakesPart(const ListSelection& s)
+    : withNotes_{s.filter == ListFilter::WithNotes}, search_{searchKey(std::string{trimmedField(s.search)})}
+{
+}
+
+bool TakesPart::operator()(const ComputedList& list, std::size_t row) const
+{
+    return (!withNotes_ || list.hasNotes(row))
+           && (search_.empty() || list.searchKey(row).find(search_) != std::string_view::npos);
+}
+
 std::string selectionSubtitle(const ListSelection& s)
 {
     std::vector<std::string> parts;
     if (s.filter == ListFilter::WithNotes)
         parts.emplace_back("nur Zeilen mit Hinweisen");
-    if (const std::string search = trimmed(s.search); !search.empty())
+    if (const std::string search = std::string{trimmedField(s.search)}; !search.empty())
         parts.push_back("Suche " + inQuotes(search));
     if (parts.empty())
         return {};
@@ -77,36 +75,6 @@ std::string selectionSubtitle(const ListSelection& s)
         text += ", " + parts[i];
     return text;
 }
-
-// Whether a row of the list takes part in a selection: it matches the
-// search, and for the notes filter it has notes. (A report then takes what
-// it takes of the computed rows.)
-class TakesPart {
-public:
-    explicit TakesPart(const ListSelection& s) : withNotes_{s.filter == ListFilter::WithNotes}, search_{searchKey(trimmed(s.search))} {}
-    bool operator()(const ComputedList& list, std::size_t row) const
-    {
-        return (!withNotes_ || list.hasNotes(row))
-               && (search_.empty() || list.searchKey(row).find(search_) != std::string_view::npos);
-    }
-
-private:
-    bool withNotes_;
-    std::string search_;
-};
-
-void feed(const ComputedList& list, const ListSelection& selection, ListOutput& output, std::string& csv)
-{
-    const TakesPart takesPart{selection};
-    ResultLine line;
-    for (std::size_t row = 0; row < list.size(); ++row)
-        if (takesPart(list, row)) {
-            list.line(row, line);
-            output.add(line, list.computed(row), csv, list.fileLine(row));
-        }
-}
-
-} // namespace
 
 std::vector<YearReport::Extra> reportExtras(const ResultLayout& layout, const std::vector<std::size_t>& with)
 {
@@ -187,74 +155,6 @@ void ShownList::sortBy(int column, bool descending)
             return x.kind == 0 ? y.number < x.number : y.text < x.text;
         return x.kind == 0 ? x.number < y.number : x.text < y.text;
     });
-}
-
-namespace {
-
-ListOutput outputFor(const ComputedList& list, const ListSelection& selection, ListOutput::Format format)
-{
-    return ListOutput{format, reportOf(selection.filter), selection.year, list.layout,
-                      reportExtras(list.layout, selection.with)};
-}
-
-} // namespace
-
-std::string selectionCsv(const ComputedList& list, const ListSelection& selection)
-{
-    ListOutput output = outputFor(list, selection, ListOutput::Format::Csv);
-    std::string csv;
-    output.begin(csv);
-    feed(list, selection, output, csv);
-    output.end(csv);
-    return csv;
-}
-
-PrintableTable selectionTable(const ComputedList& list, const ListSelection& selection)
-{
-    ListOutput output = outputFor(list, selection, ListOutput::Format::Pdf);
-    std::string unused;
-    feed(list, selection, output, unused);
-    output.end(unused);
-    PrintableTable table = std::move(output.table());
-    table.subtitles = listSubtitles(list.referenceDate, list.today, list.fileName, list.size());
-    if (const std::string s = selectionSubtitle(selection); !s.empty())
-        table.subtitles.push_back(s);
-    return table;
-}
-
-ReportDocument selectionReport(const ComputedList& list, const ListSelection& selection)
-{
-    ListOutput output = outputFor(list, selection, ListOutput::Format::Pdf);
-    std::string unused;
-    feed(list, selection, output, unused);
-    output.end(unused);
-    std::vector<std::string> header{reportSource(list.fileName, list.today)};
-    if (const std::string s = selectionSubtitle(selection); !s.empty())
-        header.push_back(s);
-    return output.reportDocument(std::move(header));
-}
-
-std::string selectionCalendar(const ComputedList& list, const ListSelection& selection, std::time_t stamp)
-{
-    ListOutput output = outputFor(list, selection, ListOutput::Format::Calendar);
-    std::string unused;
-    feed(list, selection, output, unused);
-    output.end(unused);
-    return calendarFile(*output.report(), stamp);
-}
-
-std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path)
-{
-    SafeWorkbook workbook{path, reportOf(selection.filter) ? "Bericht" : "Personalliste"};
-    if (std::string e = workbook.problem(); !e.empty())
-        return e;
-    ListOutput output = outputFor(list, selection, ListOutput::Format::Xlsx);
-    output.writeInto(workbook.writer());
-    std::string unused;
-    output.begin(unused);
-    feed(list, selection, output, unused);
-    output.end(unused);
-    return workbook.commit();
 }
 
 } // namespace tarvolin

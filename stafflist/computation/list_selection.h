@@ -2,16 +2,12 @@
 // What the window shows of a computed staff list: all rows, the rows with
 // notes, or one of the year reports for a year, narrowed by a search for
 // name or personnel number; its lines in the list's own order or sorted by
-// a column. And what the window saves and prints of it: the command's CSV
-// and printable table for the same rows.
+// a column. What it saves and prints of them: command/selection_output.h.
 
 #include "stafflist/computation/computed_list.h"
-#include "stafflist/command/printable_table.h"
-#include "stafflist/command/report_document.h"
 #include "stafflist/computation/year_reports.h"
 
 #include <cstddef>
-#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +31,23 @@ std::vector<YearReport::Extra> reportExtras(const ResultLayout& layout, const st
 
 // The report a filter stands for, if any.
 std::optional<ReportKind> reportOf(ListFilter filter);
+
+// Whether a row of the list takes part in a selection: it matches the
+// search, and for the notes filter it has notes. (A report then takes what
+// it takes of the computed rows.)
+class TakesPart {
+public:
+    explicit TakesPart(const ListSelection& selection);
+    bool operator()(const ComputedList& list, std::size_t row) const;
+
+private:
+    bool withNotes_;
+    std::string search_;
+};
+
+// "Auswahl: nur Zeilen mit Hinweisen, Suche „Meier“", as a printed
+// selection is named under its title; empty for a selection of all rows.
+std::string selectionSubtitle(const ListSelection& selection);
 
 class ShownList {
 public:
@@ -66,25 +79,5 @@ private:
     std::vector<std::vector<std::string>> reportLines_;
     std::vector<std::size_t> order_;
 };
-
-// The CSV text `tarvolin --list` writes for the list's file and options and
-// the selection's report, of the rows that take part: for a selection of all
-// rows, or of a report without a search, the very same bytes.
-std::string selectionCsv(const ComputedList& list, const ListSelection& selection);
-
-// The same as the printable table of the PDF; a search or the notes filter
-// is named in an extra subtitle.
-PrintableTable selectionTable(const ComputedList& list, const ListSelection& selection);
-
-// A report selection on paper, as the command prints the report for the
-// list's file; a search is named under the title.
-ReportDocument selectionReport(const ComputedList& list, const ListSelection& selection);
-
-// A report selection as a calendar file (calendar_file.h), made at `stamp`.
-std::string selectionCalendar(const ComputedList& list, const ListSelection& selection, std::time_t stamp);
-
-// The same as an Excel workbook written to `path`. Empty text, or what
-// failed, in German.
-std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path);
 
 } // namespace tarvolin

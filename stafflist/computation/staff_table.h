@@ -8,6 +8,7 @@
 #include "output/letter.h"
 #include "stafflist/computation/column_mapping.h"
 #include "stafflist/computation/input_columns.h"
+#include "stafflist/computation/row_reading.h"
 #include "stafflist/computation/row_typing.h"
 
 #include <array>
@@ -18,10 +19,6 @@
 #include <vector>
 
 namespace tarvolin {
-
-// A date as the table may write it: TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ or
-// JJJJ-MM-TT, and a real calendar day; nothing for anything else.
-std::optional<Date> parseTableDate(std::string_view text);
 
 // Which field of a record holds each input (input_columns.h's slots).
 struct ColumnMap {
@@ -50,44 +47,9 @@ struct ColumnMap {
 // `problem` says so in German; else it is empty.
 ColumnMap findColumns(const std::vector<std::string>& header, std::string& problem, const ColumnMapping& mapping = {});
 
-// The addressee's parts as the table gives them.
-struct StaffAddress {
-    std::string salutation; // "Herrn", "Frau", as the table writes it, or empty
-    std::string street, houseNumber, postalCode, town;
-};
-
-// One record of the table, read: what to type, what to copy, and the notes.
-struct StaffRow {
-    std::int64_t line = 0;
-    std::string personnelNumber, name, firstName;
-    StaffAddress address;
-    std::vector<std::string> carried; // ColumnMap::carriedFields' texts
-    std::optional<TypedCase> typedCase; // nothing when the row cannot be computed
-    std::vector<std::string> notes;     // each "Zeile N: ..."
-};
-
 // The addressee of a letter to the employee of a row: "Vorname Name", street
 // and house number, postcode and town.
 Addressee addresseeOf(const std::string& firstName, const std::string& name, const StaffAddress& address);
-
-// A record while its cells are read (cell_readers.h).
-struct RowReading {
-    explicit RowReading(StaffRow& row);
-    void note(std::string_view text);
-
-    StaffRow& row;
-    std::string where; // "Zeile N: "
-    std::vector<std::string>* notes;
-    TypedCase typed;
-    std::optional<Date> birthday, payStart;
-    bool computable = true;
-    std::string salutationByGender;
-    // The earlier period being read: its row, its values, and why it is left
-    // out when its tick is neither yes nor no.
-    int periodRow = 0;
-    TypedPeriod period;
-    std::string periodRefusal;
-};
 
 // Reads one record. `defaultReferenceDate` stands where the row gives none.
 void readStaffRow(const ColumnMap& columns, const std::vector<std::string>& fields, std::int64_t line,

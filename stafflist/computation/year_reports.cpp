@@ -1,6 +1,6 @@
 #include "stafflist/computation/year_reports.h"
 
-#include "stafflist/computation/staff_table.h"
+#include "stafflist/tables/table_date.h"
 
 #include <algorithm>
 #include <cctype>

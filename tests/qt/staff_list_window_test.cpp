@@ -17,7 +17,7 @@
 #include "stafflist/tables/csv_reader.h"
 #include "stafflist/command/list_command.h"
 #include "stafflist/computation/list_platform.h"
-#include "stafflist/computation/staff_table.h"
+#include "stafflist/tables/table_date.h"
 #include "stafflist/computation/year_reports.h"
 #include "tests/qt/pdf_reading.h"
 #include "tests/qt/window_fixture.h"

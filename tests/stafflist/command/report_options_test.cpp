@@ -5,7 +5,7 @@
 #include "stafflist/computation/computed_list.h"
 #include "stafflist/command/list_command.h"
 #include "stafflist/computation/list_input.h"
-#include "stafflist/computation/list_selection.h"
+#include "stafflist/command/selection_output.h"
 #include "tests/output/scratch_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,6 @@
 // The small rules behind spreadsheet cells: which number formats show a
-// date, which column a cell reference names and back, and a mapping that
-// goes through its own text unchanged (the window keeps it so).
+// date, which column a cell reference names and back.
 
-#include "stafflist/computation/column_mapping.h"
-#include "stafflist/computation/input_columns.h"
 #include "stafflist/tables/sheet_rows.h"
 #include "stafflist/tables/xlsx_parts.h"
 
@@ -39,20 +36,6 @@ TEST(SheetValues, CellReferencesAndTheirNames)
     for (std::size_t column : {0u, 25u, 26u, 701u, 702u, 16383u})
         EXPECT_EQ(columnOf(cellName(column, 3)), column) << cellName(column, 3);
     EXPECT_EQ(cellName(27, 5), "AB5");
-}
-
-TEST(SheetValues, AMappingGoesThroughItsTextUnchanged)
-{
-    std::string problem;
-    const ColumnMapping mapping = parseColumnMapping(
-        "\xEF\xBB\xBF# Kopf\r\ngeb. am = Geb.-Datum\r\n\r\nVorzeit 14 bis = Ende 14\nStichtag = nicht vorhanden\nOrt=Wohnort (privat)\n",
-        problem);
-    ASSERT_EQ(problem, "");
-    const std::string text = columnMappingText(mapping);
-    EXPECT_EQ(text, "Geburtstag = Geb.-Datum\nVorzeit 14 bis = Ende 14\nStichtag = nicht vorhanden\nOrt = Wohnort (privat)\n");
-    EXPECT_EQ(columnMappingText(parseColumnMapping(text, problem)), text);
-    // A period past the window's fourteen rows is no input.
-    EXPECT_FALSE(inputSlotNamed("Vorzeit 15 von").has_value());
 }
 
 } // namespace

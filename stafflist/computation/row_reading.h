@@ -1,0 +1,53 @@
+#pragma once
+// A record of the staff table as its cells are read: the row it becomes
+// (StaffRow) and the state of the reading that the cell readers
+// (cell_readers.h) fill in one cell at a time. It stands below both the
+// readers and the table (staff_table.h), which runs them.
+
+#include "calc/date.h"
+#include "stafflist/computation/row_typing.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvolin {
+
+// The addressee's parts as the table gives them.
+struct StaffAddress {
+    std::string salutation; // "Herrn", "Frau", as the table writes it, or empty
+    std::string street, houseNumber, postalCode, town;
+};
+
+// One record of the table, read: what to type, what to copy, and the notes.
+struct StaffRow {
+    std::int64_t line = 0;
+    std::string personnelNumber, name, firstName;
+    StaffAddress address;
+    std::vector<std::string> carried; // ColumnMap::carriedFields' texts
+    std::optional<TypedCase> typedCase; // nothing when the row cannot be computed
+    std::vector<std::string> notes;     // each "Zeile N: ..."
+};
+
+// A record while its cells are read.
+struct RowReading {
+    explicit RowReading(StaffRow& row);
+    void note(std::string_view text);
+
+    StaffRow& row;
+    std::string where; // "Zeile N: "
+    std::vector<std::string>* notes;
+    TypedCase typed;
+    std::optional<Date> birthday, payStart;
+    bool computable = true;
+    std::string salutationByGender;
+    // The earlier period being read: its row, its values, and why it is left
+    // out when its tick is neither yes nor no.
+    int periodRow = 0;
+    TypedPeriod period;
+    std::string periodRefusal;
+};
+
+} // namespace tarvolin
