@@ -9,7 +9,7 @@
 #include "qt/letter/qt_text_measure.h"
 #include "qt/letter/safe_device.h"
 #include "qt/staff_list_window/pdf_application.h"
-#include "stafflist/command/list_writers.h"
+#include "output/letter_run.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

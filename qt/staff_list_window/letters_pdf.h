@@ -5,7 +5,7 @@
 // with their reasons. The letterhead is the office's, from the letter
 // settings. Needs no display.
 
-#include "stafflist/command/row_letters.h"
+#include "output/letter_run.h"
 
 #include <QtGlobal>
 

@@ -8,6 +8,7 @@
 #include "stafflist/computation/list_input.h"
 #include "stafflist/command/list_options.h"
 #include "stafflist/command/list_output.h"
+#include "stafflist/command/row_letters.h"
 #include "stafflist/computation/staff_list.h"
 #include "stafflist/tables/table_text.h"
 #include "stafflist/tables/visible_text.h"
@@ -205,7 +206,7 @@ int exitStatus(std::ostream& err, const std::vector<std::string>& uncomputed, st
 
 // The letters of the rows of a table, in its order: all rows, or those in
 // the year report asked for. Rows are computed and printed one at a time.
-class TableLetterRun final : public LetterRun {
+class TableLetterRun final : public RowLetterRun {
 public:
     TableLetterRun(ListInput& input, const ListOptions& o, Date today, ListStreams streams)
         : input_{input}, o_{o}, today_{today}, streams_{streams}

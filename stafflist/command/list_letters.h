@@ -13,7 +13,7 @@
 
 namespace tarvolin {
 
-class ListLetterRun final : public LetterRun {
+class ListLetterRun final : public RowLetterRun {
 public:
     // After each row, goOn(rows done, rows in all) decides whether to go on.
     using GoOn = std::function<bool(std::size_t done, std::size_t total)>;

@@ -7,7 +7,7 @@
 
 #include "stafflist/command/printable_table.h"
 #include "stafflist/command/report_document.h"
-#include "stafflist/command/row_letters.h"
+#include "output/letter_run.h"
 
 #include <functional>
 #include <string>
@@ -25,9 +25,5 @@ struct ListWriters {
     ReportPdfWriter report;
     LettersPdfWriter letters;
 };
-
-// What a run of letters without a letter answers.
-inline constexpr std::string_view noLetterText =
-    "Die Auswahl enthält keine Zeile, für die ein Brief geschrieben werden kann; es wurde keine Datei geschrieben.";
 
 } // namespace tarvolin

@@ -37,7 +37,7 @@ RowLetterPrinter::Printed RowLetterPrinter::print(const TypedCase& typedCase, co
     return printed;
 }
 
-bool LetterRun::printRow(RowLetterPrinter& rows, const TypedCase& typedCase, const Addressee& to, Printer& printer,
+bool RowLetterRun::printRow(RowLetterPrinter& rows, const TypedCase& typedCase, const Addressee& to, Printer& printer,
                          const std::string& leftOutText)
 {
     const RowLetterPrinter::Printed printed = rows.print(typedCase, to, printer);
@@ -51,11 +51,6 @@ bool LetterRun::printRow(RowLetterPrinter& rows, const TypedCase& typedCase, con
     }
     ++letters_;
     return true;
-}
-
-std::string leftOutHeading(std::size_t rows)
-{
-    return rows == 1 ? "1 Zeile nicht berechnet, ohne Brief:" : std::to_string(rows) + " Zeilen nicht berechnet, ohne Brief:";
 }
 
 } // namespace tarvolin

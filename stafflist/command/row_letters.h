@@ -10,6 +10,7 @@
 
 #include "calc/date.h"
 #include "output/letter.h"
+#include "output/letter_run.h"
 #include "output/printer.h"
 #include "stafflist/computation/list_platform.h"
 #include "stafflist/computation/row_typing.h"
@@ -81,33 +82,14 @@ private:
     JDA window_;
 };
 
-// The rows of a selection, one letter each, for a writer that puts them on
-// paper. `printAll` prints the letters in their order, each ended by
-// printer.endDoc(); after it, leftOut() names the rows that gave no letter.
-class LetterRun {
-public:
-    virtual ~LetterRun() = default;
-    // The letterhead the letters carry; set before printAll.
-    Letterhead letterhead;
-    // False when the run was stopped before its end (the user cancelled).
-    virtual bool printAll(Printer& printer) = 0;
-    // "Zeile 7: Geburtstag fehlt (Zeile 7: 1001 Meier, Anna)" for each row
-    // left out, in the order of the list.
-    const std::vector<std::string>& leftOut() const { return leftOut_; }
-    std::size_t letters() const { return letters_; }
-    // The first failure an endDoc reported; the run stops there.
-    const std::string& failure() const { return failure_; }
-
+// A run of letters (output/letter_run.h) of rows of the staff list, each
+// printed by a RowLetterPrinter.
+class RowLetterRun : public LetterRun {
 protected:
-    // One row's letter; false when the run is to stop.
+    // One row's letter; false when the run is to stop. A row the window
+    // printed nothing for is left out with `leftOutText`.
     bool printRow(RowLetterPrinter& rows, const TypedCase& typedCase, const Addressee& to, Printer& printer,
                   const std::string& leftOutText);
-    std::vector<std::string> leftOut_;
-    std::size_t letters_ = 0;
-    std::string failure_;
 };
-
-// The title of the page that lists the rows without a letter.
-std::string leftOutHeading(std::size_t rows);
 
 } // namespace tarvolin
