@@ -10,9 +10,9 @@
 #ifdef TARVOLIN_WITH_QT
 #include "qt/staff_list_window/run_list_window.h"
 #include "qt/desktop/run_window.h"
-#include "qt/staff_list_window/letters_pdf.h"
-#include "qt/staff_list_window/staff_list_pdf.h"
-#include "qt/staff_list_window/year_report_pdf.h"
+#include "qt/letter/letters_pdf.h"
+#include "qt/paper/staff_list_pdf.h"
+#include "qt/paper/year_report_pdf.h"
 #endif
 
 #include <exception>

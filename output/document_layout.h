@@ -1,7 +1,7 @@
 #pragma once
 // A recorded document laid out on pages: every text with its font, its place
 // from the top left of the printable area and its page. The device only
-// paints what stands here (qt/letter/layout_painter.h). A layout is made for
+// paints what stands here (qt/paper/layout_painter.h). A layout is made for
 // one device, with its font metrics (a TextMeasure) and its printable area,
 // and its places are in that measure's units (the device's pixels; twips in
 // the tests): one recorded letter may be laid out for a printer, the

@@ -1,7 +1,7 @@
 #include "qt/letter/letter_preview.h"
 
 #include "qt/letter/dialog_fields.h"
-#include "qt/letter/safe_device.h"
+#include "qt/paper/safe_device.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "qt/letter/qt_printer.h"
 
 #include "output/document_layout.h"
-#include "qt/letter/layout_painter.h"
-#include "qt/letter/qt_text_measure.h"
-#include "qt/letter/safe_device.h"
+#include "qt/paper/layout_painter.h"
+#include "qt/paper/qt_text_measure.h"
+#include "qt/paper/safe_device.h"
 
 #include <QApplication>
 #include <QDate>

@@ -4,10 +4,10 @@
 // PDF written in the background, with progress and Abbrechen.
 
 #include "qt/letter/letter_settings.h"
-#include "qt/letter/safe_device.h"
+#include "qt/paper/safe_device.h"
 #include "qt/staff_list_window/background_job.h"
 #include "qt/staff_list_window/frozen_table_view.h"
-#include "qt/staff_list_window/letters_pdf.h"
+#include "qt/letter/letters_pdf.h"
 #include "qt/staff_list_window/staff_list_window.h"
 #include "qt/staff_list_window/staff_table_model.h"
 #include "stafflist/command/list_letters.h"

@@ -4,9 +4,9 @@
 // one page, or not).
 
 #include "output/letter_layout.h"
-#include "qt/letter/layout_painter.h"
+#include "qt/paper/layout_painter.h"
 #include "qt/letter/qt_printer.h"
-#include "qt/letter/qt_text_measure.h"
+#include "qt/paper/qt_text_measure.h"
 #include "tests/qt/pdf_reading.h"
 #include "tests/support/typical_letter.h"
 

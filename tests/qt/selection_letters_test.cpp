@@ -10,7 +10,7 @@
 #include "qt/letter/letter_settings.h"
 #include "qt/letter/qt_printer.h"
 #include "qt/staff_list_window/case_window.h"
-#include "qt/staff_list_window/letters_pdf.h"
+#include "qt/letter/letters_pdf.h"
 #include "stafflist/command/list_command.h"
 #include "stafflist/computation/list_input.h"
 #include "stafflist/command/list_writers.h"

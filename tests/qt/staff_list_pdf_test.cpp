@@ -2,8 +2,8 @@
 // several pages, each with the column heads and "Seite n von m", and no word
 // of any cell or note lies outside the page.
 
-#include "qt/letter/safe_device.h"
-#include "qt/staff_list_window/staff_list_pdf.h"
+#include "qt/paper/safe_device.h"
+#include "qt/paper/staff_list_pdf.h"
 #include "tests/support/file_size_limit.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 // the rows that could not be computed with their reasons at the end; and no
 // word of a name outside the page.
 
-#include "qt/staff_list_window/year_report_pdf.h"
+#include "qt/paper/year_report_pdf.h"
 #include "stafflist/command/list_command.h"
 #include "stafflist/command/report_document.h"
 #include "tests/qt/pdf_reading.h"

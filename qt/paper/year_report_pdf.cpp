@@ -1,9 +1,9 @@
-#include "qt/staff_list_window/year_report_pdf.h"
+#include "qt/paper/year_report_pdf.h"
 
 #include "output/safe_file.h"
 #include "output/system_reason.h"
-#include "qt/letter/safe_device.h"
-#include "qt/staff_list_window/pdf_application.h"
+#include "qt/paper/safe_device.h"
+#include "qt/paper/pdf_application.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

@@ -1,4 +1,4 @@
-#include "qt/staff_list_window/pdf_application.h"
+#include "qt/paper/pdf_application.h"
 
 namespace tarvolin {
 

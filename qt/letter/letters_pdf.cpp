@@ -1,14 +1,14 @@
-#include "qt/staff_list_window/letters_pdf.h"
+#include "qt/letter/letters_pdf.h"
 
 #include "output/safe_file.h"
 #include "qt/letter/letter_settings.h"
 #include "output/document_layout.h"
 #include "output/recorded_document.h"
-#include "qt/letter/layout_painter.h"
+#include "qt/paper/layout_painter.h"
 #include "qt/letter/qt_printer.h"
-#include "qt/letter/qt_text_measure.h"
-#include "qt/letter/safe_device.h"
-#include "qt/staff_list_window/pdf_application.h"
+#include "qt/paper/qt_text_measure.h"
+#include "qt/paper/safe_device.h"
+#include "qt/paper/pdf_application.h"
 #include "output/letter_run.h"
 
 #include <QFontMetricsF>

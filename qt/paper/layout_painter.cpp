@@ -1,6 +1,6 @@
-#include "qt/letter/layout_painter.h"
+#include "qt/paper/layout_painter.h"
 
-#include "qt/letter/qt_text_measure.h"
+#include "qt/paper/qt_text_measure.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>

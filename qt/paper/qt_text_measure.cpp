@@ -1,4 +1,4 @@
-#include "qt/letter/qt_text_measure.h"
+#include "qt/paper/qt_text_measure.h"
 
 #include <QFontMetricsF>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "qt/letter/safe_device.h"
+#include "qt/paper/safe_device.h"
 
 #include <QFile>
 #include <QPdfWriter>
