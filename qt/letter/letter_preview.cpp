@@ -1,7 +1,7 @@
 #include "qt/letter/letter_preview.h"
 
 #include "qt/letter/dialog_fields.h"
-#include "qt/paper/safe_device.h"
+#include "qt/paper/pdf_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,7 +97,7 @@ std::string saveLetterPdf(const QtPrinter& letter, const QString& path)
         return notSaved(path, "die Datei „%1“ schreibgeschützt ist; sie bleibt unverändert", *file.failure());
     if (!file.ok())
         return notSaved(path, "sich die Datei „%1“ nicht anlegen ließ", *file.failure());
-    writeThroughDevice(file, [&](QIODevice& device) { return letter.writePdf(device); });
+    letter.writePdf(file);
     const WriteResult written = replace ? file.commit() : file.commitNew(target);
     if (written)
         return {};

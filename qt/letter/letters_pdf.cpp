@@ -1,14 +1,13 @@
 #include "qt/letter/letters_pdf.h"
 
-#include "output/safe_file.h"
 #include "qt/letter/letter_settings.h"
 #include "output/document_layout.h"
 #include "output/recorded_document.h"
 #include "qt/paper/layout_painter.h"
 #include "qt/letter/qt_printer.h"
 #include "qt/paper/qt_text_measure.h"
-#include "qt/paper/safe_device.h"
 #include "qt/paper/pdf_application.h"
+#include "qt/paper/pdf_file.h"
 #include "output/letter_run.h"
 
 #include <QFontMetricsF>
@@ -132,28 +131,17 @@ std::string writeOfficeLettersPdf(LetterRun& run, const std::string& path)
 std::string writeLettersPdf(LetterRun& run, const std::string& path)
 {
     const auto application = applicationIfNone();
-    const std::string failed = "Die Datei „" + path + "“ kann nicht geschrieben werden. ";
-    SafeFile file{path, {.refuseReadOnly = true}};
-    if (!file.ok())
-        return failed + file.failure()->sentence();
     std::string failure;
-    writeThroughDevice(file, [&](QIODevice& device) {
-        QPdfWriter writer{&device};
-        writer.setResolution(lettersResolution);
-        writer.setTitle(QStringLiteral("Tarvolin-Briefe"));
-        writer.setCreator(QStringLiteral("Tarvolin"));
-        writer.setPageLayout(QtPrinter::pdfPageLayout());
-        return paintLetters(run, writer, writer.resolution(), failure) || !failure.empty();
-    });
-    if (!failure.empty()) {
-        file.discard();
-        if (run.failure().empty() && failure == cancelled)
-            return "Abgebrochen: „" + path + "“ wurde nicht geschrieben.";
-        return run.letters() == 0 && run.failure().empty() ? failure : failed + failure;
-    }
-    if (const WriteResult written = file.commit(); !written)
-        return failed + written.failure->sentence();
-    return {};
+    return writePdfFile(
+        path, {lettersResolution, QtPrinter::pdfPageLayout(), QStringLiteral("Tarvolin-Briefe")},
+        [&](QPdfWriter& writer) { return paintLetters(run, writer, writer.resolution(), failure) || !failure.empty(); },
+        [&] {
+            if (failure.empty())
+                return std::string{};
+            if (run.failure().empty() && failure == cancelled)
+                return "Abgebrochen: „" + path + "“ wurde nicht geschrieben.";
+            return run.letters() == 0 && run.failure().empty() ? failure : cannotWrite(path) + failure;
+        });
 }
 
 } // namespace tarvolin

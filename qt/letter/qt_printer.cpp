@@ -3,7 +3,7 @@
 #include "output/document_layout.h"
 #include "qt/paper/layout_painter.h"
 #include "qt/paper/qt_text_measure.h"
-#include "qt/paper/safe_device.h"
+#include "qt/paper/pdf_file.h"
 
 #include <QApplication>
 #include <QDate>
@@ -147,7 +147,7 @@ std::string QtPrinter::printToPdf()
         return notSaved(QStringLiteral("sich im Ordner „%1“ keine Datei anlegen ließ")
                             .arg(QDir::toNativeSeparators(folder.absolutePath())),
                         *file.failure());
-    writeThroughDevice(file, [this](QIODevice& device) { return writePdf(device) && (!device.isOpen() || device.size() > 0); });
+    writePdf(file);
     // The letter takes the first free name and never the place of an older
     // letter, or of a link: the second letter of a day is ...-2.pdf.
     for (int number = 1; number <= maxPdfNumber; ++number) {
@@ -176,14 +176,10 @@ QPageLayout QtPrinter::pdfPageLayout()
                        QPageLayout::Millimeter};
 }
 
-bool QtPrinter::writePdf(QIODevice& device) const
+bool QtPrinter::writePdf(SafeFile& file) const
 {
-    QPdfWriter writer{&device};
-    writer.setResolution(pdfResolution);
-    writer.setTitle(QStringLiteral("Tarvolin-Brief"));
-    writer.setCreator(QStringLiteral("Tarvolin"));
-    writer.setPageLayout(pdfPageLayout());
-    return paint(writer, writer.resolution());
+    return writePdfFile(file, {pdfResolution, pdfPageLayout(), QStringLiteral("Tarvolin-Brief")},
+                        [this](QPdfWriter& writer) { return paint(writer, writer.resolution()); });
 }
 
 bool QtPrinter::paint(QPagedPaintDevice& device, int resolution) const

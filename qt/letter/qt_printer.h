@@ -20,6 +20,7 @@
 // shows the sentence).
 
 #include "output/recorded_document.h"
+#include "output/safe_file.h"
 
 #include <QString>
 
@@ -28,7 +29,6 @@
 #include <string>
 
 QT_BEGIN_NAMESPACE
-class QIODevice;
 class QPageLayout;
 class QPagedPaintDevice;
 QT_END_NAMESPACE
@@ -64,8 +64,9 @@ public:
     // preview draws with it.
     bool paint(QPagedPaintDevice& device, int resolution) const;
     // Writes the recorded letter as a PDF (A4, the sheet of an office
-    // printer) into an open device; false when that failed.
-    bool writePdf(QIODevice& device) const;
+    // printer, at a printer's resolution) into the file; false, and the file
+    // marked as failed, when that failed. The caller commits.
+    bool writePdf(SafeFile& file) const;
     // The page of the PDF: A4 with margins of 1 cm.
     static QPageLayout pdfPageLayout();
 

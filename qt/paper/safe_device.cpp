@@ -1,8 +1,6 @@
 #include "qt/paper/safe_device.h"
 
 #include <QFile>
-#include <QPdfWriter>
-#include <QPrinter>
 
 #include <cerrno>
 
@@ -24,20 +22,6 @@ bool writeThroughDevice(SafeFile& file, const std::function<bool(QIODevice&)>& w
         return false;
     }
     return true;
-}
-
-WriteResult printToPdfFile(const QPrinter& printer, const std::function<bool(QPagedPaintDevice&, int)>& paint)
-{
-    SafeFile file{QFile::encodeName(printer.outputFileName()).toStdString(), {.refuseReadOnly = true}};
-    writeThroughDevice(file, [&](QIODevice& device) {
-        QPdfWriter writer{&device};
-        writer.setResolution(printer.resolution());
-        writer.setPageLayout(printer.pageLayout());
-        writer.setTitle(printer.docName());
-        writer.setCreator(QStringLiteral("Tarvolin"));
-        return paint(writer, writer.resolution());
-    });
-    return file.commit();
 }
 
 } // namespace tarvolin

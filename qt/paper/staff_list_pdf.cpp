@@ -1,9 +1,8 @@
 #include "qt/paper/staff_list_pdf.h"
 
-#include "output/safe_file.h"
 #include "output/system_reason.h"
-#include "qt/paper/safe_device.h"
 #include "qt/paper/pdf_application.h"
+#include "qt/paper/pdf_file.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -394,34 +393,26 @@ bool paintStaffList(const PrintableTable& table, QPagedPaintDevice& device, cons
     return painter.end();
 }
 
-void setStaffListPage(QPagedPaintDevice& device)
+QPageLayout staffListPage()
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                                     QPageLayout::Millimeter));
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
 }
+
+void setStaffListPage(QPagedPaintDevice& device) { device.setPageLayout(staffListPage()); }
 
 std::string writeStaffListPdf(const PrintableTable& table, const std::string& path, const PaintProgress& progress)
 {
     const auto application = applicationIfNone();
-    const std::string failed = "Die Datei „" + path + "“ kann nicht geschrieben werden. ";
-    SafeFile file{path, {.refuseReadOnly = true}};
-    if (!file.ok())
-        return failed + file.failure()->sentence();
-    writeThroughDevice(file, [&](QIODevice& device) {
-        QPdfWriter writer{&device};
-        writer.setResolution(dotsPerInch);
-        writer.setTitle(q(table.title));
-        writer.setCreator(QStringLiteral("Tarvolin"));
-        setStaffListPage(writer);
-        return paintStaffList(table, writer, progress);
-    });
-    if (table.spooled && table.spooled->error() != 0) {
-        file.discard();
-        return failed + "Die Zeilen ließen sich nicht zwischenspeichern (" + systemReason(table.spooled->error()) + ").";
-    }
-    if (const WriteResult written = file.commit(); !written)
-        return failed + written.failure->sentence();
-    return {};
+    return writePdfFile(
+        path, {dotsPerInch, staffListPage(), q(table.title)},
+        [&](QPdfWriter& writer) { return paintStaffList(table, writer, progress); },
+        [&] {
+            if (!table.spooled || table.spooled->error() == 0)
+                return std::string{};
+            return cannotWrite(path) + "Die Zeilen ließen sich nicht zwischenspeichern ("
+                   + systemReason(table.spooled->error()) + ").";
+        });
 }
 
 } // namespace tarvolin

@@ -9,7 +9,7 @@
 
 #include "stafflist/command/printable_table.h"
 
-#include <QtGlobal>
+#include <QPageLayout>
 
 #include <cstddef>
 #include <functional>
@@ -33,6 +33,7 @@ std::string writeStaffListPdf(const PrintableTable& table, const std::string& pa
 // within the page layout the device has; false when the device refused.
 bool paintStaffList(const PrintableTable& table, QPagedPaintDevice& device, const PaintProgress& progress = {});
 // The page the PDF file has: A4 landscape, margins of 10 mm.
+QPageLayout staffListPage();
 void setStaffListPage(QPagedPaintDevice& device);
 
 } // namespace tarvolin

@@ -1,9 +1,8 @@
 #include "qt/paper/year_report_pdf.h"
 
-#include "output/safe_file.h"
 #include "output/system_reason.h"
-#include "qt/paper/safe_device.h"
 #include "qt/paper/pdf_application.h"
+#include "qt/paper/pdf_file.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -383,35 +382,26 @@ bool paintYearReport(const ReportDocument& report, QPagedPaintDevice& device)
     return read && !refused && painter.end();
 }
 
-void setYearReportPage(QPagedPaintDevice& device)
+QPageLayout yearReportPage()
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
-                                     QPageLayout::Millimeter));
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                       QPageLayout::Millimeter);
 }
+
+void setYearReportPage(QPagedPaintDevice& device) { device.setPageLayout(yearReportPage()); }
 
 std::string writeYearReportPdf(const ReportDocument& report, const std::string& path)
 {
     const auto application = applicationIfNone();
-    const std::string failed = "Die Datei „" + path + "“ kann nicht geschrieben werden. ";
-    SafeFile file{path, {.refuseReadOnly = true}};
-    if (!file.ok())
-        return failed + file.failure()->sentence();
-    writeThroughDevice(file, [&](QIODevice& device) {
-        QPdfWriter writer{&device};
-        writer.setResolution(dotsPerInch);
-        writer.setTitle(q(report.title));
-        writer.setCreator(QStringLiteral("Tarvolin"));
-        setYearReportPage(writer);
-        return paintYearReport(report, writer);
-    });
-    if (report.uncomputed && report.uncomputed->error() != 0) {
-        file.discard();
-        return failed + "Die nicht berechneten Zeilen ließen sich nicht zwischenspeichern ("
-               + systemReason(report.uncomputed->error()) + ").";
-    }
-    if (const WriteResult written = file.commit(); !written)
-        return failed + written.failure->sentence();
-    return {};
+    return writePdfFile(
+        path, {dotsPerInch, yearReportPage(), q(report.title)},
+        [&](QPdfWriter& writer) { return paintYearReport(report, writer); },
+        [&] {
+            if (!report.uncomputed || report.uncomputed->error() == 0)
+                return std::string{};
+            return cannotWrite(path) + "Die nicht berechneten Zeilen ließen sich nicht zwischenspeichern ("
+                   + systemReason(report.uncomputed->error()) + ").";
+        });
 }
 
 } // namespace tarvolin

@@ -9,7 +9,7 @@
 
 #include "stafflist/command/report_document.h"
 
-#include <QtGlobal>
+#include <QPageLayout>
 
 #include <string>
 
@@ -26,6 +26,7 @@ std::string writeYearReportPdf(const ReportDocument& report, const std::string& 
 bool paintYearReport(const ReportDocument& report, QPagedPaintDevice& device);
 // The report's page: A4 portrait, margins of 15 mm left and right, 12 mm at
 // top and bottom.
+QPageLayout yearReportPage();
 void setYearReportPage(QPagedPaintDevice& device);
 
 } // namespace tarvolin

@@ -4,7 +4,7 @@
 // PDF written in the background, with progress and Abbrechen.
 
 #include "qt/letter/letter_settings.h"
-#include "qt/paper/safe_device.h"
+#include "qt/paper/pdf_file.h"
 #include "qt/staff_list_window/background_job.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/letter/letters_pdf.h"

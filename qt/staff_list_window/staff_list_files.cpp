@@ -10,7 +10,7 @@
 #include "qt/staff_list_window/column_mapping_dialog.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/paper/staff_list_pdf.h"
-#include "qt/paper/safe_device.h"
+#include "qt/paper/pdf_file.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
 #include "qt/calculator_window/announcer.h"

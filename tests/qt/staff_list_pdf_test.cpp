@@ -2,18 +2,24 @@
 // several pages, each with the column heads and "Seite n von m", and no word
 // of any cell or note lies outside the page.
 
-#include "qt/paper/safe_device.h"
+#include "qt/paper/pdf_file.h"
 #include "qt/paper/staff_list_pdf.h"
 #include "tests/support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 
 namespace tarvolin {
@@ -148,6 +154,48 @@ private slots:
         QVERIFY(printToPdfFile(printer, paint));
         QVERIFY(bytesOf(path).startsWith("%PDF-"));
         QVERIFY(pdfBoxes(path).contains(QStringLiteral("Spalte19")));
+    }
+
+    // Every PDF of the program is written by writePdfFile: whatever goes
+    // wrong, the file that was there stays as it was and nothing else is
+    // left beside it; only a whole PDF takes its place.
+    void aPdfFileIsPutInPlaceOnlyWhenWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bericht.pdf"));
+        const std::string file = QFile::encodeName(path).toStdString();
+        const QByteArray old = "%PDF- ein alter Bericht";
+        const PdfDocument document{300, staffListPage(), QStringLiteral("Bericht")};
+        const auto onePage = [](QPdfWriter& writer) {
+            QPainter painter{&writer};
+            painter.drawText(100, 100, QStringLiteral("Seite eins"));
+            return painter.end();
+        };
+        struct Row {
+            const char* name;
+            std::function<bool(QPdfWriter&)> paint;
+            std::function<std::string()> givenUp;
+            std::string answer; // "" when the new file is in place
+        };
+        const std::vector<Row> rows{
+            {"the painting fails", [](QPdfWriter&) { return false; }, {}, cannotWrite(file)},
+            {"nothing was painted", [](QPdfWriter&) { return true; }, {}, cannotWrite(file)},
+            {"given up after the painting", onePage, [] { return std::string{"Abgebrochen."}; }, "Abgebrochen."},
+            {"a whole page", onePage, [] { return std::string{}; }, ""},
+        };
+        for (const Row& r : rows) {
+            QFile::remove(path);
+            QFile existing{path};
+            QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write(old) == old.size());
+            existing.close();
+            const std::string answer = writePdfFile(file, document, r.paint, r.givenUp);
+            QVERIFY2(answer.starts_with(r.answer) && (r.answer.empty() == answer.empty()), r.name);
+            QCOMPARE(QDir{dir.path()}.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("bericht.pdf")});
+            if (r.answer.empty())
+                QVERIFY2(pdfBoxes(path).contains(QStringLiteral("Seite")), r.name);
+            else
+                QVERIFY2(bytesOf(path) == old, r.name);
+        }
     }
 };
 
