@@ -7,6 +7,7 @@
 #include "calc/date_text.h"
 #include "calc/fixed_text.h"
 #include "window/jda.h"
+#include "window/keys.h"
 
 #include <array>
 #include <string>
@@ -14,8 +15,6 @@
 namespace tarvolin {
 
 namespace {
-
-constexpr std::int16_t enterKey = 13;
 
 std::int16_t rowOf(std::int16_t index) { return index < 2 ? std::int16_t{0} : static_cast<std::int16_t>(index / 2); }
 
@@ -42,7 +41,7 @@ void JDA::Datum_KeyPress(std::int16_t index, std::int16_t& keyAscii)
     currentIndex = index;
     currentRow = rowOf(index);
     lastIndex = index;
-    if (keyAscii != enterKey)
+    if (keyAscii != enterCode)
         return;
 
     Control& field = Datum(index);
@@ -90,7 +89,7 @@ void JDA::Eingabe_KeyPress(std::int16_t index, std::int16_t& keyAscii)
     // is full as well, or the description would outgrow what can be saved.
     if (left <= 0)
         keyAscii = 0;
-    if (keyAscii == enterKey && index < 14)
+    if (keyAscii == enterCode && index < 14)
         setFocus(Datum(2 * index + 2));
 }
 
@@ -115,7 +114,7 @@ void JDA::box_Click(std::int16_t index, std::int16_t)
     // end before the click is.
     Control& toDate = Datum(2 * index + 1);
     setFocus(toDate);
-    std::int16_t enter = enterKey;
+    std::int16_t enter = enterCode;
     Datum_KeyPress(toDate.design->index, enter);
 }
 

@@ -2,6 +2,7 @@
 
 #include "qt/calculator_window/control_widgets.h"
 #include "qt/calculator_window/date_edit.h"
+#include "qt/text/qt_text.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -16,8 +17,6 @@ namespace {
 constexpr const char* spokenWordsProperty = "spokenWords";
 // Whether a notice tier is the one that applies.
 constexpr const char* markedProperty = "spokenMarked";
-
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 const ControlDesign* designOf(const QObject* object)
 {
@@ -192,7 +191,7 @@ void installControlAccessibility()
 QString spokenValue(const QWidget& field)
 {
     const auto* edit = qobject_cast<const QLineEdit*>(&field);
-    return edit == nullptr ? QString{} : fromUtf8(spokenDate(edit->displayText().toStdString()));
+    return edit == nullptr ? QString{} : toQString(spokenDate(edit->displayText().toStdString()));
 }
 
 QStringList speakControls(const ControlModel& model, const std::vector<QWidget*>& widgets)
@@ -201,7 +200,7 @@ QStringList speakControls(const ControlModel& model, const std::vector<QWidget*>
     for (std::size_t slot = 0; slot < widgets.size(); ++slot) {
         QWidget& w = *widgets[slot];
         const SpokenControl spoken = spokenControl(model, static_cast<int>(slot));
-        const QString name = fromUtf8(spoken.name);
+        const QString name = toQString(spoken.name);
         // Qt tells a reader of the new name itself (NameChanged).
         if (!name.isEmpty() && w.accessibleName() != name)
             w.setAccessibleName(name);
@@ -209,7 +208,7 @@ QStringList speakControls(const ControlModel& model, const std::vector<QWidget*>
             mark(w, spoken.marked);
         if (!spoken.result)
             continue;
-        const QString words = spoken.value.empty() ? name : name + QStringLiteral(": ") + fromUtf8(spoken.value);
+        const QString words = spoken.value.empty() ? name : name + QStringLiteral(": ") + toQString(spoken.value);
         const QVariant before = w.property(spokenWordsProperty);
         w.setProperty(spokenWordsProperty, words);
         if (before.isValid() && before.toString() != words && w.isVisibleTo(w.window()))

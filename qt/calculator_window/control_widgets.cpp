@@ -8,6 +8,7 @@
 #include "qt/calculator_window/decoration.h"
 #include "qt/calculator_window/description_edit.h"
 #include "qt/calculator_window/pictures.h"
+#include "qt/text/qt_text.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -24,8 +25,6 @@
 namespace tarvolin {
 
 namespace {
-
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QColor rgb(std::uint32_t colour) { return QColor{QRgb{colour}}; }
 
@@ -120,7 +119,7 @@ void setFill(QWidget& w, QPalette::ColorRole role, std::optional<QColor> colour)
 
 void drawLabel(const Control& c, QLabel& label)
 {
-    const QString text = fromUtf8(c.text);
+    const QString text = toQString(c.text);
     if (label.text() != text)
         label.setText(text);
     setBold(label, c.fontBold);
@@ -189,15 +188,13 @@ QWidget* makeWidgetOfKind(const ControlDesign& design, QWidget* parent)
     return nullptr;
 }
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 } // namespace
 
 QString toolTipOf(const ControlDesign& design)
 {
-    QString tip = fromView(design.toolTip);
+    QString tip = toQString(design.toolTip);
     if (!design.shortcut.empty())
-        tip += QStringLiteral(" (%1)").arg(QKeySequence{fromView(design.shortcut)}.toString(QKeySequence::NativeText));
+        tip += QStringLiteral(" (%1)").arg(QKeySequence{toQString(design.shortcut)}.toString(QKeySequence::NativeText));
     return tip;
 }
 
@@ -211,7 +208,7 @@ QWidget* makeControlWidget(const ControlDesign& design, QWidget* parent)
     // that to the caption's mnemonic.)
     if (!design.shortcut.empty()) {
         auto* button = static_cast<QAbstractButton*>(w);
-        auto* key = new QShortcut{QKeySequence{fromView(design.shortcut)}, button};
+        auto* key = new QShortcut{QKeySequence{toQString(design.shortcut)}, button};
         QObject::connect(key, &QShortcut::activated, button, &QAbstractButton::animateClick);
     }
     return w;
@@ -252,7 +249,7 @@ void drawControl(const Control& c, QWidget& w)
     switch (c.design->kind) {
     case ControlKind::DateField: {
         auto& field = static_cast<DateEdit&>(w);
-        const QString text = fromUtf8(c.text);
+        const QString text = toQString(c.text);
         if (field.displayText() != text) {
             field.setText(text);
             if (field.hasFocus())
@@ -264,7 +261,7 @@ void drawControl(const Control& c, QWidget& w)
     }
     case ControlKind::TextBox: {
         auto& box = static_cast<DescriptionEdit&>(w);
-        const QString text = fromUtf8(c.text);
+        const QString text = toQString(c.text);
         if (box.text() != text) {
             box.setText(text);
             if (box.hasFocus())
@@ -276,7 +273,7 @@ void drawControl(const Control& c, QWidget& w)
     }
     case ControlKind::Panel:
         if (auto* panel = qobject_cast<QLabel*>(&w)) {
-            const QString text = fromUtf8(c.text);
+            const QString text = toQString(c.text);
             if (panel->text() != text)
                 panel->setText(text);
             setBold(*panel, c.fontBold);
@@ -290,7 +287,7 @@ void drawControl(const Control& c, QWidget& w)
         if (auto* button = qobject_cast<QPushButton*>(&w)) {
             // The leading blanks of the captions made room for the picture,
             // which the button now places itself.
-            const QString text = fromUtf8(c.text).trimmed();
+            const QString text = toQString(c.text).trimmed();
             if (button->text() != text)
                 button->setText(text);
         }

@@ -2,6 +2,7 @@
 
 #include "qt/calculator_window/key_codes.h"
 #include "window/keys.h"
+#include "qt/text/qt_text.h"
 
 #include <QKeyEvent>
 #include <QToolTip>
@@ -21,7 +22,7 @@ int DescriptionEdit::endOfText() const
     const QByteArray utf8 = text().toUtf8();
     const std::string_view before =
         textBeforeTypingPlace(std::string_view{utf8.constData(), static_cast<std::size_t>(utf8.size())});
-    return static_cast<int>(QString::fromUtf8(before.data(), static_cast<qsizetype>(before.size())).size());
+    return static_cast<int>(toQString(before).size());
 }
 
 void DescriptionEdit::placeCursorAfterText()

@@ -13,9 +13,15 @@
 
 namespace tarvolin {
 
+// Return on the main keys and Enter on the number pad are one key.
+inline bool isEnterKey(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
 inline std::optional<std::int16_t> characterCode(const QKeyEvent& event)
 {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+    if (isEnterKey(event))
         return enterCode;
     if (event.key() == Qt::Key_Backspace)
         return backspaceCode;

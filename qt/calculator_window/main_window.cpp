@@ -11,6 +11,7 @@
 #include "calc/date_text.h"
 #include "window/notice_hints.h"
 #include "window/save_case.h"
+#include "qt/text/qt_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,7 +41,7 @@ bool movedByUser(Qt::FocusReason reason)
 
 MainWindow::CloseAnswer askBeforeClosing(QWidget* parent)
 {
-    const QString title = QString::fromUtf8(programTitle.data(), static_cast<qsizetype>(programTitle.size()));
+    const QString title = toQString(programTitle);
     QMessageBox box{QMessageBox::Question, title, QStringLiteral("Sollen die Eingaben gespeichert werden?"),
                     QMessageBox::NoButton, parent};
     box.setObjectName(QStringLiteral("closeQuestion"));
@@ -134,7 +135,7 @@ QWidget* MainWindow::makeWidget(int slot)
     w->setProperty(controlSlotProperty, slot);
     w->setGeometry(controlGeometry(design, scale_, *w));
     const std::string_view accessible = design.accessibleName.view();
-    w->setAccessibleName(QString::fromUtf8(accessible.data(), static_cast<qsizetype>(accessible.size())));
+    w->setAccessibleName(toQString(accessible));
     // The working fields are hidden and out of reach of Tab and the mouse.
     if (Dispatcher::takesKeys(design) && !Dispatcher::takesUserFocus(design))
         w->setFocusPolicy(Qt::NoFocus);

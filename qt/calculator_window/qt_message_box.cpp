@@ -1,5 +1,7 @@
 #include "qt/calculator_window/qt_message_box.h"
 
+#include "qt/text/qt_text.h"
+
 #include <QAbstractButton>
 #include <QIcon>
 #include <QMessageBox>
@@ -7,11 +9,6 @@
 namespace tarvolin {
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon iconOf(MessageKind kind)
 {
@@ -35,8 +32,8 @@ std::int16_t QtMessageBox::show(std::string_view text, std::string_view title, M
     QMessageBox box{parent_};
     box.setObjectName(messageBoxObjectName);
     box.setIcon(iconOf(kind));
-    box.setWindowTitle(fromUtf8(title));
-    box.setText(fromUtf8(text));
+    box.setWindowTitle(toQString(title));
+    box.setText(toQString(text));
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     if (buttons == MessageButtons::YesNo) {

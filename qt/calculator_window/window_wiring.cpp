@@ -10,18 +10,13 @@
 #include "qt/calculator_window/description_edit.h"
 #include "qt/calculator_window/main_window.h"
 #include "window/calendar_start.h"
+#include "qt/text/qt_text.h"
 
 #include <QAbstractButton>
 
 namespace tarvolin {
 
 namespace {
-
-std::string toUtf8(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return std::string{bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
 
 QDate toQDate(const YearMonthDay& d) { return QDate{d.year, d.month, d.day}; }
 QDate toQDate(Date d) { return QDate{d.year(), static_cast<int>(d.month()), static_cast<int>(d.day())}; }

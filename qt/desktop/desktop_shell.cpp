@@ -1,5 +1,7 @@
 #include "qt/desktop/desktop_shell.h"
 
+#include "qt/text/qt_text.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -13,14 +15,6 @@
 namespace tarvolin {
 
 namespace {
-
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string toUtf8(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return std::string{bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
 
 // xdg-open ends within moments when it finds no way to open the page. A
 // failure after this long comes from a browser it ran and that has ended
@@ -45,7 +39,7 @@ DesktopShell::DesktopShell(QStringList siteFolders) : siteFolders_{std::move(sit
 
 QString DesktopShell::localPage(const std::string& page) const
 {
-    const QString relative = fromUtf8(page);
+    const QString relative = toQString(page);
     for (const QString& folder : siteFolders_)
         if (QFileInfo{folder + QLatin1Char('/') + relative}.isFile())
             return QDir::cleanPath(folder + QLatin1Char('/') + relative);
@@ -62,7 +56,7 @@ QUrl DesktopShell::target(std::string_view address) const
 {
     const std::string page = helpSitePage(address);
     if (page.empty())
-        return QUrl{fromUtf8(address)};
+        return QUrl{toQString(address)};
     const QString file = localPage(page);
     return QFileInfo{file}.isFile() ? QUrl::fromLocalFile(file) : QUrl{};
 }

@@ -9,6 +9,7 @@
 #include "qt/paper/pdf_application.h"
 #include "qt/paper/pdf_file.h"
 #include "output/letter_run.h"
+#include "qt/text/qt_text.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -20,8 +21,6 @@
 namespace tarvolin {
 
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // As the calculator's letter on a PDF: a printer's high resolution.
 constexpr int lettersResolution = 1200;
@@ -82,11 +81,11 @@ bool paintLeftOut(QPainter& painter, QPagedPaintDevice& device, int resolution,
         y += box.height() + QFontMetricsF{painter.font(), &device}.height() * 0.3;
         return true;
     };
-    if (!draw(q(leftOutHeading(rows.size()))))
+    if (!draw(toQString(leftOutHeading(rows.size()))))
         return false;
     painter.setFont(font);
     for (const std::string& row : rows)
-        if (!draw(q(row)))
+        if (!draw(toQString(row)))
             return false;
     return true;
 }

@@ -1,5 +1,7 @@
 #include "qt/paper/qt_text_measure.h"
 
+#include "qt/text/qt_text.h"
+
 #include <QFontMetricsF>
 #include <QString>
 
@@ -25,7 +27,7 @@ QtTextMeasure::QtTextMeasure(const QPaintDevice& device, int resolution)
 
 double QtTextMeasure::width(const PrintFont& font, std::string_view text) const
 {
-    const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString q = toQString(text);
     return QFontMetricsF{qtFont(font), &device_}.horizontalAdvance(q);
 }
 

@@ -3,6 +3,7 @@
 #include "output/system_reason.h"
 #include "qt/paper/pdf_application.h"
 #include "qt/paper/pdf_file.h"
+#include "qt/text/qt_text.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -24,8 +25,6 @@ constexpr double largestFont = 8.0;
 constexpr double smallestFont = 6.0;
 constexpr double paddingPoints = 2.0;
 const QString fontFamily = QStringLiteral("Arial"); // Liberation Sans on Debian, metric-compatible
-
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 struct Fonts {
     QFont body, head, note, title, subtitle;
@@ -87,7 +86,7 @@ public:
             } else if ((b == 0xC2 || b == 0xC3) && i + 1 < utf8.size()) {
                 width += latin_[((b & 0x03u) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu)];
             } else {
-                return m_.horizontalAdvance(q(utf8));
+                return m_.horizontalAdvance(toQString(utf8));
             }
         }
         return width;
@@ -104,7 +103,7 @@ private:
 double wordWidth(const QFontMetricsF& m, const Advances& advances, const std::string& text, double width)
 {
     const bool oneWord = text.find(' ') == std::string::npos && text.find("\xC2\xAD") == std::string::npos;
-    return oneWord ? width + advances.dash() : widestWord(m, q(text));
+    return oneWord ? width + advances.dash() : widestWord(m, toQString(text));
 }
 
 struct Layout {
@@ -192,7 +191,7 @@ bool layOut(const PrintableTable& t, QPaintDevice* device, double pageWidth, Lay
         const QFontMetricsF body{largest.body, device};
         const QFontMetricsF head{largest.head, device};
         for (std::size_t c = 0; c < n; ++c)
-            measured[c].widest = measured[c].widestWord = widestWord(head, q(t.columns[c]));
+            measured[c].widest = measured[c].widestWord = widestWord(head, toQString(t.columns[c]));
         const Advances advances{body};
         const bool read = t.forEachRow([&](std::size_t, const std::vector<std::string>& row, const std::string&) {
             for (std::size_t c = 0; c < n && c < row.size(); ++c) {
@@ -213,7 +212,7 @@ bool layOut(const PrintableTable& t, QPaintDevice* device, double pageWidth, Lay
     const QFontMetricsF note{l.fonts.note, device};
     const double padding = l.cellPadding;
     for (std::size_t c = 0; c < n; ++c)
-        l.headHeight = std::max(l.headHeight, wrappedHeight(head, l.widths[c] - 2 * padding, q(t.columns[c])));
+        l.headHeight = std::max(l.headHeight, wrappedHeight(head, l.widths[c] - 2 * padding, toQString(t.columns[c])));
     l.headHeight += 2 * padding;
     l.rowHeights.reserve(t.rowCount());
     l.noteHeights.reserve(t.rowCount());
@@ -221,11 +220,11 @@ bool layOut(const PrintableTable& t, QPaintDevice* device, double pageWidth, Lay
         double h = body.height();
         for (std::size_t c = 0; c < n && c < row.size(); ++c)
             if (l.wraps[c] && !row[c].empty())
-                h = std::max(h, cellHeight(body, l.widths[c] - 2 * padding, q(row[c])));
+                h = std::max(h, cellHeight(body, l.widths[c] - 2 * padding, toQString(row[c])));
         l.rowHeights.push_back(static_cast<float>(h + 2 * padding));
         l.noteHeights.push_back(rowNote.empty() ? 0.0f
                                                 : static_cast<float>(cellHeight(note, pageWidth - 4 * padding,
-                                                                                QStringLiteral("Hinweise: ") + q(rowNote)) +
+                                                                                QStringLiteral("Hinweise: ") + toQString(rowNote)) +
                                                                      padding));
     });
 }
@@ -265,7 +264,7 @@ public:
         p_.drawText(QRectF(page_.left(), page_.bottom() - footHeight(), page_.width(), footHeight()),
                     Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Seite %1 von %2").arg(page + 1).arg(pages));
         p_.drawText(QRectF(page_.left(), page_.bottom() - footHeight(), page_.width(), footHeight()),
-                    Qt::AlignLeft | Qt::AlignBottom, q(t_.title));
+                    Qt::AlignLeft | Qt::AlignBottom, toQString(t_.title));
     }
 
     void paintRow(std::size_t r, const std::vector<std::string>& row, const std::string& note)
@@ -277,7 +276,7 @@ public:
         p_.setFont(l_.fonts.body);
         for (std::size_t c = 0; c < t_.columns.size(); ++c) {
             if (c < row.size() && !row[c].empty()) {
-                const QString text = q(row[c]);
+                const QString text = toQString(row[c]);
                 const double inner = l_.widths[c] - 2 * cellPadding;
                 // One line, as almost every cell is, needs no text layout.
                 if (!l_.wraps[c] || body_.horizontalAdvance(text) <= inner)
@@ -292,7 +291,7 @@ public:
             p_.setFont(l_.fonts.note);
             p_.drawText(QRectF(page_.left() + 2 * cellPadding, y_ + l_.rowHeights[r], tableWidth() - 4 * cellPadding,
                                l_.noteHeights[r]),
-                        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QStringLiteral("Hinweise: ") + q(note));
+                        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QStringLiteral("Hinweise: ") + toQString(note));
         }
         y_ += h;
         p_.setPen(QPen(QColor(190, 190, 190), 0));
@@ -323,11 +322,11 @@ private:
         const QFontMetricsF title{l_.fonts.title, p_.device()};
         const QFontMetricsF sub{l_.fonts.subtitle, p_.device()};
         p_.setFont(l_.fonts.title);
-        p_.drawText(QPointF(page_.left(), page_.top() + title.ascent()), q(t_.title));
+        p_.drawText(QPointF(page_.left(), page_.top() + title.ascent()), toQString(t_.title));
         double y = page_.top() + title.height() * 1.4;
         p_.setFont(l_.fonts.subtitle);
         for (const std::string& s : t_.subtitles) {
-            p_.drawText(QPointF(page_.left(), y + sub.ascent()), q(s));
+            p_.drawText(QPointF(page_.left(), y + sub.ascent()), toQString(s));
             y += sub.height();
         }
     }
@@ -339,7 +338,7 @@ private:
         double x = page_.left();
         for (std::size_t c = 0; c < t_.columns.size(); ++c) {
             p_.drawText(QRectF(x + cellPadding, y + cellPadding, l_.widths[c] - 2 * cellPadding, l_.headHeight),
-                        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, q(t_.columns[c]));
+                        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, toQString(t_.columns[c]));
             x += l_.widths[c];
         }
         return y + l_.headHeight;
@@ -405,7 +404,7 @@ std::string writeStaffListPdf(const PrintableTable& table, const std::string& pa
 {
     const auto application = applicationIfNone();
     return writePdfFile(
-        path, {dotsPerInch, staffListPage(), q(table.title)},
+        path, {dotsPerInch, staffListPage(), toQString(table.title)},
         [&](QPdfWriter& writer) { return paintStaffList(table, writer, progress); },
         [&] {
             if (!table.spooled || table.spooled->error() == 0)

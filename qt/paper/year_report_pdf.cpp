@@ -3,6 +3,7 @@
 #include "output/system_reason.h"
 #include "qt/paper/pdf_application.h"
 #include "qt/paper/pdf_file.h"
+#include "qt/text/qt_text.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -24,8 +25,6 @@ constexpr int dotsPerInch = 720; // of the PDF file: 10 units a point
 constexpr double largestFont = 9.5;
 constexpr double smallestFont = 7.0;
 const QString fontFamily = QStringLiteral("Arial"); // Liberation Sans on Debian, metric-compatible
-
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // What the report is made of, top to bottom.
 enum class Block { MonthHeading, Line, Total, UncomputedHeading, Uncomputed };
@@ -128,13 +127,13 @@ void chooseWidths(Layout& l, const ReportDocument& d, QPaintDevice* device, doub
         const QFontMetricsF bold{l.fonts.bold, device};
         std::vector<double> widest(n, 0), least(n, 0);
         for (std::size_t c = 0; c < n; ++c) {
-            widest[c] = bold.horizontalAdvance(q(d.columns[c]));
-            least[c] = widestWord(bold, q(d.columns[c]));
+            widest[c] = bold.horizontalAdvance(toQString(d.columns[c]));
+            least[c] = widestWord(bold, toQString(d.columns[c]));
         }
         for (const ReportMonth& m : d.months)
             for (const auto& line : m.lines)
                 for (std::size_t c = 0; c < n && c < line.size(); ++c) {
-                    const QString text = q(line[c]);
+                    const QString text = toQString(line[c]);
                     widest[c] = std::max(widest[c], body.horizontalAdvance(text));
                     least[c] = std::max(least[c], widestWord(body, text));
                 }
@@ -178,7 +177,7 @@ double blockHeight(const Layout& l, QPaintDevice* device, double pageWidth, Bloc
     case Block::Line: {
         double h = body.height();
         for (std::size_t c = 0; c < cells.size() && c < l.widths.size(); ++c)
-            h = std::max(h, wrappedHeight(l.fonts.body, device, l.widths[c] - 2 * l.padding, q(cells[c])));
+            h = std::max(h, wrappedHeight(l.fonts.body, device, l.widths[c] - 2 * l.padding, toQString(cells[c])));
         return h + 2 * l.padding;
     }
     case Block::MonthHeading:
@@ -187,7 +186,7 @@ double blockHeight(const Layout& l, QPaintDevice* device, double pageWidth, Bloc
     case Block::Total:
         return bold.height() * 1.5 + 2 * l.padding;
     case Block::Uncomputed:
-        return wrappedHeight(l.fonts.body, device, pageWidth - 4 * l.padding, q(text)) + l.padding;
+        return wrappedHeight(l.fonts.body, device, pageWidth - 4 * l.padding, toQString(text)) + l.padding;
     }
     return 0;
 }
@@ -199,7 +198,7 @@ bool layOut(const ReportDocument& d, QPaintDevice* device, double pageWidth, Lay
     l.headingHeight = QFontMetricsF{l.fonts.bold, device}.height() * 1.8 + l.padding;
     for (std::size_t c = 0; c < d.columns.size(); ++c)
         l.headHeight =
-            std::max(l.headHeight, wrappedHeight(l.fonts.bold, device, l.widths[c] - 2 * l.padding, q(d.columns[c])));
+            std::max(l.headHeight, wrappedHeight(l.fonts.bold, device, l.widths[c] - 2 * l.padding, toQString(d.columns[c])));
     l.headHeight += 2 * l.padding;
     const QFontMetricsF title{l.fonts.title, device};
     const QFontMetricsF small{l.fonts.small, device};
@@ -253,17 +252,17 @@ public:
         const QFontMetricsF small{l_.fonts.small, p_.device()};
         p_.setPen(Qt::black);
         p_.setFont(l_.fonts.title);
-        p_.drawText(QPointF(page_.left(), page_.top() + title.ascent()), q(d_.title));
+        p_.drawText(QPointF(page_.left(), page_.top() + title.ascent()), toQString(d_.title));
         double y = page_.top() + title.height() * 1.3;
         p_.setFont(l_.fonts.small);
         for (const std::string& line : d_.header) {
             p_.drawText(QRectF(page_.left(), y, page_.width(), small.height()), Qt::AlignLeft | Qt::TextSingleLine,
-                        q(line));
+                        toQString(line));
             y += small.height();
         }
         const QRectF foot{page_.left(), page_.bottom() - l_.footHeight, page_.width(), l_.footHeight};
         p_.drawText(foot, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Seite %1 von %2").arg(page + 1).arg(pages));
-        p_.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, q(d_.title));
+        p_.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, toQString(d_.title));
         y_ = paintHeads(page_.top() + l_.pageHeaderHeight);
         linesOnPage_ = 0;
         if (page > 0 && continues(first))
@@ -283,12 +282,12 @@ public:
         case Block::Total:
             p_.setFont(l_.fonts.bold);
             p_.drawText(QRectF(page_.left(), y_ + l_.padding, page_.width(), h - l_.padding),
-                        Qt::AlignLeft | Qt::AlignVCenter, q(text));
+                        Qt::AlignLeft | Qt::AlignVCenter, toQString(text));
             break;
         case Block::Uncomputed:
             p_.setFont(l_.fonts.body);
             p_.drawText(QRectF(page_.left() + 2 * l_.padding, y_ + l_.padding / 2, page_.width() - 4 * l_.padding, h),
-                        q(text), wrapped());
+                        toQString(text), wrapped());
             break;
         }
         y_ += h;
@@ -310,7 +309,7 @@ private:
         double x = page_.left();
         for (std::size_t c = 0; c < d_.columns.size(); ++c) {
             p_.drawText(QRectF(x + l_.padding, y + l_.padding, l_.widths[c] - 2 * l_.padding, l_.headHeight),
-                        q(d_.columns[c]), wrapped());
+                        toQString(d_.columns[c]), wrapped());
             x += l_.widths[c];
         }
         return y + l_.headHeight;
@@ -320,7 +319,7 @@ private:
     {
         const double h = l_.headingHeight;
         p_.setFont(l_.fonts.bold);
-        p_.drawText(QRectF(page_.left(), y_, page_.width(), h), Qt::AlignLeft | Qt::AlignBottom, q(text));
+        p_.drawText(QRectF(page_.left(), y_, page_.width(), h), Qt::AlignLeft | Qt::AlignBottom, toQString(text));
         p_.setPen(QPen(Qt::black, 0));
         p_.drawLine(QPointF(page_.left(), y_ + h), QPointF(page_.left() + tableWidth(), y_ + h));
         linesOnPage_ = 0;
@@ -335,7 +334,7 @@ private:
         double x = page_.left();
         for (std::size_t c = 0; c < l_.widths.size(); ++c) {
             if (c < cells.size() && !cells[c].empty())
-                p_.drawText(QRectF(x + l_.padding, y_ + l_.padding, l_.widths[c] - 2 * l_.padding, h), q(cells[c]),
+                p_.drawText(QRectF(x + l_.padding, y_ + l_.padding, l_.widths[c] - 2 * l_.padding, h), toQString(cells[c]),
                             wrapped());
             x += l_.widths[c];
         }
@@ -394,7 +393,7 @@ std::string writeYearReportPdf(const ReportDocument& report, const std::string& 
 {
     const auto application = applicationIfNone();
     return writePdfFile(
-        path, {dotsPerInch, yearReportPage(), q(report.title)},
+        path, {dotsPerInch, yearReportPage(), toQString(report.title)},
         [&](QPdfWriter& writer) { return paintYearReport(report, writer); },
         [&] {
             if (!report.uncomputed || report.uncomputed->error() == 0)

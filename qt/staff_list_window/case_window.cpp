@@ -3,6 +3,7 @@
 #include "qt/calculator_window/main_window.h"
 #include "stafflist/computation/case_folder.h"
 #include "stafflist/computation/row_typing.h"
+#include "qt/text/qt_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +11,6 @@
 namespace tarvolin {
 
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 } // namespace
 
@@ -24,12 +23,12 @@ QString employeeName(const ComputedList& list, std::size_t row)
 {
     QStringList names;
     for (std::size_t c : {colName, colFirstName})
-        if (const QString n = q(list.field(row, c)); !n.isEmpty())
+        if (const QString n = toQString(list.field(row, c)); !n.isEmpty())
             names << n;
     QStringList parts;
     if (!names.isEmpty())
         parts << names.join(QStringLiteral(", "));
-    if (const QString number = q(list.field(row, colPersonnelNumber)); !number.isEmpty())
+    if (const QString number = toQString(list.field(row, colPersonnelNumber)); !number.isEmpty())
         parts << QStringLiteral("Personalnummer ") + number;
     if (parts.isEmpty())
         parts << QStringLiteral("Zeile %1 der Personalliste").arg(static_cast<qlonglong>(list.fileLine(row)));

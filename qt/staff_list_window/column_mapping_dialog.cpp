@@ -3,6 +3,7 @@
 #include "qt/calculator_window/announcer.h"
 #include "stafflist/computation/staff_table.h"
 #include "stafflist/tables/visible_text.h"
+#include "qt/text/qt_text.h"
 
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -17,9 +18,8 @@ namespace tarvolin {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 // A text from the table: control characters and bidi overrides shown, not obeyed.
-QString shown(const std::string& s) { return q(visibleText(s)); }
+QString shown(const std::string& s) { return toQString(visibleText(s)); }
 
 constexpr int previewValues = 3;
 
@@ -84,7 +84,7 @@ ColumnMappingDialog::ColumnMappingDialog(std::vector<std::string> header, std::v
 void ColumnMappingDialog::addRow(QGridLayout& grid, std::size_t slot, int field)
 {
     const int line = grid.rowCount();
-    const QString name = q(slotName(slotAt(slot)));
+    const QString name = toQString(slotName(slotAt(slot)));
     auto* label = new QLabel{required(slot) ? QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped()) : name};
     auto* box = new QComboBox;
     box->setObjectName(QStringLiteral("column-%1").arg(slot));
@@ -130,15 +130,15 @@ void ColumnMappingDialog::check()
         const int field = rows_[i].box->currentData().toInt();
         if (field < 0) {
             if (required(rows_[i].slot))
-                problem = QStringLiteral("Bitte eine Spalte für „%1“ wählen.").arg(q(slotName(slotAt(rows_[i].slot))));
+                problem = QStringLiteral("Bitte eine Spalte für „%1“ wählen.").arg(toQString(slotName(slotAt(rows_[i].slot))));
             continue;
         }
         int& first = owner[static_cast<std::size_t>(field)];
         if (first >= 0)
             problem = QStringLiteral("Die Spalte „%1“ ist „%2“ und „%3“ zugeordnet; eine Spalte kann nur eines sein.")
                           .arg(shown(header_[static_cast<std::size_t>(field)]),
-                               q(slotName(slotAt(rows_[static_cast<std::size_t>(first)].slot))),
-                               q(slotName(slotAt(rows_[i].slot))));
+                               toQString(slotName(slotAt(rows_[static_cast<std::size_t>(first)].slot))),
+                               toQString(slotName(slotAt(rows_[i].slot))));
         first = static_cast<int>(i);
     }
     // A new problem is said to a screen reader too: the red line alone is

@@ -1,6 +1,7 @@
 #include "qt/staff_list_window/frozen_table_view.h"
 
 #include "qt/staff_list_window/staff_table_model.h"
+#include "qt/calculator_window/key_codes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -147,7 +148,7 @@ void FrozenTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
 
 void FrozenTableView::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
+    if (isEnterKey(*event) && currentIndex().isValid()) {
         emit lineActivated(currentIndex().row());
         return;
     }

@@ -11,6 +11,7 @@
 #include "qt/staff_list_window/staff_list_window.h"
 #include "qt/staff_list_window/staff_table_model.h"
 #include "stafflist/command/list_letters.h"
+#include "qt/text/qt_text.h"
 
 #include <QItemSelectionModel>
 #include <QMessageBox>
@@ -23,8 +24,6 @@
 namespace tarvolin {
 
 namespace {
-
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The letter's kind, asked as the calculator's two views name it; nothing
 // when the user cancelled.
@@ -109,7 +108,7 @@ bool StaffListWindow::writeLetters(const QString& path, bool jdaLetter)
         return false;
     startJob(QStringLiteral("Die Briefe werden in „%1“ geschrieben …").arg(path),
              QStringLiteral("Gespeichert: „%1“").arg(path),
-             lettersWork(jdaLetter, [file = path.toStdString()](LetterRun& run) { return q(writeLettersPdf(run, file)); }),
+             lettersWork(jdaLetter, [file = path.toStdString()](LetterRun& run) { return toQString(writeLettersPdf(run, file)); }),
              true);
     return true;
 }
@@ -136,10 +135,10 @@ void StaffListWindow::printLetters(bool jdaLetter)
                                      return paintLetters(run, d, r, failure);
                                  });
                                  if (!failure.empty())
-                                     return q(failure);
+                                     return toQString(failure);
                                  return written ? QString{}
                                                 : QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden. %2")
-                                                      .arg(file, q(written.failure->sentence()));
+                                                      .arg(file, toQString(written.failure->sentence()));
                              }),
                  true);
         return;
@@ -151,7 +150,7 @@ void StaffListWindow::printLetters(bool jdaLetter)
                              if (paintLetters(run, *printer, printer->resolution(), failure))
                                  return QString{};
                              return failure.empty() ? QStringLiteral("Der Drucker hat die Briefe nicht angenommen.")
-                                                    : q(failure);
+                                                    : toQString(failure);
                          }),
              true);
 }

@@ -25,6 +25,7 @@
 #include "stafflist/command/selection_output.h"
 #include "stafflist/tables/table_date.h"
 #include "stafflist/tables/visible_text.h"
+#include "qt/text/qt_text.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -60,8 +61,6 @@ namespace {
 
 const QString title = QStringLiteral("Tarvolin – Personalliste");
 
-
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 std::filesystem::path localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -131,9 +130,9 @@ void StaffListWindow::computingFinished()
     } else if (const ComputedList* shown = model_->list()) {
         // The list shown stays, and with it the file and the reference date
         // it was computed with.
-        path_ = q(shown->fileName);
+        path_ = toQString(shown->fileName);
         referenceDate_ = shown->referenceDate;
-        referenceDateEdit_->setText(shown->referenceDate ? q(germanDateText(*shown->referenceDate)) : QString{});
+        referenceDateEdit_->setText(shown->referenceDate ? toQString(germanDateText(*shown->referenceDate)) : QString{});
     } else if (!outcome.needsMapping) {
         path_.clear();
     }
@@ -157,8 +156,8 @@ void StaffListWindow::computingFinished()
 QString StaffListWindow::listStatus(const ComputedList& list) const
 {
     QString text = QStringLiteral("„%1“: %2 Zeilen, berechnet mit dem Tagesdatum %3.")
-                       .arg(q(visibleText(list.fileName)), QLocale{QLocale::German}.toString(static_cast<qulonglong>(list.size())),
-                            q(germanDateText(list.today)));
+                       .arg(toQString(visibleText(list.fileName)), QLocale{QLocale::German}.toString(static_cast<qulonglong>(list.size())),
+                            toQString(germanDateText(list.today)));
     if (list.readWindows1252)
         text += QStringLiteral(" Nicht durchweg gültiges UTF-8: die übrigen Zeilen wurden als Windows-1252 gelesen.");
     if (list.size() == 0)
@@ -182,7 +181,7 @@ void StaffListWindow::referenceDateEdited()
             referenceDateEdit_->selectAll();
             return;
         }
-        referenceDateEdit_->setText(q(germanDateText(*day)));
+        referenceDateEdit_->setText(toQString(germanDateText(*day)));
     }
     if (day == referenceDate_)
         return;
@@ -249,7 +248,7 @@ bool StaffListWindow::askColumnMapping()
         return false;
     const QString key = headerLineKey(opened_.header);
     mappings_[key] = columnMappingText(dialog.mapping());
-    settings_.setValue(key::mappings + QLatin1Char('/') + key, q(mappings_[key]));
+    settings_.setValue(key::mappings + QLatin1Char('/') + key, toQString(mappings_[key]));
     settings_.sync();
     startComputing();
     return true;
@@ -264,13 +263,13 @@ void StaffListWindow::choosePdf()
     if (model_->isReport()) {
         startJob(QStringLiteral("„%1“ wird geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
                  [report = selectionReport(*model_->list(), model_->selection()), file = path.toStdString()] {
-                     return q(writeYearReportPdf(report, file));
+                     return toQString(writeYearReportPdf(report, file));
                  });
         return;
     }
     startJob(QStringLiteral("„%1“ wird geschrieben …").arg(path), QStringLiteral("Gespeichert: „%1“").arg(path),
              [table = shownTable(), file = path.toStdString(), job = job_] {
-                 return q(writeStaffListPdf(table, file, [job](std::size_t painted, std::size_t rows) {
+                 return toQString(writeStaffListPdf(table, file, [job](std::size_t painted, std::size_t rows) {
                      job->reportProgress(static_cast<int>(painted * 100 / std::max<std::size_t>(rows, 1)));
                  }));
              });
@@ -296,7 +295,7 @@ QString StaffListWindow::saveCalendar(const QString& path) const
 {
     if (model_->list() == nullptr || !model_->isReport())
         return QStringLiteral("Eine Kalenderdatei gibt es nur für die Dienstjubiläen und die Altersgrenze eines Jahres.");
-    return q(writeCsvFile(path.toStdString(), selectionCalendar(*model_->list(), model_->selection(), std::time(nullptr))));
+    return toQString(writeCsvFile(path.toStdString(), selectionCalendar(*model_->list(), model_->selection(), std::time(nullptr))));
 }
 
 void StaffListWindow::print()
@@ -323,7 +322,7 @@ void StaffListWindow::print()
                          *printer, [&](QPagedPaintDevice& device, int) { return paintStaffList(table, device); });
                      return written ? QString{}
                                     : QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden. %2")
-                                          .arg(file, q(written.failure->sentence()));
+                                          .arg(file, toQString(written.failure->sentence()));
                  });
         return;
     }
@@ -352,7 +351,7 @@ void StaffListWindow::printReport()
                          *printer, [&](QPagedPaintDevice& device, int) { return paintYearReport(report, device); });
                      return written ? QString{}
                                     : QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden. %2")
-                                          .arg(file, q(written.failure->sentence()));
+                                          .arg(file, toQString(written.failure->sentence()));
                  });
         return;
     }
@@ -397,14 +396,14 @@ QString StaffListWindow::saveCsv(const QString& path) const
 {
     if (model_->list() == nullptr)
         return QStringLiteral("Es ist keine Liste berechnet.");
-    return q(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
+    return toQString(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
 }
 
 QString StaffListWindow::saveXlsx(const QString& path) const
 {
     if (model_->list() == nullptr)
         return QStringLiteral("Es ist keine Liste berechnet.");
-    return q(writeSelectionXlsx(*model_->list(), model_->selection(), path.toStdString()));
+    return toQString(writeSelectionXlsx(*model_->list(), model_->selection(), path.toStdString()));
 }
 
 MainWindow* StaffListWindow::openEmployee(int line, bool fromList)
@@ -418,13 +417,13 @@ MainWindow* StaffListWindow::openEmployee(int line, bool fromList)
     if (!saved && !list->typedCase(row)) {
         complain(QStringLiteral("Diese Zeile kann nicht im Rechner geöffnet werden: Geburtstag oder Beginn der "
                                 "Dienstbezüge fehlen oder sind kein Datum.\n\n")
-                 + q(std::string{list->field(row, colNotes)}));
+                 + toQString(std::string{list->field(row, colNotes)}));
         return nullptr;
     }
     // The cases hold personal data: their folders are for their owner only.
     if (const int error = makePrivateFolders(folder)) {
         complain(QStringLiteral("Der Ordner „%1“ für den Fall kann nicht angelegt werden (%2).")
-                     .arg(QFile::decodeName(folder.c_str()), q(systemReason(error))));
+                     .arg(QFile::decodeName(folder.c_str()), toQString(systemReason(error))));
         return nullptr;
     }
     MainWindow* window = CaseWindow::open(*list, row, QFile::decodeName(folder.c_str()),

@@ -17,6 +17,7 @@
 #include "stafflist/computation/case_folder.h"
 #include "stafflist/command/list_options.h"
 #include "stafflist/tables/visible_text.h"
+#include "qt/text/qt_text.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -441,7 +442,7 @@ int StaffListWindow::fittedWidth(int column) const
     int widest = table_->horizontalHeader()->sectionSizeHint(column);
     for (std::size_t i = 0; i < measured; ++i) {
         const std::string_view text = longest[i].second;
-        const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        const QString shown = toQString(text);
         widest = std::max(widest, metrics.horizontalAdvance(shown));
     }
     // The cell's margins on both sides, as the style draws them.

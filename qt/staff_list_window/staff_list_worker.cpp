@@ -1,6 +1,7 @@
 #include "qt/staff_list_window/staff_list_worker.h"
 
 #include "qt/staff_list_window/column_mapping_dialog.h"
+#include "qt/text/qt_text.h"
 
 #include <QMetaObject>
 
@@ -10,8 +11,6 @@
 namespace tarvolin {
 
 namespace {
-
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 using Progress = std::function<void(int percent, std::size_t rows)>;
 
@@ -55,7 +54,7 @@ StaffListWorker::Outcome compute(std::string file, Date today, std::optional<Dat
     const auto opened = openTable(file, mappings, outcome, error);
     ListInput& input = *opened;
     if (!error.empty()) {
-        outcome.error = q(error);
+        outcome.error = toQString(error);
         outcome.needsMapping = !input.columns().missing.empty();
         if (outcome.needsMapping)
             readPreview(input, outcome);
@@ -84,7 +83,7 @@ StaffListWorker::Outcome compute(std::string file, Date today, std::optional<Dat
         return outcome;
     }
     if (const std::string e = input.readingFailure(); !e.empty()) {
-        outcome.error = q(e);
+        outcome.error = toQString(e);
         return outcome;
     }
     list->readWindows1252 = input.reader().readWindows1252();
@@ -129,7 +128,7 @@ void StaffListWorker::start(const QString& path, Date today, std::optional<Date>
         } catch (const std::exception& e) {
             // Out of memory with a huge table, or a fault of the program.
             outcome = {};
-            outcome.error = QStringLiteral("Die Tabelle kann nicht berechnet werden: ") + q(e.what());
+            outcome.error = QStringLiteral("Die Tabelle kann nicht berechnet werden: ") + toQString(e.what());
         }
         QMetaObject::invokeMethod(
             this, [this, generation, outcome = std::move(outcome)]() mutable { deliver(generation, std::move(outcome)); },

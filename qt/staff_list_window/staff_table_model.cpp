@@ -2,6 +2,7 @@
 
 #include "stafflist/command/csv_writer.h"
 #include "stafflist/tables/visible_text.h"
+#include "qt/text/qt_text.h"
 
 #include <QColor>
 
@@ -12,8 +13,6 @@
 namespace tarvolin {
 
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A cell for a spreadsheet: quoted when it holds a tab, a line break or a
 // quote, its quotes doubled ("Meier, ""Anna""").
@@ -79,7 +78,7 @@ QVariant StaffTableModel::data(const QModelIndex& index, int role) const
     const std::size_t row = shown_->source(line);
     switch (role) {
     // Control characters and bidi overrides from the table are shown, not obeyed.
-    case Qt::DisplayRole: return q(visibleText(shown_->field(line, static_cast<std::size_t>(index.column()))));
+    case Qt::DisplayRole: return toQString(visibleText(shown_->field(line, static_cast<std::size_t>(index.column()))));
     case Qt::BackgroundRole:
         if (!list_->computed(row))
             return uncomputedBackground;
@@ -88,7 +87,7 @@ QVariant StaffTableModel::data(const QModelIndex& index, int role) const
         return list_->hasNotes(row) ? QVariant{notesBackground} : QVariant{};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
-        return list_->hasNotes(row) ? QStringLiteral("Hinweise: ") + q(visibleText(list_->field(row, colNotes)))
+        return list_->hasNotes(row) ? QStringLiteral("Hinweise: ") + toQString(visibleText(list_->field(row, colNotes)))
                                     : QVariant{};
     default: return {};
     }
@@ -99,7 +98,7 @@ QVariant StaffTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal) {
         if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || section < 0 || section >= columnCount())
             return {};
-        return q(visibleText(shown_->header()[static_cast<std::size_t>(section)]));
+        return toQString(visibleText(shown_->header()[static_cast<std::size_t>(section)]));
     }
     if (!shown_ || section < 0 || section >= rowCount())
         return {};
