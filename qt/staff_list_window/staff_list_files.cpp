@@ -1,26 +1,21 @@
 // The staff-list window's files: opening a table (dialog, drop, command
-// line) and having it computed, saving and printing what is shown, opening
-// one employee, and the settings kept between runs.
+// line) and having it computed, saving and printing what is shown, and the
+// settings kept between runs.
 
 #include "qt/staff_list_window/staff_list_window.h"
 
 #include "qt/staff_list_window/background_job.h"
-#include "qt/calculator_window/main_window.h"
-#include "qt/staff_list_window/case_window.h"
 #include "qt/staff_list_window/column_mapping_dialog.h"
 #include "qt/staff_list_window/frozen_table_view.h"
 #include "qt/paper/staff_list_pdf.h"
 #include "qt/paper/pdf_file.h"
 #include "qt/staff_list_window/staff_list_worker.h"
 #include "qt/staff_list_window/staff_table_model.h"
-#include "qt/calculator_window/announcer.h"
 #include "qt/paper/year_report_pdf.h"
 #include "qt/staff_list_window/status_text.h"
 #include "calc/date_text.h"
-#include "help/links.h"
 #include "output/safe_file.h"
 #include "output/system_reason.h"
-#include "stafflist/computation/case_folder.h"
 #include "stafflist/command/csv_sink.h"
 #include "stafflist/command/selection_output.h"
 #include "stafflist/tables/table_date.h"
@@ -28,14 +23,12 @@
 #include "qt/text/qt_text.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,7 +39,6 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -58,9 +50,6 @@
 namespace tarvolin {
 
 namespace {
-
-const QString title = QStringLiteral("Tarvolin – Personalliste");
-
 
 std::filesystem::path localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -406,32 +395,6 @@ QString StaffListWindow::saveXlsx(const QString& path) const
     return toQString(writeSelectionXlsx(*model_->list(), model_->selection(), path.toStdString()));
 }
 
-MainWindow* StaffListWindow::openEmployee(int line, bool fromList)
-{
-    const ComputedList* list = model_->list();
-    if (list == nullptr || line < 0 || line >= model_->rowCount())
-        return nullptr;
-    const std::size_t row = model_->sourceRow(line);
-    const std::filesystem::path folder = caseFolderOf(localPath(caseFolder_), *list, row);
-    const bool saved = !fromList && hasSavedCase(folder);
-    if (!saved && !list->typedCase(row)) {
-        complain(QStringLiteral("Diese Zeile kann nicht im Rechner geöffnet werden: Geburtstag oder Beginn der "
-                                "Dienstbezüge fehlen oder sind kein Datum.\n\n")
-                 + toQString(std::string{list->field(row, colNotes)}));
-        return nullptr;
-    }
-    // The cases hold personal data: their folders are for their owner only.
-    if (const int error = makePrivateFolders(folder)) {
-        complain(QStringLiteral("Der Ordner „%1“ für den Fall kann nicht angelegt werden (%2).")
-                     .arg(QFile::decodeName(folder.c_str()), toQString(systemReason(error))));
-        return nullptr;
-    }
-    MainWindow* window = CaseWindow::open(*list, row, QFile::decodeName(folder.c_str()),
-                                          saved ? CaseWindow::Start::SavedCase : CaseWindow::Start::FromList, this);
-    if (window != nullptr)
-        connect(window, &MainWindow::unloaded, this, [this] { model_->savedCasesChanged(); });
-    return window;
-}
 
 bool StaffListWindow::refusesInput(const QString& path)
 {
@@ -443,29 +406,9 @@ bool StaffListWindow::refusesInput(const QString& path)
     return true;
 }
 
-void StaffListWindow::complain(const QString& text) { QMessageBox::warning(this, title, text); }
 
-// The status line, and the same words for a screen reader, which does not
-// read a status line by itself; a failure comes as a message box instead.
-void StaffListWindow::report(const QString& text)
-{
-    statusText_->setText(text);
-    announce(*this, text);
-}
 
-void StaffListWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!std::exchange(placed_, true))
-        keepOnScreen();
-}
 
-void StaffListWindow::closeEvent(QCloseEvent* event)
-{
-    worker_->cancel();
-    writeSettings();
-    QMainWindow::closeEvent(event);
-}
 
 void StaffListWindow::dragEnterEvent(QDragEnterEvent* event)
 {
@@ -482,7 +425,6 @@ void StaffListWindow::dropEvent(QDropEvent* event)
     openFile(path);
 }
 
-void StaffListWindow::showNotice(const QString& text) { statusText_->setText(text); }
 
 // Every value is checked: a width that is no number, or none a column can
 // have, is left out (a column of width 0 would be hidden for good).
@@ -514,40 +456,8 @@ void StaffListWindow::readSettings()
     settings_.endGroup();
 }
 
-// Inside the screen's free area: a window restored from a larger screen, or
-// the first size on a small or strongly scaled one (1366 x 768 at 200 % has
-// 683 x 384 of room), is made to fit and moved into sight.
-void StaffListWindow::keepOnScreen()
-{
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (s == nullptr)
-        return;
-    const QRect room = s->availableGeometry();
-    // The window system's frame, where known; else room for a usual one.
-    const bool framed = frameGeometry() != geometry();
-    const QMargins frame = framed ? QMargins{geometry().left() - frameGeometry().left(),
-                                             geometry().top() - frameGeometry().top(),
-                                             frameGeometry().right() - geometry().right(),
-                                             frameGeometry().bottom() - geometry().bottom()}
-                                  : QMargins{4, 30, 4, 4};
-    const QSize most = room.size() - QSize{frame.left() + frame.right(), frame.top() + frame.bottom()};
-    QRect wanted{pos(), size().boundedTo(most).expandedTo(minimumSizeHint().boundedTo(most))};
-    if (isMaximized())
-        return;
-    wanted.moveLeft(std::clamp(wanted.left(), room.left() + frame.left(), room.right() - frame.right() - wanted.width() + 1));
-    wanted.moveTop(std::clamp(wanted.top(), room.top() + frame.top(), room.bottom() - frame.bottom() - wanted.height() + 1));
-    resize(wanted.size());
-    move(wanted.topLeft() - QPoint{frame.left(), frame.top()});
-}
 
-void StaffListWindow::showHelp()
-{
-    const std::string address = helpPageAddress();
-    if (!shell_.open(address))
-        complain(QString::fromStdString(shell_.failureText(address)));
-}
 
-std::string StaffListWindow::helpPageAddress() { return helpAddress("111", "personalliste"); }
 
 void StaffListWindow::writeSettings() const
 {

@@ -1,12 +1,17 @@
-// The staff-list window: its controls, their layout, keyboard and names, and
-// how the filter bar and the search choose what the table shows. Opening,
-// saving, printing and the settings are in staff_list_files.cpp.
+// The staff-list window's frame: its controls, their layout, keyboard and
+// names, which actions are open when, the status line and the messages, its
+// place on the screen and its help. The other areas of the window:
+//   view_and_filters.cpp   what the table shows: filters, search, counts,
+//                          column widths, the progress of a computation
+//   staff_list_files.cpp   opening and computing a table, saving and printing
+//                          what is shown, the settings kept between runs
+//   selection_letters.cpp  the letters of a selection
+//   employee_cases.cpp     one employee's case opened in a calculator window
 
 #include "qt/staff_list_window/staff_list_window.h"
 
-#include "stafflist/command/list_options.h"
-
 #include "help/links.h"
+#include "qt/calculator_window/announcer.h"
 #include "qt/staff_list_window/background_job.h"
 #include "qt/staff_list_window/flow_layout.h"
 #include "qt/staff_list_window/frozen_table_view.h"
@@ -23,7 +28,9 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +41,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -43,6 +51,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace tarvolin {
@@ -51,22 +60,8 @@ namespace {
 
 const QString listTitle = QStringLiteral("Tarvolin – Personalliste");
 
-QString number(qulonglong n) { return QLocale{QLocale::German}.toString(n); }
-
-// The personnel number, name and first name stay in sight in the list; a
-// report is narrow enough to need no frozen columns.
-constexpr int frozenListColumns = 3;
-
 } // namespace
 
-QString notesCountText(std::size_t rows)
-{
-    if (rows == 0)
-        return QStringLiteral("Keine Zeile mit Hinweisen");
-    if (rows == 1)
-        return QStringLiteral("1 Zeile mit Hinweisen");
-    return QStringLiteral("%1 Zeilen mit Hinweisen").arg(number(rows));
-}
 
 StaffListWindow::StaffListWindow(Clock& clock, QSettings& settings, QString caseFolder, QWidget* parent)
     : QMainWindow{parent},
@@ -354,101 +349,10 @@ void StaffListWindow::orderTabStops()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void StaffListWindow::updateFilterTexts()
-{
-    const QString year = QString::number(yearBox_->value());
-    anniversariesButton_->setText(QStringLiteral("Dienst&jubiläen im Jahr ") + year);
-    anniversariesButton_->setAccessibleName(QStringLiteral("Dienstjubiläen im Jahr ") + year);
-    retirementsButton_->setText(QStringLiteral("Alters&grenze im Jahr ") + year);
-    retirementsButton_->setAccessibleName(QStringLiteral("Altersgrenze im Jahr ") + year);
-    const std::size_t notes = model_->list() ? model_->list()->rowsWithNotes() : 0;
-    QString text = notesCountText(notes);
-    notesButton_->setAccessibleName(text);
-    notesButton_->setText(text.replace(text.indexOf(QStringLiteral("Zeile")), 5, QStringLiteral("&Zeile")));
-    notesButton_->setEnabled(notes > 0 || notesButton_->isChecked());
-    notesButton_->setToolTip(QStringLiteral("Nur die Zeilen zeigen, zu denen es Hinweise gibt"));
-}
 
-void StaffListWindow::selectionEdited()
-{
-    ListSelection s;
-    s.filter = static_cast<ListFilter>(filters_->checkedId());
-    s.year = yearBox_->value();
-    s.search = searchEdit_->text().toStdString();
-    if (withBox_->currentIndex() > 0)
-        s.with = {static_cast<std::size_t>(withBox_->currentIndex() - 1)};
-    withBox_->setEnabled(withBox_->count() > 1 && reportOf(s.filter).has_value());
-    model_->setSelection(s);
-    updateActions();
-    if (model_->sortColumn() < 0)
-        table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    table_->setFrozenColumns(model_->isReport() ? 0 : frozenListColumns);
-    applyColumnWidths();
-    updateShownCount();
-}
 
-// The widths the user left a column at, by its head; otherwise a width
-// fitted once per list: the first columns (the names) to their longest text
-// in the whole list, the others to their head and the lines in sight, each
-// up to columnWidthLimit. Fitted widths stay while the list is shown, so
-// that the columns do not change their widths with every letter of a search.
-void StaffListWindow::applyColumnWidths()
-{
-    if (model_->list() == nullptr)
-        return;
-    placingColumns_ = true;
-    QHeaderView* header = table_->horizontalHeader();
-    for (int c = 0; c < model_->columnCount(); ++c) {
-        const QString head = model_->headerData(c, Qt::Horizontal).toString();
-        if (const auto known = columnWidths_.constFind(head); known != columnWidths_.constEnd()) {
-            header->resizeSection(c, *known);
-            continue;
-        }
-        auto fitted = fittedWidths_.constFind(head);
-        if (fitted == fittedWidths_.constEnd())
-            fitted = fittedWidths_.insert(head, fittedWidth(c));
-        header->resizeSection(c, *fitted);
-    }
-    table_->setFrozenColumns(table_->frozenColumns());
-    placingColumns_ = false;
-}
 
-int StaffListWindow::columnWidthLimit() const
-{
-    // About 40 characters, and never more than a third of the window.
-    const int characters = table_->fontMetrics().averageCharWidth() * 40;
-    return std::max(120, std::min(characters, width() / 3));
-}
 
-int StaffListWindow::fittedWidth(int column) const
-{
-    const int limit = columnWidthLimit();
-    if (column >= frozenListColumns || model_->isReport()) {
-        table_->resizeColumnToContents(column);
-        return std::min(table_->horizontalHeader()->sectionSize(column), limit);
-    }
-    // The longest texts by their number of characters are measured, not all
-    // of a list of many thousand rows.
-    const QFontMetrics metrics = table_->fontMetrics();
-    const ComputedList& list = *model_->list();
-    std::vector<std::pair<std::size_t, std::string_view>> longest;
-    for (std::size_t row = 0; row < list.size(); ++row) {
-        const std::string_view text = list.field(row, static_cast<std::size_t>(column));
-        longest.emplace_back(text.size(), text);
-    }
-    const std::size_t measured = std::min<std::size_t>(longest.size(), 20);
-    std::partial_sort(longest.begin(), longest.begin() + static_cast<std::ptrdiff_t>(measured), longest.end(),
-                      [](const auto& a, const auto& b) { return a.first > b.first; });
-    int widest = table_->horizontalHeader()->sectionSizeHint(column);
-    for (std::size_t i = 0; i < measured; ++i) {
-        const std::string_view text = longest[i].second;
-        const QString shown = toQString(text);
-        widest = std::max(widest, metrics.horizontalAdvance(shown));
-    }
-    // The cell's margins on both sides, as the style draws them.
-    const int margins = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) + 6;
-    return std::min(widest + margins, limit);
-}
 
 // While a table is computed nothing of the list is saved; while a PDF is
 // written or printed no other table is opened.
@@ -470,30 +374,65 @@ void StaffListWindow::updateActions()
     cancelButton_->setVisible(computing || job_->isCancellable());
 }
 
-// The carried columns of the list, for a report to show one of them.
-void StaffListWindow::updateWithChoice()
+void StaffListWindow::complain(const QString& text) { QMessageBox::warning(this, listTitle, text); }
+
+// The status line, and the same words for a screen reader, which does not
+// read a status line by itself; a failure comes as a message box instead.
+void StaffListWindow::report(const QString& text)
 {
-    const QString kept = withBox_->currentText();
-    const QSignalBlocker quiet{withBox_};
-    withBox_->clear();
-    withBox_->addItem(QStringLiteral("keine"));
-    if (const ComputedList* list = model_->list())
-        for (const std::string& h : list->layout.carriedHeaders())
-            withBox_->addItem(QString::fromStdString(visibleText(h)));
-    withBox_->setCurrentIndex(std::max(0, withBox_->findText(kept)));
+    statusText_->setText(text);
+    announce(*this, text);
 }
 
-void StaffListWindow::updateShownCount()
+void StaffListWindow::showEvent(QShowEvent* event)
 {
-    if (const ComputedList* list = model_->list())
-        shownText_->setText(QStringLiteral("Angezeigt: %1 von %2 Zeilen")
-                                .arg(number(static_cast<qulonglong>(model_->rowCount())), number(list->size())));
+    QMainWindow::showEvent(event);
+    if (!std::exchange(placed_, true))
+        keepOnScreen();
 }
 
-void StaffListWindow::showProgress(int percent, qulonglong rows)
+void StaffListWindow::closeEvent(QCloseEvent* event)
 {
-    progress_->setValue(percent);
-    statusText_->setText(QStringLiteral("„%1“ wird berechnet: %2 Zeilen").arg(path_, number(rows)));
+    worker_->cancel();
+    writeSettings();
+    QMainWindow::closeEvent(event);
 }
+
+void StaffListWindow::showNotice(const QString& text) { statusText_->setText(text); }
+
+// Inside the screen's free area: a window restored from a larger screen, or
+// the first size on a small or strongly scaled one (1366 x 768 at 200 % has
+// 683 x 384 of room), is made to fit and moved into sight.
+void StaffListWindow::keepOnScreen()
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (s == nullptr)
+        return;
+    const QRect room = s->availableGeometry();
+    // The window system's frame, where known; else room for a usual one.
+    const bool framed = frameGeometry() != geometry();
+    const QMargins frame = framed ? QMargins{geometry().left() - frameGeometry().left(),
+                                             geometry().top() - frameGeometry().top(),
+                                             frameGeometry().right() - geometry().right(),
+                                             frameGeometry().bottom() - geometry().bottom()}
+                                  : QMargins{4, 30, 4, 4};
+    const QSize most = room.size() - QSize{frame.left() + frame.right(), frame.top() + frame.bottom()};
+    QRect wanted{pos(), size().boundedTo(most).expandedTo(minimumSizeHint().boundedTo(most))};
+    if (isMaximized())
+        return;
+    wanted.moveLeft(std::clamp(wanted.left(), room.left() + frame.left(), room.right() - frame.right() - wanted.width() + 1));
+    wanted.moveTop(std::clamp(wanted.top(), room.top() + frame.top(), room.bottom() - frame.bottom() - wanted.height() + 1));
+    resize(wanted.size());
+    move(wanted.topLeft() - QPoint{frame.left(), frame.top()});
+}
+
+void StaffListWindow::showHelp()
+{
+    const std::string address = helpPageAddress();
+    if (!shell_.open(address))
+        complain(QString::fromStdString(shell_.failureText(address)));
+}
+
+std::string StaffListWindow::helpPageAddress() { return helpAddress("111", "personalliste"); }
 
 } // namespace tarvolin

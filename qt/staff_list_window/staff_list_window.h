@@ -9,7 +9,11 @@
 // opens one employee's case in a calculator window of its own.
 //
 // What it shows, saves and prints comes from stafflist/ (list_selection,
-// list_output); this class only lays out the controls and connects them.
+// selection_output); this class only lays out the controls and connects
+// them. Its member functions are defined by area, one file each: the frame
+// (staff_list_window.cpp), the view and filters (view_and_filters.cpp), the
+// files (staff_list_files.cpp), the letters (selection_letters.cpp) and the
+// cases (employee_cases.cpp).
 //
 // On a clerk's screen: the window opens inside the screen's free area, its
 // bars wrap where the width ends (1366 x 768 at 200 %), and the status line
@@ -103,18 +107,53 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The frame (staff_list_window.cpp).
     void makeActions();
     QWidget* makeOptionsBar();
     QWidget* makeFilterBar();
     void makeStatusBar();
     void orderTabStops();
+    void updateActions();
+    void complain(const QString& text);
+    void report(const QString& text);
+    void keepOnScreen();
 
+    // The view and its filters (view_and_filters.cpp).
+    void selectionEdited();
+    void updateFilterTexts();
+    void updateWithChoice();
+    void updateShownCount();
+    void applyColumnWidths();
+    // The width that shows the longest text of a column of the whole list,
+    // its head included, up to columnWidthLimit.
+    int fittedWidth(int column) const;
+    void showProgress(int percent, qulonglong rows);
+
+    // The files (staff_list_files.cpp): the table opened and computed, what
+    // is shown saved and printed, the settings.
+    void startComputing();
+    void computingFinished();
+    void referenceDateEdited();
+    QString listStatus(const ComputedList& list) const;
     void chooseFile();
     void chooseCsv();
     void chooseXlsx();
-    void updateWithChoice();
     void choosePdf();
     void chooseCalendar();
+    void print();
+    void printReport();
+    QString chooseSaveName(const QString& title, const QString& filter, const QString& suffix);
+    // True, and the user told, when `path` is the opened table itself.
+    bool refusesInput(const QString& path);
+    // A PDF or a print job of many pages runs off this thread; `done` is
+    // shown when it succeeded.
+    void startJob(const QString& running, const QString& done, std::function<QString()> work, bool cancellable = false);
+    void jobFinished();
+    PrintableTable shownTable() const;
+    void readSettings();
+    void writeSettings() const;
+
+    // The letters of a selection (selection_letters.cpp).
     // "Briefe für die Auswahl…": the letter of each row selected, or of each
     // row shown, as one PDF file, written in the background.
     // "Briefe für die Auswahl drucken…": the same as one print job.
@@ -122,40 +161,14 @@ private:
     void printLetters(bool jdaLetter);
     std::function<QString()> lettersWork(bool jdaLetter, std::function<QString(LetterRun&)> write) const;
     std::vector<std::size_t> letterRows() const;
-    void print();
-    void printReport();
-    QString chooseSaveName(const QString& title, const QString& filter, const QString& suffix);
-    // A PDF or a print job of many pages runs off this thread; `done` is
-    // shown when it succeeded.
-    void startJob(const QString& running, const QString& done, std::function<QString()> work, bool cancellable = false);
-    void jobFinished();
-    PrintableTable shownTable() const;
-    void complain(const QString& text);
-    void report(const QString& text);
 
-    void startComputing();
-    void showProgress(int percent, qulonglong rows);
-    void computingFinished();
-    void referenceDateEdited();
-    void selectionEdited();
-    void updateFilterTexts();
-    void updateActions();
-    void updateShownCount();
-    void applyColumnWidths();
-    // The width that shows the longest text of a column of the whole list,
-    // its head included, up to columnWidthLimit.
-    int fittedWidth(int column) const;
-    QString listStatus(const ComputedList& list) const;
-    void keepOnScreen();
-
-    void readSettings();
-    void writeSettings() const;
+    // The personnel number, name and first name stay in sight in the list; a
+    // report is narrow enough to need no frozen columns.
+    static constexpr int frozenListColumns = 3;
 
     Clock& clock_;
     QSettings& settings_;
     QString caseFolder_;
-    // True, and the user told, when `path` is the opened table itself.
-    bool refusesInput(const QString& path);
     QString path_;                     // the table computed or being computed
     std::optional<Date> referenceDate_; // for rows without one of their own
     QString jobDone_;                  // what to say when the job has succeeded
