@@ -15,6 +15,7 @@
 #include "stafflist/computation/row_typing.h"
 #include "stafflist/computation/staff_list.h"
 #include "stafflist/command/xlsx_writer.h"
+#include "stafflist/tables/table_date.h"
 
 #include <benchmark/benchmark.h>
 
@@ -72,15 +73,21 @@ void writeWorkbook(int rows, const std::string& path)
     TableRecord record;
     reader.readHeader(record);
     std::vector<std::string_view> heads(record.fields.begin(), record.fields.end());
-    std::vector<CellKind> kinds;
+    std::vector<bool> dates;
     for (std::string_view h : heads)
-        kinds.push_back(h.starts_with("Geburtstag") || h.starts_with("Dienstbez") || h.ends_with(" von") || h.ends_with(" bis")
-                            ? CellKind::Date
-                            : CellKind::Text);
+        dates.push_back(h.starts_with("Geburtstag") || h.starts_with("Dienstbez") || h.ends_with(" von")
+                        || h.ends_with(" bis"));
     XlsxTableWriter workbook{path, "Personal", false};
-    workbook.header(heads, kinds);
-    while (reader.next(record))
-        workbook.row(record.fields);
+    workbook.header(heads);
+    std::vector<ResultCell> cells;
+    while (reader.next(record)) {
+        cells.assign(record.fields.size(), {});
+        for (std::size_t c = 0; c < record.fields.size(); ++c) {
+            const std::optional<Date> day = dates[c] ? parseTableDate(record.fields[c]) : std::nullopt;
+            cells[c] = day ? ResultCell{*day} : ResultCell{record.fields[c]};
+        }
+        workbook.row(cells);
+    }
     workbook.finish();
 }
 

@@ -23,12 +23,12 @@ QString employeeName(const ComputedList& list, std::size_t row)
 {
     QStringList names;
     for (std::size_t c : {colName, colFirstName})
-        if (const QString n = toQString(list.field(row, c)); !n.isEmpty())
+        if (const QString n = toQString(list.text(row, c)); !n.isEmpty())
             names << n;
     QStringList parts;
     if (!names.isEmpty())
         parts << names.join(QStringLiteral(", "));
-    if (const QString number = toQString(list.field(row, colPersonnelNumber)); !number.isEmpty())
+    if (const QString number = toQString(list.text(row, colPersonnelNumber)); !number.isEmpty())
         parts << QStringLiteral("Personalnummer ") + number;
     if (parts.isEmpty())
         parts << QStringLiteral("Zeile %1 der Personalliste").arg(static_cast<qlonglong>(list.fileLine(row)));

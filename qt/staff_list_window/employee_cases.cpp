@@ -30,7 +30,7 @@ MainWindow* StaffListWindow::openEmployee(int line, bool fromList)
     if (!saved && !list->typedCase(row)) {
         complain(QStringLiteral("Diese Zeile kann nicht im Rechner geöffnet werden: Geburtstag oder Beginn der "
                                 "Dienstbezüge fehlen oder sind kein Datum.\n\n")
-                 + toQString(std::string{list->field(row, colNotes)}));
+                 + toQString(cellText(list->cell(row, colNotes))));
         return nullptr;
     }
     // The cases hold personal data: their folders are for their owner only.

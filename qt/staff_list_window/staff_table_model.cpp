@@ -78,7 +78,7 @@ QVariant StaffTableModel::data(const QModelIndex& index, int role) const
     const std::size_t row = shown_->source(line);
     switch (role) {
     // Control characters and bidi overrides from the table are shown, not obeyed.
-    case Qt::DisplayRole: return toQString(visibleText(shown_->field(line, static_cast<std::size_t>(index.column()))));
+    case Qt::DisplayRole: return toQString(visibleText(cellText(shown_->field(line, static_cast<std::size_t>(index.column())))));
     case Qt::BackgroundRole:
         if (!list_->computed(row))
             return uncomputedBackground;
@@ -87,7 +87,7 @@ QVariant StaffTableModel::data(const QModelIndex& index, int role) const
         return list_->hasNotes(row) ? QVariant{notesBackground} : QVariant{};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
-        return list_->hasNotes(row) ? QStringLiteral("Hinweise: ") + toQString(visibleText(list_->field(row, colNotes)))
+        return list_->hasNotes(row) ? QStringLiteral("Hinweise: ") + toQString(visibleText(cellText(list_->cell(row, colNotes))))
                                     : QVariant{};
     default: return {};
     }

@@ -122,7 +122,7 @@ int StaffListWindow::fittedWidth(int column) const
     const ComputedList& list = *model_->list();
     std::vector<std::pair<std::size_t, std::string_view>> longest;
     for (std::size_t row = 0; row < list.size(); ++row) {
-        const std::string_view text = list.field(row, static_cast<std::size_t>(column));
+        const std::string_view text = list.text(row, static_cast<std::size_t>(column));
         longest.emplace_back(text.size(), text);
     }
     const std::size_t measured = std::min<std::size_t>(longest.size(), 20);

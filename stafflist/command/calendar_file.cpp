@@ -1,5 +1,7 @@
 #include "stafflist/command/calendar_file.h"
 
+#include "calc/date_text.h"
+
 #include <cstdint>
 #include <cstdio>
 
@@ -97,6 +99,9 @@ std::string utcStamp(std::time_t t)
     return text;
 }
 
+// TT.MM.JJJJ, or "" without a birthday.
+std::string birthdayText(const Occasion& o) { return o.birthday ? germanDateText(*o.birthday) : std::string{}; }
+
 std::string fullName(const Occasion& o)
 {
     if (o.firstName.empty())
@@ -114,7 +119,7 @@ std::string uid(const Occasion& o)
         person = "pn-" + uidPart(o.personnelNumber);
     } else {
         char hex[20];
-        const std::uint64_t f = fingerprint(o.name + '\x1F' + o.firstName + '\x1F' + o.birthday);
+        const std::uint64_t f = fingerprint(o.name + '\x1F' + o.firstName + '\x1F' + birthdayText(o));
         std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(f));
         person = std::string{"p-"} + hex;
     }
@@ -159,8 +164,8 @@ std::string calendarFile(const YearReport& report, std::time_t stamp)
         contentLine(out, "DTSTART;VALUE=DATE", basicDate(o.day));
         contentLine(out, "DTEND;VALUE=DATE", basicDate(o.day.addDays(1)));
         contentLine(out, "SUMMARY", escaped(summary(o)));
-        if (o.years == 0 && !o.birthday.empty())
-            contentLine(out, "DESCRIPTION", escaped("Geburtstag " + o.birthday));
+        if (o.years == 0 && o.birthday)
+            contentLine(out, "DESCRIPTION", escaped("Geburtstag " + germanDateText(*o.birthday)));
         contentLine(out, "TRANSP", "TRANSPARENT");
         contentLine(out, "END", "VEVENT");
     }

@@ -18,31 +18,11 @@ ListOutput::ListOutput(Format format, std::optional<ReportKind> report, int year
         table_.spooled = std::make_shared<RowSpool>(); // any number of rows in constant memory
 }
 
-std::vector<CellKind> ListOutput::kinds() const
-{
-    std::vector<CellKind> kinds;
-    if (report_) {
-        for (std::string_view h : report_->header()) {
-            CellKind kind = CellKind::Text;
-            for (const ResultColumnSpec& c : resultColumns)
-                if (c.header == h)
-                    kind = c.kind;
-            kinds.push_back(h == "Datum" ? CellKind::Date : h == "Jubiläum" ? CellKind::Count : kind);
-        }
-        return kinds;
-    }
-    for (std::size_t p = 0; p < layout_.size(); ++p) {
-        const auto column = layout_.columnAt(p);
-        kinds.push_back(column ? resultColumns[*column].kind : CellKind::Text);
-    }
-    return kinds;
-}
-
 void ListOutput::begin(std::string& csv)
 {
     const std::vector<std::string_view> heads = report_ ? report_->header() : layout_.headers();
     if (format_ == Format::Xlsx && xlsx_ != nullptr)
-        xlsx_->header(heads, kinds());
+        xlsx_->header(heads);
     if (format_ != Format::Csv)
         return;
     csv.append(utf8ByteOrderMark);
@@ -69,9 +49,9 @@ std::vector<std::string> ListOutput::printedRow(const ResultLine& l) const
     std::vector<std::string> cells;
     for (const ResultColumnSpec& c : resultColumns) {
         if (c.onPaper == OnPaper::Column)
-            cells.push_back(l[c.id]);
+            cells.push_back(cellText(l[c.id]));
         else if (c.onPaper == OnPaper::Joined && !cells.back().empty())
-            cells.back() += "/" + l[c.id];
+            cells.back() += "/" + cellText(l[c.id]);
         if (c.id == colFirstName)
             for (std::size_t i = 0; i < layout_.carriedHeaders().size(); ++i)
                 cells.push_back(i < l.carried.size() ? l.carried[i] : std::string{});
@@ -89,7 +69,7 @@ void ListOutput::add(const ResultLine& line, bool computed, std::string& csv, st
         return;
     }
     if (format_ == Format::Pdf) {
-        table_.spooled->append(printedRow(line), line[colNotes]);
+        table_.spooled->append(printedRow(line), cellText(line[colNotes]));
         return;
     }
     cells_.resize(layout_.size());
@@ -99,7 +79,7 @@ void ListOutput::add(const ResultLine& line, bool computed, std::string& csv, st
         if (xlsx_ != nullptr)
             xlsx_->row(cells_);
     } else {
-        appendCsvLine(csv, cells_);
+        appendCsv(csv, cells_);
     }
 }
 
@@ -110,19 +90,30 @@ void ListOutput::end(std::string& csv)
         // (reportDocument, report()).
         if (format_ == Format::Pdf || format_ == Format::Calendar)
             return;
-        auto lines = report_->sortedLines();
+        const auto lines = report_->sortedLines();
         if (format_ == Format::Xlsx) {
             if (xlsx_ != nullptr)
                 for (const auto& l : lines)
                     xlsx_->row(l);
         } else {
             for (const auto& l : lines)
-                appendCsvLine(csv, l);
+                appendCsv(csv, l);
         }
     } else if (format_ == Format::Pdf) {
         table_.title = "Personalliste";
         table_.columns = printedHeader();
     }
+}
+
+// A line of cells as CSV, each as its text.
+void ListOutput::appendCsv(std::string& csv, const std::vector<ResultCell>& cells)
+{
+    texts_.resize(cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        texts_[i].clear();
+        appendCellText(texts_[i], cells[i]);
+    }
+    appendCsvLine(csv, texts_);
 }
 
 std::vector<std::string> listSubtitles(std::optional<Date> referenceDate, Date today, std::string_view fileName,

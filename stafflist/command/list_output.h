@@ -56,7 +56,7 @@ public:
 private:
     std::vector<std::string> printedHeader() const;
     std::vector<std::string> printedRow(const ResultLine& line) const;
-    std::vector<CellKind> kinds() const;
+    void appendCsv(std::string& csv, const std::vector<ResultCell>& cells);
 
     Format format_;
     ResultLayout layout_;
@@ -64,7 +64,8 @@ private:
     UncomputedRows uncomputed_;
     PrintableTable table_;
     XlsxTableWriter* xlsx_ = nullptr;
-    std::vector<std::string> cells_; // one line's cells in the layout's order
+    std::vector<ResultCell> cells_; // one line's cells in the layout's order
+    std::vector<std::string> texts_; // and their texts
 };
 
 // The lines under the printed title: the reference date, and when and from

@@ -18,14 +18,6 @@ std::string counted(std::size_t n, ReportKind kind)
     return std::to_string(n) + (n == 1 ? " Person" : " Personen");
 }
 
-std::string withoutLinePrefix(std::string notes, std::int64_t line)
-{
-    const std::string prefix = "Zeile " + std::to_string(line) + ": ";
-    for (std::size_t at; (at = notes.find(prefix)) != std::string::npos;)
-        notes.erase(at, prefix.size());
-    return notes;
-}
-
 } // namespace
 
 std::string_view germanMonthName(unsigned month)
@@ -38,8 +30,11 @@ std::string_view germanMonthName(unsigned month)
 
 std::string uncomputedText(const ResultLine& line, std::int64_t fileLine)
 {
-    return withoutLinePrefix(line[colNotes], fileLine) + " (Zeile " + std::to_string(fileLine) + ": "
-           + line[colPersonnelNumber] + " " + line[colName] + ", " + line[colFirstName] + ")";
+    std::string text;
+    for (const RowNote& n : line.notes())
+        text += (text.empty() ? "" : " | ") + n.text;
+    return text + " (Zeile " + std::to_string(fileLine) + ": " + line.text(colPersonnelNumber) + " "
+           + line.text(colName) + ", " + line.text(colFirstName) + ")";
 }
 
 void UncomputedRows::add(const ResultLine& line, std::int64_t fileLine)
@@ -62,7 +57,12 @@ ReportDocument reportDocument(const YearReport& report, std::vector<std::string>
     for (std::string_view h : report.header())
         d.columns.emplace_back(h);
     const std::vector<Occasion> occasions = report.sortedOccasions();
-    std::vector<std::vector<std::string>> lines = report.sortedLines();
+    std::vector<std::vector<std::string>> lines;
+    for (const std::vector<ResultCell>& cells : report.sortedLines()) {
+        std::vector<std::string>& texts = lines.emplace_back();
+        for (const ResultCell& c : cells)
+            texts.push_back(cellText(c));
+    }
     const std::string year = std::to_string(report.year());
     for (std::size_t i = 0; i < lines.size();) {
         const unsigned month = occasions[i].day.month();

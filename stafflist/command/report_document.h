@@ -55,7 +55,8 @@ ReportDocument reportDocument(const YearReport& report, std::vector<std::string>
 std::string reportSource(std::string_view fileName, Date created);
 
 // "Geburtstag fehlt; die Zeile wird nicht berechnet (Zeile 7: 7 Ohne, Datum)":
-// a row that could not be computed, its notes without their "Zeile 7: ".
+// a row that could not be computed, its notes without their line, which
+// stands once at the end.
 std::string uncomputedText(const ResultLine& line, std::int64_t fileLine);
 
 // "Januar" to "Dezember".

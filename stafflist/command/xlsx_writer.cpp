@@ -1,6 +1,5 @@
 #include "stafflist/command/xlsx_writer.h"
 
-#include "stafflist/tables/table_date.h"
 #include "stafflist/tables/table_text.h"
 
 #include <xlsxwriter.h>
@@ -18,14 +17,6 @@ std::size_t characters(std::string_view utf8)
     return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
-}
-
-// A whole number as a count cell holds it ("-3", "12").
-bool wholeNumber(std::string_view text)
-{
-    if (text.starts_with('-'))
-        text.remove_prefix(1);
-    return allDigits(text) && text.size() <= 15;
 }
 
 } // namespace
@@ -54,9 +45,8 @@ XlsxTableWriter::~XlsxTableWriter()
         workbook_close(workbook_);
 }
 
-void XlsxTableWriter::header(const std::vector<std::string_view>& heads, std::vector<CellKind> kinds)
+void XlsxTableWriter::header(const std::vector<std::string_view>& heads)
 {
-    kinds_ = std::move(kinds);
     widths_.assign(heads.size(), 0);
     if (sheet_ == nullptr)
         return;
@@ -75,28 +65,28 @@ void XlsxTableWriter::widen(std::uint16_t column, std::size_t n)
         widths_[column] = std::max(widths_[column], std::min(n, widestColumn));
 }
 
-void XlsxTableWriter::cell(std::uint16_t column, std::string_view text)
+void XlsxTableWriter::cell(std::uint16_t column, const ResultCell& cell)
 {
-    if (sheet_ == nullptr || text.empty() || error_ != 0)
+    if (sheet_ == nullptr || isEmpty(cell) || error_ != 0)
         return;
     if (row_ >= sheetRows) {
         tooManyRows_ = true;
         return;
     }
-    const CellKind kind = column < kinds_.size() ? kinds_[column] : CellKind::Text;
-    const std::optional<Date> date = kind == CellKind::Date ? parseTableDate(text) : std::nullopt;
     lxw_error e = LXW_NO_ERROR;
-    if (date && date->year() >= 1900) {
-        const Date d = *date;
-        lxw_datetime when{d.year(), static_cast<int>(d.month()), static_cast<int>(d.day()), 0, 0, 0};
+    const Date* day = std::get_if<Date>(&cell);
+    const Count* count = std::get_if<Count>(&cell);
+    // A spreadsheet's days begin in 1900; an earlier one stays text.
+    if (day != nullptr && day->year() >= 1900) {
+        lxw_datetime when{day->year(), static_cast<int>(day->month()), static_cast<int>(day->day()), 0, 0, 0};
         e = worksheet_write_datetime(sheet_, row_, column, &when, date_);
         widen(column, 10);
-    } else if (kind == CellKind::Count && wholeNumber(text)) {
-        e = worksheet_write_number(sheet_, row_, column, std::stod(std::string{text}), nullptr);
-        widen(column, text.size());
+    } else if (count != nullptr) {
+        e = worksheet_write_number(sheet_, row_, column, count->value, nullptr);
+        widen(column, std::to_string(count->value).size());
     } else {
-        const std::string copy{text};
-        e = worksheet_write_string(sheet_, row_, column, copy.c_str(), nullptr);
+        const std::string text = cellText(cell);
+        e = worksheet_write_string(sheet_, row_, column, text.c_str(), nullptr);
         widen(column, characters(text));
     }
     if (e != LXW_NO_ERROR)

@@ -3,7 +3,7 @@
 // libxlsxwriter: a toolkit-free C library that writes rows as they come, in
 // its constant-memory mode, so that a list of any length needs no more
 // memory than one row). One sheet: a bold header row that stays in view,
-// an autofilter over the table, dates as date cells shown TT.MM.JJJJ,
+// an autofilter over the table, days as date cells shown TT.MM.JJJJ,
 // counts as numbers, everything else as text (never a formula), each column
 // as wide as its longest cell (up to 60 characters).
 
@@ -37,21 +37,20 @@ public:
     XlsxTableWriter(const XlsxTableWriter&) = delete;
     XlsxTableWriter& operator=(const XlsxTableWriter&) = delete;
 
-    void header(const std::vector<std::string_view>& heads, std::vector<CellKind> kinds);
+    void header(const std::vector<std::string_view>& heads);
     // One row; its cells in the order of the header.
-    template <class Cells>
-    void row(const Cells& cells)
+    void row(const std::vector<ResultCell>& cells)
     {
         std::uint16_t column = 0;
-        for (const auto& c : cells)
-            cell(column++, std::string_view{c});
+        for (const ResultCell& c : cells)
+            cell(column++, c);
         ++row_;
     }
     // Closes the workbook. Empty text, or what failed, in German.
     std::string finish();
 
 private:
-    void cell(std::uint16_t column, std::string_view text);
+    void cell(std::uint16_t column, const ResultCell& cell);
     void widen(std::uint16_t column, std::size_t characters);
 
     std::string path_;
@@ -59,7 +58,6 @@ private:
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* bold_ = nullptr;
     lxw_format* date_ = nullptr;
-    std::vector<CellKind> kinds_;
     std::vector<std::size_t> widths_;
     std::uint32_t row_ = 0;
     bool tooManyRows_ = false;

@@ -82,8 +82,8 @@ std::string caseFolderName(std::string_view personnelNumber, std::string_view na
 
 std::filesystem::path caseFolderOf(const std::filesystem::path& cases, const ComputedList& list, std::size_t row)
 {
-    return cases / caseFolderName(list.field(row, colPersonnelNumber), list.field(row, colName),
-                                  list.field(row, colFirstName), list.field(row, colBirthday));
+    return cases / caseFolderName(list.text(row, colPersonnelNumber), list.text(row, colName),
+                                  list.text(row, colFirstName), cellText(list.cell(row, colBirthday)));
 }
 
 bool hasSavedCase(const std::filesystem::path& folder)

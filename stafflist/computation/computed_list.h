@@ -38,12 +38,15 @@ public:
     void add(const ComputedRow& row);
 
     std::size_t size() const { return lines_.size(); }
-    std::string_view field(std::size_t row, std::size_t column) const;
+    ResultCell cell(std::size_t row, std::size_t column) const;
+    // The text of a column copied from the table (the personnel number, the
+    // names); "" for a cell of another kind.
+    std::string_view text(std::size_t row, std::size_t column) const;
     // A carried column's text (ResultLayout::carriedAt).
     std::string_view carried(std::size_t row, std::size_t index) const;
     void line(std::size_t row, ResultLine& into) const;
     bool computed(std::size_t row) const { return computed_[row]; }
-    bool hasNotes(std::size_t row) const { return !field(row, colNotes).empty(); }
+    bool hasNotes(std::size_t row) const { return hasNotes_[row]; }
     // Whether the row's notes are only those on what its dates mean today
     // (the last notice day passed, the age limit reached).
     bool hasOnlyDateNotes(std::size_t row) const { return onlyDateNotes_[row]; }
@@ -67,6 +70,7 @@ private:
     PackedTexts searchKeys_;
     PackedTexts addresses_;
     std::vector<bool> computed_;
+    std::vector<bool> hasNotes_;
     std::vector<bool> onlyDateNotes_;
     std::vector<std::int64_t> fileLines_;
     std::size_t rowsWithNotes_ = 0;

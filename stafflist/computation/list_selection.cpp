@@ -13,17 +13,20 @@ namespace tarvolin {
 
 namespace {
 
-// How a cell sorts. Dates (TT.MM.JJJJ) by their day, digits by their value,
-// an age 66/2 as 66 * 12 + 2 months; anything else as text. Within a column
-// the cells are of one kind, but for a personnel number that is sometimes
-// digits and sometimes not: numbers first, then texts, empty cells last.
+// How a cell sorts. Days by their day, counts by their value, the age in
+// use in months, whether an anniversary is reached yes before no, the notice
+// tiers by their length. A text of the table (a carried column) that reads
+// as a date (TT.MM.JJJJ), as digits or as an age (66/2) sorts the same way;
+// any other text and the notes as nameKey folds them. Within a column the
+// cells are of one kind, but a personnel number is sometimes digits and
+// sometimes not: numbers first, then texts, empty cells last.
 struct SortKey {
     int kind = 2; // 0 number, 1 text, 2 empty
     std::int64_t number = 0;
     std::string text;
 };
 
-SortKey sortKey(std::string_view cell)
+SortKey textKey(std::string_view cell)
 {
     SortKey k;
     if (cell.empty())
@@ -46,6 +49,24 @@ SortKey sortKey(std::string_view cell)
     k.kind = 1;
     k.text = nameKey(cell);
     return k;
+}
+
+SortKey sortKey(const ResultCell& cell)
+{
+    struct Key {
+        SortKey operator()(std::monostate) const { return {}; }
+        SortKey operator()(const std::string& text) const { return textKey(text); }
+        SortKey operator()(Date day) const { return {0, day.serial(), {}}; }
+        SortKey operator()(Count count) const { return {0, count.value, {}}; }
+        SortKey operator()(Reached reached) const { return {0, reached == Reached::Yes ? 0 : 1, {}}; }
+        SortKey operator()(NoticeTierMark tier) const { return {0, static_cast<int>(tier), {}}; }
+        SortKey operator()(AgeInUse age) const { return {0, age.years * 12 + age.months, {}}; }
+        SortKey operator()(const RowNotes& notes) const
+        {
+            return notes.empty() ? SortKey{} : SortKey{1, 0, nameKey(cellText(notes))};
+        }
+    };
+    return std::visit(Key{}, cell);
 }
 
 } // namespace
@@ -122,7 +143,7 @@ ShownList::ShownList(const ComputedList& list, const ListSelection& selection) :
     std::iota(order_.begin(), order_.end(), std::size_t{0});
 }
 
-std::string_view ShownList::field(std::size_t line, std::size_t column) const
+ResultCell ShownList::field(std::size_t line, std::size_t column) const
 {
     const std::size_t at = order_[line];
     if (report_)
@@ -130,10 +151,10 @@ std::string_view ShownList::field(std::size_t line, std::size_t column) const
     return cell(sources_[at], column);
 }
 
-std::string_view ShownList::cell(std::size_t row, std::size_t position) const
+ResultCell ShownList::cell(std::size_t row, std::size_t position) const
 {
     const auto column = list_.layout.columnAt(position);
-    return column ? list_.field(row, *column) : list_.carried(row, list_.layout.carriedAt(position));
+    return column ? list_.cell(row, *column) : ResultCell{std::string{list_.carried(row, list_.layout.carriedAt(position))}};
 }
 
 void ShownList::sortBy(int column, bool descending)
@@ -145,7 +166,7 @@ void ShownList::sortBy(int column, bool descending)
     std::vector<SortKey> keys;
     keys.reserve(order_.size());
     for (std::size_t at = 0; at < order_.size(); ++at)
-        keys.push_back(sortKey(report_ ? std::string_view{reportLines_[at][c]} : cell(sources_[at], c)));
+        keys.push_back(sortKey(report_ ? reportLines_[at][c] : cell(sources_[at], c)));
     std::stable_sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
         const SortKey& x = keys[a];
         const SortKey& y = keys[b];

@@ -56,7 +56,7 @@ public:
     const std::vector<std::string>& header() const { return header_; }
     bool isReport() const { return report_; }
     std::size_t size() const { return order_.size(); }
-    std::string_view field(std::size_t line, std::size_t column) const;
+    ResultCell field(std::size_t line, std::size_t column) const;
     // The row of the list a shown line comes from.
     std::size_t source(std::size_t line) const { return sources_[order_[line]]; }
     // What stays with a line whatever the order: its place in the list's own
@@ -64,19 +64,20 @@ public:
     std::size_t identity(std::size_t line) const { return order_[line]; }
 
     // Orders the lines by a column: dates as dates, numbers and ages (66/2)
-    // as numbers, texts as nameKey folds them; empty cells last. Lines alike
+    // as numbers, the notice tiers by their length, texts as nameKey folds
+    // them; empty cells last. Lines alike
     // in the column keep their order. A column of -1 gives the list's own
     // order back (the table's, or the report's).
     void sortBy(int column, bool descending);
 
 private:
-    std::string_view cell(std::size_t row, std::size_t position) const;
+    ResultCell cell(std::size_t row, std::size_t position) const;
 
     const ComputedList& list_;
     bool report_ = false;
     std::vector<std::string> header_;
     std::vector<std::size_t> sources_;
-    std::vector<std::vector<std::string>> reportLines_;
+    std::vector<std::vector<ResultCell>> reportLines_;
     std::vector<std::size_t> order_;
 };
 

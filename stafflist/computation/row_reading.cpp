@@ -2,8 +2,8 @@
 
 namespace tarvolin {
 
-RowReading::RowReading(StaffRow& r) : row{r}, where{"Zeile " + std::to_string(r.line) + ": "}, notes{&r.notes} {}
+RowReading::RowReading(StaffRow& r) : row{r}, notes{&r.notes} {}
 
-void RowReading::note(std::string_view text) { notes->push_back(where + std::string{text}); }
+void RowReading::note(std::string_view text) { notes->push_back({row.line, std::string{text}}); }
 
 } // namespace tarvolin

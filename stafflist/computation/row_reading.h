@@ -5,6 +5,7 @@
 // readers and the table (staff_table.h), which runs them.
 
 #include "calc/date.h"
+#include "stafflist/computation/result_cell.h"
 #include "stafflist/computation/row_typing.h"
 
 #include <cstdint>
@@ -28,7 +29,7 @@ struct StaffRow {
     StaffAddress address;
     std::vector<std::string> carried; // ColumnMap::carriedFields' texts
     std::optional<TypedCase> typedCase; // nothing when the row cannot be computed
-    std::vector<std::string> notes;     // each "Zeile N: ..."
+    RowNotes notes;                     // each on this row's line
 };
 
 // A record while its cells are read.
@@ -37,8 +38,7 @@ struct RowReading {
     void note(std::string_view text);
 
     StaffRow& row;
-    std::string where; // "Zeile N: "
-    std::vector<std::string>* notes;
+    RowNotes* notes; // the row's, or those of an earlier period being read
     TypedCase typed;
     std::optional<Date> birthday, payStart;
     bool computable = true;

@@ -44,16 +44,9 @@ bool StaffListComputer::compute(const StaffRow& row, ResultLine& line)
     line[colName] = row.name;
     line[colFirstName] = row.firstName;
     line.carried = row.carried;
-    std::string& notes = line[colNotes];
-    notes.clear();
+    RowNotes& notes = line.notes();
+    notes = row.notes;
     dateNotes_ = 0;
-    auto addNote = [&](std::string_view text) {
-        if (!notes.empty())
-            notes += " | ";
-        notes += text;
-    };
-    for (const std::string& n : row.notes)
-        addNote(n);
     if (!row.typedCase) {
         clearWindowResults(line);
         return false;
@@ -64,18 +57,17 @@ bool StaffListComputer::compute(const StaffRow& row, ResultLine& line)
     const TypingOutcome outcome = typeCase(window_, *row.typedCase);
 
     for (const std::string& m : platform_.messages.texts)
-        addNote(m);
-    const std::string where = "Zeile " + std::to_string(row.line) + ": ";
+        notes.push_back({0, m});
     for (const RefusedDate& r : outcome.refused) {
         const Control& field = window_.Datum(r.index);
-        std::string text = where + dateLabel(r.index) + " " + germanDateText(r.typed);
+        std::string text = dateLabel(r.index) + " " + germanDateText(r.typed);
         if (!field.accepts(r.typed))
             text += " liegt nicht zwischen " + rangeText(field.design->range) + " und wird vom Fenster nicht angenommen";
         else
             text += " wird vom Fenster abgewiesen";
         if (r.index <= 1)
             text += "; die Zeile wird nicht berechnet";
-        addNote(text);
+        notes.push_back({row.line, std::move(text)});
     }
     if (!outcome.computed) {
         clearWindowResults(line);
@@ -84,7 +76,7 @@ bool StaffListComputer::compute(const StaffRow& row, ResultLine& line)
     readWindowResults(window_, line);
     const std::vector<std::string> hints = noticeDateHints(noticeDatesOf(window_), platform_.clock.today());
     for (const std::string& h : hints)
-        addNote(h);
+        notes.push_back({0, h});
     dateNotes_ = hints.size();
     return true;
 }
@@ -102,7 +94,7 @@ std::size_t computeStaffRows(ListInput& input, Date today, std::optional<Date> r
         readStaffRow(input.columns(), record.fields, record.line, record.problem, referenceDate, row);
         // What the spreadsheet said of single cells goes first.
         for (auto note = record.notes.rbegin(); note != record.notes.rend(); ++note)
-            row.notes.insert(row.notes.begin(), "Zeile " + std::to_string(record.line) + ": " + *note);
+            row.notes.insert(row.notes.begin(), RowNote{record.line, *note});
         const bool computed = computer.compute(row, line);
         ++rows;
         take(ComputedRow{row, line, computed, computer.dateNotes()});

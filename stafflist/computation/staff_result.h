@@ -3,8 +3,9 @@
 // the CSV and the window, the head on paper, how the cell is read from the
 // window after the case was typed (or copied from the row), and which year
 // reports carry it. ResultColumn names each line; a static_assert keeps the
-// two in step.
+// two in step. A cell keeps what it is (result_cell.h).
 
+#include "stafflist/computation/result_cell.h"
 #include "window/jda.h"
 
 #include <array>
@@ -25,7 +26,7 @@ enum ResultColumn : std::size_t {
 };
 
 // Reads a cell from what the window shows.
-using WindowReader = void (*)(JDA& window, std::string& cell);
+using WindowReader = void (*)(JDA& window, ResultCell& cell);
 
 // How a column goes onto paper: a column of its own; joined to the one
 // before it with "/" (years/months/days in one column); as the note under
@@ -35,9 +36,6 @@ enum class OnPaper { Column, Joined, RowNote };
 // Which year reports carry a column, after their date (and the anniversary).
 enum ReportColumns : unsigned { inNoReport = 0, inAnniversaries = 1, inRetirements = 2, inBothReports = 3 };
 
-// What a cell holds, for a spreadsheet.
-enum class CellKind { Text, Date, Count };
-
 struct ResultColumnSpec {
     ResultColumn id;
     std::string_view header;
@@ -45,52 +43,53 @@ struct ResultColumnSpec {
     OnPaper onPaper;
     WindowReader read;        // nullptr: copied from the row, or the notes
     ReportColumns reports;
-    CellKind kind;
 };
 
 // The cells of the table below, read from the window.
 namespace result_cells {
-// The day a date field holds as TT.MM.JJJJ; empty when it holds none.
-void date(const Control& field, std::string& cell);
-// "ja" or "nein" for an anniversary (0: 25, 1: 40, 2: 50 years) the window
-// shows, by its "(wird nicht erreicht)"; empty when it shows none.
-void reached(JDA& w, int anniversary, std::string& cell);
-// The retirement age in use as J/M.
-void retirementAge(JDA& w, std::string& cell);
-// The marked notice tier in words; the last notice day and the end of the
+// The day a date field holds; empty when it holds none.
+void date(const Control& field, ResultCell& cell);
+// The number a panel shows; empty when it shows none.
+void count(const Control& panel, ResultCell& cell);
+// Whether an anniversary (0: 25, 1: 40, 2: 50 years) the window shows is
+// reached, by its "(wird nicht erreicht)"; empty when it shows none.
+void reached(JDA& w, int anniversary, ResultCell& cell);
+// The retirement age in use.
+void retirementAge(JDA& w, ResultCell& cell);
+// The marked notice tier; the last notice day and the end of the
 // employment. All empty without a reference date (the window marks no tier).
-void noticeTier(JDA& w, std::string& cell);
-void noticeDate(JDA& w, int index, std::string& cell);
+void noticeTier(JDA& w, ResultCell& cell);
+void noticeDate(JDA& w, int index, ResultCell& cell);
 } // namespace result_cells
 
 #define TARVOLIN_SHY "\xC2\xAD"
 inline constexpr std::array<ResultColumnSpec, resultColumnCount> resultColumns{{
     // clang-format off
-    {colPersonnelNumber, "Personalnummer", "Personal" TARVOLIN_SHY "nummer", OnPaper::Column, nullptr, inBothReports, CellKind::Text},
-    {colName, "Name", "Name", OnPaper::Column, nullptr, inBothReports, CellKind::Text},
-    {colFirstName, "Vorname", "Vorname", OnPaper::Column, nullptr, inBothReports, CellKind::Text},
-    {colBirthday, "Geburtstag", "Geburtstag", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(0), c); }, inRetirements, CellKind::Date},
-    {colPayStart, "Dienstbezüge ab", "Dienst" TARVOLIN_SHY "bezüge ab", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(1), c); }, inNoReport, CellKind::Date},
-    {colReferenceDate, "Stichtag", "Stichtag", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(31), c); }, inNoReport, CellKind::Date},
-    {colPriorYears, "Vorzeiten J", "Vorzeiten J/M/T", OnPaper::Column, [](JDA& w, std::string& c) { c = w.Jahr(16).text; }, inNoReport, CellKind::Count},
-    {colPriorMonths, "Vorzeiten M", "", OnPaper::Joined, [](JDA& w, std::string& c) { c = w.Monat(16).text; }, inNoReport, CellKind::Count},
-    {colPriorDays, "Vorzeiten T", "", OnPaper::Joined, [](JDA& w, std::string& c) { c = w.Tage(16).text; }, inNoReport, CellKind::Count},
-    {colServiceYears, "Beschäftigungszeit J", "Beschäf" TARVOLIN_SHY "tigungs" TARVOLIN_SHY "zeit J/M/T", OnPaper::Column, [](JDA& w, std::string& c) { c = w.Jahr(17).text; }, inNoReport, CellKind::Count},
-    {colServiceMonths, "Beschäftigungszeit M", "", OnPaper::Joined, [](JDA& w, std::string& c) { c = w.Monat(17).text; }, inNoReport, CellKind::Count},
-    {colServiceDays, "Beschäftigungszeit T", "", OnPaper::Joined, [](JDA& w, std::string& c) { c = w.Tage(17).text; }, inNoReport, CellKind::Count},
-    {colJdaBegin, "JDA-Beginn", "JDA-Beginn", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(32), c); }, inAnniversaries, CellKind::Date},
-    {col25, "25 Jahre", "25 Jahre", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(33), c); }, inNoReport, CellKind::Date},
-    {col25Reached, "25 erreicht", "erreicht", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::reached(w, 0, c); }, inNoReport, CellKind::Text},
-    {col40, "40 Jahre", "40 Jahre", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(34), c); }, inNoReport, CellKind::Date},
-    {col40Reached, "40 erreicht", "erreicht", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::reached(w, 1, c); }, inNoReport, CellKind::Text},
-    {col50, "50 Jahre", "50 Jahre", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(35), c); }, inNoReport, CellKind::Date},
-    {col50Reached, "50 erreicht", "erreicht", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::reached(w, 2, c); }, inNoReport, CellKind::Text},
-    {colRetirementAge, "Ruhestandsalter", "Ruhe" TARVOLIN_SHY "stands" TARVOLIN_SHY "alter", OnPaper::Column, result_cells::retirementAge, inRetirements, CellKind::Text},
-    {colRetirementDate, "Altersgrenze am", "Alters" TARVOLIN_SHY "grenze am", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::date(w.Datum(38), c); }, inNoReport, CellKind::Date},
-    {colNoticePeriod, "Kündigungsfrist", "Kündigungs" TARVOLIN_SHY "frist", OnPaper::Column, result_cells::noticeTier, inNoReport, CellKind::Text},
-    {colLastNoticeDay, "spätestens kündigen am", "spätestens kündigen am", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::noticeDate(w, 36, c); }, inNoReport, CellKind::Date},
-    {colNoticeEnd, "Kündigung zum", "Kündigung zum", OnPaper::Column, [](JDA& w, std::string& c) { result_cells::noticeDate(w, 37, c); }, inNoReport, CellKind::Date},
-    {colNotes, "Hinweise", "", OnPaper::RowNote, nullptr, inNoReport, CellKind::Text},
+    {colPersonnelNumber, "Personalnummer", "Personal" TARVOLIN_SHY "nummer", OnPaper::Column, nullptr, inBothReports},
+    {colName, "Name", "Name", OnPaper::Column, nullptr, inBothReports},
+    {colFirstName, "Vorname", "Vorname", OnPaper::Column, nullptr, inBothReports},
+    {colBirthday, "Geburtstag", "Geburtstag", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::date(w.Datum(0), c); }, inRetirements},
+    {colPayStart, "Dienstbezüge ab", "Dienst" TARVOLIN_SHY "bezüge ab", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::date(w.Datum(1), c); }, inNoReport},
+    {colReferenceDate, "Stichtag", "Stichtag", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::date(w.Datum(31), c); }, inNoReport},
+    {colPriorYears, "Vorzeiten J", "Vorzeiten J/M/T", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::count(w.Jahr(16), c); }, inNoReport},
+    {colPriorMonths, "Vorzeiten M", "", OnPaper::Joined, [](JDA& w, ResultCell& c) { result_cells::count(w.Monat(16), c); }, inNoReport},
+    {colPriorDays, "Vorzeiten T", "", OnPaper::Joined, [](JDA& w, ResultCell& c) { result_cells::count(w.Tage(16), c); }, inNoReport},
+    {colServiceYears, "Beschäftigungszeit J", "Beschäf" TARVOLIN_SHY "tigungs" TARVOLIN_SHY "zeit J/M/T", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::count(w.Jahr(17), c); }, inNoReport},
+    {colServiceMonths, "Beschäftigungszeit M", "", OnPaper::Joined, [](JDA& w, ResultCell& c) { result_cells::count(w.Monat(17), c); }, inNoReport},
+    {colServiceDays, "Beschäftigungszeit T", "", OnPaper::Joined, [](JDA& w, ResultCell& c) { result_cells::count(w.Tage(17), c); }, inNoReport},
+    {colJdaBegin, "JDA-Beginn", "JDA-Beginn", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::date(w.Datum(32), c); }, inAnniversaries},
+    {col25, "25 Jahre", "25 Jahre", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::date(w.Datum(33), c); }, inNoReport},
+    {col25Reached, "25 erreicht", "erreicht", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::reached(w, 0, c); }, inNoReport},
+    {col40, "40 Jahre", "40 Jahre", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::date(w.Datum(34), c); }, inNoReport},
+    {col40Reached, "40 erreicht", "erreicht", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::reached(w, 1, c); }, inNoReport},
+    {col50, "50 Jahre", "50 Jahre", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::date(w.Datum(35), c); }, inNoReport},
+    {col50Reached, "50 erreicht", "erreicht", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::reached(w, 2, c); }, inNoReport},
+    {colRetirementAge, "Ruhestandsalter", "Ruhe" TARVOLIN_SHY "stands" TARVOLIN_SHY "alter", OnPaper::Column, result_cells::retirementAge, inRetirements},
+    {colRetirementDate, "Altersgrenze am", "Alters" TARVOLIN_SHY "grenze am", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::date(w.Datum(38), c); }, inNoReport},
+    {colNoticePeriod, "Kündigungsfrist", "Kündigungs" TARVOLIN_SHY "frist", OnPaper::Column, result_cells::noticeTier, inNoReport},
+    {colLastNoticeDay, "spätestens kündigen am", "spätestens kündigen am", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::noticeDate(w, 36, c); }, inNoReport},
+    {colNoticeEnd, "Kündigung zum", "Kündigung zum", OnPaper::Column, [](JDA& w, ResultCell& c) { result_cells::noticeDate(w, 37, c); }, inNoReport},
+    {colNotes, "Hinweise", "", OnPaper::RowNote, nullptr, inNoReport},
     // clang-format on
 }};
 #undef TARVOLIN_SHY
@@ -115,11 +114,19 @@ inline constexpr std::array<std::string_view, resultColumnCount> resultHeader = 
 // One line of the result: a cell per column of the table above, and the
 // texts of the staff table's own columns carried through.
 struct ResultLine {
-    std::array<std::string, resultColumnCount> cells;
+    std::array<ResultCell, resultColumnCount> cells;
     std::vector<std::string> carried;
 
-    std::string& operator[](std::size_t column) { return cells[column]; }
-    const std::string& operator[](std::size_t column) const { return cells[column]; }
+    ResultCell& operator[](std::size_t column) { return cells[column]; }
+    const ResultCell& operator[](std::size_t column) const { return cells[column]; }
+    // A column copied from the table (the personnel number, the names): its
+    // text, "" when empty.
+    const std::string& text(ResultColumn column) const;
+    // A column of dates: its day, if any.
+    std::optional<Date> date(ResultColumn column) const;
+    // The row's notes (colNotes).
+    RowNotes& notes();
+    const RowNotes& notes() const;
     friend bool operator==(const ResultLine&, const ResultLine&) = default;
 };
 
@@ -139,7 +146,7 @@ public:
     // The carried column at a position (columnAt gives nothing).
     std::size_t carriedAt(std::size_t position) const { return position - carriedFrom; }
     std::string_view header(std::size_t position) const;
-    const std::string& cell(const ResultLine& line, std::size_t position) const;
+    ResultCell cell(const ResultLine& line, std::size_t position) const;
     // The heads in their order.
     std::vector<std::string_view> headers() const;
 
@@ -147,10 +154,10 @@ private:
     std::vector<std::string> carried_;
 };
 
-// The results the window shows: dates of its fields as TT.MM.JJJJ (empty
-// where a field holds no date), the panels of rows 16 and 17, "ja"/"nein" for
-// whether each anniversary is reached, the retirement age as J/M, the marked
-// notice tier in words. The copied columns and the notes are left alone.
+// The results the window shows: the days of its date fields (empty where a
+// field holds no date), the panels of rows 16 and 17, whether each
+// anniversary is reached, the retirement age in use, the marked notice
+// tier. The copied columns and the notes are left alone.
 void readWindowResults(JDA& window, ResultLine& line);
 
 // The results emptied, the copied columns and the notes left alone.

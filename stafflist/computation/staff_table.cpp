@@ -167,8 +167,8 @@ void readPeriod(RowReading& r, const ColumnMap& c, const std::vector<std::string
     constexpr std::size_t to = inputColumn("Vorzeit # bis");
     if (fieldText(fields, c.field(from, k)).empty() && fieldText(fields, c.field(to, k)).empty())
         return;
-    std::vector<std::string> dateNotes;
-    std::vector<std::string>* rowNotes = r.notes;
+    RowNotes dateNotes;
+    RowNotes* rowNotes = r.notes;
     r.notes = &dateNotes;
     r.periodRow = k;
     r.period = TypedPeriod{};
@@ -178,10 +178,10 @@ void readPeriod(RowReading& r, const ColumnMap& c, const std::vector<std::string
             inputColumns[i].read(r, fieldText(fields, c.field(i, k)));
     r.notes = rowNotes;
     if (!r.periodRefusal.empty()) {
-        r.notes->push_back(r.where + r.periodRefusal);
+        r.notes->push_back({r.row.line, r.periodRefusal});
         return;
     }
-    for (std::string& n : dateNotes)
+    for (RowNote& n : dateNotes)
         r.notes->push_back(std::move(n));
     if (r.period.from || r.period.to)
         r.typed.periods[static_cast<std::size_t>(k - 1)] = std::move(r.period);

@@ -1,8 +1,8 @@
 #include "stafflist/computation/year_reports.h"
 
-#include "stafflist/tables/table_date.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 namespace tarvolin {
@@ -42,8 +42,8 @@ std::string numberKey(std::string_view n)
     return digits ? std::string(30 - n.size(), '0') + std::string{n} : "~" + nameKey(n);
 }
 
-constexpr std::array<std::size_t, 3> anniversaryColumns{col25, col40, col50};
-constexpr std::array<std::string_view, 3> anniversaryYears{"25", "40", "50"};
+constexpr std::array<ResultColumn, 3> anniversaryColumns{col25, col40, col50};
+constexpr std::array<int, 3> anniversaryYears{25, 40, 50};
 
 // The columns a report carries after its date (and the anniversary), in
 // the order of the result table.
@@ -63,29 +63,32 @@ void YearReport::add(const ResultLine& line, std::size_t source)
 {
     static const std::vector<std::size_t> anniversaryCarried = reportColumns(ReportKind::Anniversaries);
     static const std::vector<std::size_t> retirementCarried = reportColumns(ReportKind::Retirements);
-    auto addEntry = [&](const std::string& dateText, int years, std::vector<std::string> fields) {
-        const auto day = parseTableDate(dateText);
+    auto addEntry = [&](std::optional<Date> day, int years, std::vector<ResultCell> fields) {
         if (!day || day->year() != year_)
             return;
         for (std::size_t c : kind_ == ReportKind::Anniversaries ? anniversaryCarried : retirementCarried) {
             fields.push_back(line[c]);
             if (c == colFirstName)
                 for (const Extra& e : with_)
-                    fields.push_back(e.carried < line.carried.size() ? line.carried[e.carried] : std::string{});
+                    fields.emplace_back(e.carried < line.carried.size() ? line.carried[e.carried] : std::string{});
         }
-        Occasion occasion{*day, years, line[colPersonnelNumber], line[colName], line[colFirstName], line[colBirthday]};
-        entries_.push_back({source, day->serial(), nameKey(line[colName]), nameKey(line[colFirstName]),
-                            numberKey(line[colPersonnelNumber]), std::move(fields), std::move(occasion)});
+        const std::string& number = line.text(colPersonnelNumber);
+        const std::string& name = line.text(colName);
+        const std::string& firstName = line.text(colFirstName);
+        Occasion occasion{*day, years, number, name, firstName, line.date(colBirthday)};
+        entries_.push_back({source, day->serial(), nameKey(name), nameKey(firstName), numberKey(number),
+                            std::move(fields), std::move(occasion)});
     };
     if (kind_ == ReportKind::Retirements) {
-        addEntry(line[colRetirementDate], 0, {line[colRetirementDate]});
+        const std::optional<Date> day = line.date(colRetirementDate);
+        addEntry(day, 0, {line[colRetirementDate]});
         return;
     }
     for (std::size_t a = 0; a < anniversaryColumns.size(); ++a) {
-        const std::size_t c = anniversaryColumns[a];
-        if (line[c + 1] != "ja")
+        const ResultColumn c = anniversaryColumns[a];
+        if (line[c + 1] != ResultCell{Reached::Yes})
             continue;
-        addEntry(line[c], std::stoi(std::string{anniversaryYears[a]}), {line[c], std::string{anniversaryYears[a]}});
+        addEntry(line.date(c), anniversaryYears[a], {line[c], Count{anniversaryYears[a]}});
     }
 }
 
@@ -123,9 +126,9 @@ std::vector<const YearReport::Entry*> YearReport::order() const
     return order;
 }
 
-std::vector<std::vector<std::string>> YearReport::sortedLines() const
+std::vector<std::vector<ResultCell>> YearReport::sortedLines() const
 {
-    std::vector<std::vector<std::string>> lines;
+    std::vector<std::vector<ResultCell>> lines;
     lines.reserve(entries_.size());
     for (const Entry* e : order())
         lines.push_back(e->fields);

@@ -9,6 +9,7 @@
 #include "stafflist/computation/staff_result.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,8 @@ enum class ReportKind { Anniversaries, Retirements };
 struct Occasion {
     Date day;
     int years = 0; // 25, 40 or 50 for an anniversary; 0 for the age limit
-    std::string personnelNumber, name, firstName, birthday;
+    std::string personnelNumber, name, firstName;
+    std::optional<Date> birthday;
 };
 
 class YearReport {
@@ -44,8 +46,10 @@ public:
 
     std::string title() const;
     std::vector<std::string_view> header() const;
-    // The lines in their order; each as many fields as header().
-    std::vector<std::vector<std::string>> sortedLines() const;
+    // The lines in their order; each as many cells as header(): the date,
+    // for anniversaries their years, then the columns of the result table
+    // the report carries.
+    std::vector<std::vector<ResultCell>> sortedLines() const;
     // The source of each line, in the same order.
     std::vector<std::size_t> sortedSources() const;
     // What each line stands for, in the same order.
@@ -57,7 +61,7 @@ private:
         std::size_t source;
         int dayNumber;
         std::string nameKey, firstNameKey, numberKey;
-        std::vector<std::string> fields;
+        std::vector<ResultCell> fields;
         Occasion occasion;
     };
     std::vector<const Entry*> order() const;

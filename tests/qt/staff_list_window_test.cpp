@@ -347,15 +347,15 @@ void StaffListWindowTest::opensTheCalculatorWithTheRowsCase()
     const std::size_t row = w.model().sourceRow(line);
     ResultLine listed;
     list.line(row, listed);
-    QCOMPARE(calculator.jda().Datum(0).text, dateText(*parseTableDate(listed[colBirthday])));
-    QCOMPARE(calculator.jda().Datum(1).text, dateText(*parseTableDate(listed[colPayStart])));
+    QCOMPARE(calculator.jda().Datum(0).text, dateText(*listed.date(colBirthday)));
+    QCOMPARE(calculator.jda().Datum(1).text, dateText(*listed.date(colPayStart)));
     ResultLine shown = listed;
     readWindowResults(calculator.jda(), shown);
     QVERIFY(shown == listed);
     // The row's notes on its dates are the calculator's hint on its last
     // notice day.
     const QString hint = calculator.widget("Termin")->toolTip();
-    for (const QString& note : QString::fromStdString(listed[colNotes]).split(QStringLiteral(" | "), Qt::SkipEmptyParts))
+    for (const QString& note : QString::fromStdString(cellText(listed[colNotes])).split(QStringLiteral(" | "), Qt::SkipEmptyParts))
         QVERIFY2(hint.contains(note), qPrintable(hint));
     QVERIFY(calculator.windowTitle().endsWith(
         QStringLiteral(" – %1, %2, Personalnummer %3").arg(w.cell(line, colName), w.cell(line, colFirstName), w.cell(line, 0))));
@@ -394,7 +394,7 @@ void StaffListWindowTest::opensTheCalculatorWithTheRowsCase()
     // Starting again from the list's values is there when wanted.
     MainWindow* fresh = w.window->openEmployee(line, true);
     QVERIFY(!fresh->windowTitle().contains(QStringLiteral("gespeicherter Fall")));
-    QCOMPARE(fresh->jda().Datum(0).text, dateText(*parseTableDate(listed[colBirthday])));
+    QCOMPARE(fresh->jda().Datum(0).text, dateText(*listed.date(colBirthday)));
     QVERIFY(fresh->jda().Eingabe(1).text.find("geändert") == std::string::npos);
     fresh->close();
     QTRY_COMPARE(calculators().size(), 0);
@@ -710,7 +710,7 @@ void StaffListWindowTest::colorsRowsByTheirNotes()
     for (int line = 0; line < w.model().rowCount(); ++line) {
         const std::size_t row = w.model().sourceRow(line);
         const QVariant background = w.model().index(line, colName).data(Qt::BackgroundRole);
-        const std::string notes{list.field(row, colNotes)};
+        const std::string notes = cellText(list.cell(row, colNotes));
         const bool dateNotesOnly = !notes.empty() && [&] {
             for (std::size_t at = 0; at < notes.size();) {
                 const std::size_t end = std::min(notes.find(" | ", at), notes.size());

@@ -4,6 +4,7 @@
 // is read back by a real iCalendar parser in calendar_check.py.
 
 #include "stafflist/command/calendar_file.h"
+#include "stafflist/tables/table_date.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +96,14 @@ Occasion occasion(int years, std::string number, std::string name, std::string f
                   int dayOfYear = 0)
 {
     return {Date::fromYmd(2027, 4, 1)->addDays(dayOfYear), years, std::move(number), std::move(name), std::move(first),
-            std::move(birthday)};
+            parseTableDate(birthday)};
+}
+
+// A calendar keeps the events it imported by their UID: a person without a
+// number keeps the UID that earlier files gave her.
+TEST(CalendarUids, StayAsEarlierFilesWroteThem)
+{
+    EXPECT_EQ(ical::uid(occasion(25, "", "Meier", "Anna", "10.03.1975")), "jubilaeum-25-p-06dc716c78dd01c9@tarvolin.de");
 }
 
 TEST(CalendarUids, StayWithThePersonAndTheOccasion)

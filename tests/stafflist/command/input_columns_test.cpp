@@ -188,7 +188,7 @@ TEST_P(AddressColumns, GiveTheAddressee)
     EXPECT_EQ(a.street, c.expected.street);
     EXPECT_EQ(a.town, c.expected.town);
     EXPECT_TRUE(row.typedCase.has_value());
-    EXPECT_EQ(row.notes.empty() ? "" : row.notes.front(), std::string{c.note});
+    EXPECT_EQ(row.notes.empty() ? std::string{} : noteText(row.notes.front()), std::string{c.note});
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -49,7 +49,7 @@ TEST_P(ComputedListCase, GivesBackTheTypedCase)
     ASSERT_TRUE(list.typedCase(0).has_value());
     EXPECT_EQ(*list.typedCase(0), GetParam().typed);
     EXPECT_FALSE(list.typedCase(1).has_value());
-    EXPECT_EQ(list.field(0, colName), "Meier");
+    EXPECT_EQ(list.text(0, colName), "Meier");
     EXPECT_EQ(list.fileLine(0), 7);
 }
 
@@ -68,6 +68,37 @@ TEST(ComputedListAddressee, ComesBackPerRow)
     EXPECT_EQ(a.salutation + "|" + a.name + "|" + a.street + "|" + a.town, "Frau|Anna Meier|Hauptstr. 12a|50667 Köln");
     EXPECT_TRUE(list.addressee(1).empty());
     EXPECT_EQ(list.addressee(1).street, "");
+}
+
+// Every kind of cell comes back as it went in, wherever it stands in the
+// line, and so do the carried texts after the cells.
+TEST(ComputedListCells, ComeBackAsTheyWentIn)
+{
+    ResultLine line;
+    line[colPersonnelNumber] = "0042";
+    line[colName] = "";
+    line[colBirthday] = day(1899, 12, 1);
+    line[colPriorYears] = Count{-1};
+    line[colServiceYears] = Count{1'000'000};
+    line[col25Reached] = Reached::Yes;
+    line[col40Reached] = Reached::No;
+    line[colRetirementAge] = AgeInUse{66, 11};
+    line[colNoticePeriod] = NoticeTierMark::OnlyForCause;
+    line[colNotes] = RowNotes{{7, "Geburtstag „1.2.3“ ist kein Datum"}, {0, "Altersgrenze bereits erreicht"}, {9, ""}};
+    line.carried = {"Amt 10", "", "Zeile 7: x"};
+    ComputedList list;
+    list.layout = ResultLayout{{"Abteilung", "Leer", "Vermerk"}};
+    list.add({StaffRow{}, line, true, 1});
+    ResultLine back;
+    list.line(0, back);
+    EXPECT_EQ(back, line);
+    for (std::size_t c = 0; c < resultColumnCount; ++c)
+        EXPECT_EQ(list.cell(0, c), line[c]) << resultColumns[c].header;
+    EXPECT_EQ(list.text(0, colPersonnelNumber), "0042");
+    EXPECT_EQ(list.text(0, colBirthday), ""); // no text column
+    EXPECT_EQ(list.carried(0, 2), "Zeile 7: x");
+    EXPECT_TRUE(list.hasNotes(0));
+    EXPECT_FALSE(list.hasOnlyDateNotes(0)); // three notes, one on the dates
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ComputedListCase,

@@ -33,7 +33,7 @@ std::vector<std::string> found(const ComputedList& list, const std::string& sear
     const ShownList shown{list, s};
     std::vector<std::string> names;
     for (std::size_t i = 0; i < shown.size(); ++i)
-        names.emplace_back(list.field(shown.source(i), colName));
+        names.emplace_back(list.text(shown.source(i), colName));
     return names;
 }
 
