@@ -186,5 +186,26 @@ TEST(Workbook, ReadsBackAsTheCsv)
     EXPECT_EQ(read, expected);
 }
 
+// A report's workbook takes its own date and years as date and number, and a
+// column of the table carried along as the text it is, whatever its head:
+// a code "007" under a head "Jubiläum" keeps its zeros.
+TEST(Workbook, ACarriedColumnStaysTextWhateverItsHead)
+{
+    const testing::ScratchFolder folder;
+    const std::string table = "Personalnummer;Name;Vorname;Geburtstag;Dienstbezüge ab;Jubiläum\n"
+                              "1002;Schulz;Bernd;01.02.1962;01.04.2002;007\n";
+    testing::writeFile("personal.csv", {table.begin(), table.end()});
+    const Listed r = list({"personal.csv", "--anniversaries", "2027", "--with", "Jubiläum", "--output", "bericht.xlsx"});
+    ASSERT_EQ(r.status, listComplete) << r.err;
+    ListInput input;
+    std::istringstream none;
+    input.open("bericht.xlsx", none);
+    TableRecord record;
+    ASSERT_TRUE(input.reader().next(record));
+    EXPECT_EQ(input.header(), (std::vector<std::string>{"Datum", "Jubiläum", "Personalnummer", "Name", "Vorname",
+                                                        "Jubiläum", "JDA-Beginn"}));
+    EXPECT_EQ(record.fields, (std::vector<std::string>{"01.04.2027", "25", "1002", "Schulz", "Bernd", "007", "01.04.2002"}));
+}
+
 } // namespace
 } // namespace tarvolin
