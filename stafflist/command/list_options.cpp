@@ -1,7 +1,12 @@
 #include "stafflist/command/list_options.h"
 
 #include "calc/german_quotes.h"
+#include "stafflist/computation/input_columns.h"
 #include "stafflist/tables/table_date.h"
+
+#include <array>
+#include <utility>
+#include <vector>
 
 #include <cctype>
 
@@ -38,6 +43,84 @@ std::string combinationError(const ListOptions& o)
     if (!o.letters && !o.jdaLetters)
         return "--letter gilt nur zusammen mit --letters";
     return {};
+}
+
+// What a column's cell may hold, where the help says more than its name.
+constexpr std::array<std::pair<std::size_t, std::string_view>, 3> cellHints{{
+    {inputColumn("Ruhestandsalter"), "66/2 oder 66"},
+    {inputColumn("Geschlecht"), "m/w/d"},
+    {inputColumn("Vorzeit # öD"), "x, ja, j, 1 oder leer; nein, n, 0, -"},
+}};
+
+// A name or spelling as the help writes it: "#" of a period's column as "k".
+std::string numbered(std::string_view text)
+{
+    std::string out{text};
+    if (const auto hash = out.find('#'); hash != std::string::npos)
+        out.replace(hash, 1, "k");
+    return out;
+}
+
+// "Geburtstag (auch Geburtsdatum, geb. am, Geb.-Datum, geboren am)".
+std::string columnHelp(std::size_t column)
+{
+    const InputColumn& c = inputColumns[column];
+    std::vector<std::string> more;
+    for (const auto& [hinted, hint] : cellHints)
+        if (hinted == column)
+            more.emplace_back(hint);
+    std::string spellings;
+    for (std::string_view rest = c.spellings; !rest.empty();) {
+        const auto bar = rest.find('|');
+        spellings += (spellings.empty() ? "auch " : ", ") + numbered(rest.substr(0, bar));
+        rest = bar == std::string_view::npos ? std::string_view{} : rest.substr(bar + 1);
+    }
+    if (!spellings.empty())
+        more.push_back(spellings);
+    std::string text = numbered(c.name);
+    for (std::size_t i = 0; i < more.size(); ++i)
+        text += (i == 0 ? " (" : "; ") + more[i] + (i + 1 == more.size() ? ")" : "");
+    return text;
+}
+
+// The input columns of the table (input_columns.h) by their role, in the
+// table's order, as lines of the help: indented by six, broken between words
+// before the hundredth character.
+std::string inputColumnsHelp()
+{
+    struct Group {
+        std::string_view heading;
+        bool (*holds)(const InputColumn&);
+    };
+    const Group groups[] = {
+        {"Pflicht:", [](const InputColumn& c) { return c.role == ColumnRole::Required; }},
+        {"Wenn vorhanden:",
+         [](const InputColumn& c) { return c.role == ColumnRole::Copied || c.role == ColumnRole::Optional; }},
+        {"Je Vorzeit k = 1 bis 14:", [](const InputColumn& c) { return perPeriod(c); }},
+    };
+    std::string lines;
+    for (const Group& g : groups) {
+        std::string line = "      " + std::string{g.heading};
+        std::string entries;
+        for (std::size_t c = 0; c < inputColumns.size(); ++c)
+            if (g.holds(inputColumns[c]))
+                entries += (entries.empty() ? " " : ", ") + columnHelp(c);
+        entries += ".";
+        for (std::size_t at = 0; at < entries.size();) {
+            const std::size_t blank = entries.find(' ', at + 1);
+            const std::size_t end = blank == std::string::npos ? entries.size() : blank;
+            const std::string_view word = std::string_view{entries}.substr(at, end - at);
+            if (line.size() + word.size() >= 100) {
+                lines += line + "\n";
+                line = "        " + std::string{word.substr(1)};
+            } else {
+                line += word;
+            }
+            at = end;
+        }
+        lines += line + "\n";
+    }
+    return lines;
 }
 
 } // namespace
@@ -138,14 +221,12 @@ std::string programHelp()
            "      (.ods; jeweils das erste Blatt) oder CSV mit Kopfzeile (Trennzeichen ; , oder Tabulator;\n"
            "      UTF-8 oder Windows-1252). jda.txt wird weder gelesen noch geschrieben. DATEI \"-\": Standardeingabe.\n"
            "      Spalten (Reihenfolge beliebig, Groß-/Kleinschreibung, Leerzeichen und Punkte egal):\n"
-           "      Personalnummer (auch Pers.-Nr., Mitarbeiternummer), Name (Nachname), Vorname,\n"
-           "      Geburtstag (Geburtsdatum, geb. am) und Dienstbezüge ab (Eintritt, Eintrittsdatum, Beginn,\n"
-           "      Einstellungsdatum) als Pflicht, Stichtag, Ruhestandsalter (66/2 oder 66), Vorzeit k von,\n"
-           "      Vorzeit k bis, Vorzeit k öD, Vorzeit k Bezeichnung (k = 1 bis 14); für Briefe Anrede oder\n"
-           "      Geschlecht (m/w/d), Straße, Hausnummer, PLZ, Ort. Alle übrigen Spalten (Abteilung, E-Mail, …)\n"
-           "      stehen in der Ergebnistabelle nach dem Vornamen. Datumsangaben als Datumszellen oder als\n"
-           "      TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ oder JJJJ-MM-TT; ein zweistelliges Jahr (1.9.82) nur,\n"
-           "      wenn genau ein Jahrhundert in 1930 bis 2040 passt (mit Hinweis).\n"
+           + inputColumnsHelp() +
+           "      Anrede oder Geschlecht, Straße, Hausnummer, PLZ und Ort sind die Anschrift der Briefe.\n"
+           "      Alle übrigen Spalten (Abteilung, E-Mail, …) stehen in der Ergebnistabelle nach dem\n"
+           "      Vornamen. Datumsangaben als Datumszellen oder als TT.MM.JJJJ, T.M.JJJJ, TT/MM/JJJJ oder\n"
+           "      JJJJ-MM-TT; ein zweistelliges Jahr (1.9.82) nur, wenn genau ein Jahrhundert in 1930 bis 2040\n"
+           "      passt (mit Hinweis).\n"
            "\n"
            "      --reference-date TT.MM.JJJJ   Stichtag für Zeilen ohne eigenen (sonst: heute): der Tag,\n"
            "                                    bis zu dem die Beschäftigungszeit benötigt wird; die\n"
