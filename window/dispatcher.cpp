@@ -1,6 +1,7 @@
 #include "window/dispatcher.h"
 
 #include "calc/fixed_text.h"
+#include "window/click_table.h"
 #include "window/refused_date.h"
 
 #include <array>
@@ -9,62 +10,6 @@
 namespace tarvolin {
 
 namespace {
-
-// Which handler a click on a control runs. Adding a button to the window is
-// its row in the control table, its handler in JDA and its row here.
-struct ClickRow {
-    std::string_view control;
-    void (*run)(JDA& window, Control& clicked);
-};
-
-constexpr std::array<ClickRow, 16> clickRows{{
-    {"box",
-     [](JDA& w, Control& c) {
-         c.value = !c.value;
-         w.box_Click(c.design->index, c.value ? True : False);
-     }},
-    {"Opt", [](JDA& w, Control& c) { w.selectOpt(c.design->index); }},
-    {"ab", [](JDA& w, Control& c) { w.ab_Click(c.design->index); }},
-    {"auf", [](JDA& w, Control& c) { w.auf_Click(c.design->index); }},
-    {"Drucken", [](JDA& w, Control&) { w.Drucken_Click(); }},
-    {"Schließen", [](JDA& w, Control&) { w.Schließen_Click(); }},
-    {"Hilfe", [](JDA& w, Control&) { w.Hilfe_Click(); }},
-    {"Hilfetexte", [](JDA& w, Control&) { w.Hilfetexte_Click(); }},
-    {"SSCommand1", [](JDA& w, Control&) { w.SSCommand1_Click(); }},
-    {"SSCommand2", [](JDA& w, Control&) { w.SSCommand2_Click(); }},
-    {"Altern", [](JDA& w, Control&) { w.Altern_Click(); }},
-    {"jünger", [](JDA& w, Control&) { w.jünger_Click(); }},
-    {"mehr", [](JDA& w, Control&) { w.mehr_Click(); }},
-    {"weniger", [](JDA& w, Control&) { w.weniger_Click(); }},
-    {"Label4", [](JDA& w, Control&) { w.Label4_Click(); }},
-    {"Label7", [](JDA& w, Control&) { w.Label7_Click(); }},
-}};
-
-constexpr const ClickRow* clickRowOf(std::string_view control)
-{
-    for (const ClickRow& row : clickRows)
-        if (row.control == control)
-            return &row;
-    return nullptr;
-}
-
-// Every control the table marks clickable has its handler here, and every
-// row here belongs to a clickable control.
-constexpr bool clicksMatchTheTable()
-{
-    for (const ControlDesign& d : controlTable)
-        if ((clickRowOf(d.name) != nullptr) != d.clickable)
-            return false;
-    for (const ClickRow& row : clickRows) {
-        bool found = false;
-        for (const ControlDesign& d : controlTable)
-            found = found || (d.name == row.control && d.clickable);
-        if (!found)
-            return false;
-    }
-    return true;
-}
-static_assert(clicksMatchTheTable(), "a clickable control without a click handler, or a handler without its control");
 
 std::int16_t codeOf(Key key, std::string_view character)
 {
@@ -141,7 +86,7 @@ void Dispatcher::click(Control& control)
     // The pending date first, then the control reacts (a check box before
     // its tick changes).
     settle();
-    if (const ClickRow* row = clickRowOf(control.design->name))
+    if (const ClickRow* row = clickTable.find(control.design->name))
         row->run(window_, control);
     followFocus();
 }

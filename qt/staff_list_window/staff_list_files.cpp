@@ -284,7 +284,7 @@ QString StaffListWindow::saveCalendar(const QString& path) const
 {
     if (model_->list() == nullptr || !model_->isReport())
         return QStringLiteral("Eine Kalenderdatei gibt es nur für die Dienstjubiläen und die Altersgrenze eines Jahres.");
-    return toQString(writeCsvFile(path.toStdString(), selectionCalendar(*model_->list(), model_->selection(), std::time(nullptr))));
+    return toQString(writeTextFile(path.toStdString(), selectionCalendar(*model_->list(), model_->selection(), std::time(nullptr))));
 }
 
 void StaffListWindow::print()
@@ -385,7 +385,7 @@ QString StaffListWindow::saveCsv(const QString& path) const
 {
     if (model_->list() == nullptr)
         return QStringLiteral("Es ist keine Liste berechnet.");
-    return toQString(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
+    return toQString(writeTextFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
 }
 
 QString StaffListWindow::saveXlsx(const QString& path) const

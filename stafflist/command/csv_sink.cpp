@@ -54,7 +54,7 @@ void CsvSink::flush()
     text_.clear();
 }
 
-std::string writeCsvFile(const std::string& path, std::string text)
+std::string writeTextFile(const std::string& path, std::string text)
 {
     std::ostringstream unused;
     CsvSink sink{unused, path};

@@ -38,7 +38,9 @@ private:
     std::string text_;
 };
 
-// The whole text into a file, by way of a CsvSink. Empty text, or what failed.
-std::string writeCsvFile(const std::string& path, std::string text);
+// A whole text (a CSV, a calendar file) into a file that appears under its
+// name only when it is complete, by way of a CsvSink. Empty text, or what
+// failed.
+std::string writeTextFile(const std::string& path, std::string text);
 
 } // namespace tarvolin

@@ -173,7 +173,7 @@ std::string finishOutput(const ListOptions& o, ListOutput& output, CsvSink& csv,
     if (workbook != nullptr)
         return workbook->commit();
     if (o.ics)
-        return writeCsvFile(o.output, calendarFile(*output.report(), std::time(nullptr)));
+        return writeTextFile(o.output, calendarFile(*output.report(), std::time(nullptr)));
     if (!o.pdf)
         return csv.finish();
     if (o.report)
