@@ -24,10 +24,15 @@ class ClickTable {
 public:
     consteval ClickTable(const std::array<ClickRow, N>& rows) : rows_{rows}
     {
-        for (const ControlDesign& d : controlTable)
-            if ((find(d.name) != nullptr) != d.clickable)
+        // Names compared, never addresses: the checks hold in every build.
+        for (const ControlDesign& d : controlTable) {
+            bool hasRow = false;
+            for (const ClickRow& row : rows)
+                hasRow = hasRow || row.control == d.name;
+            if (hasRow != d.clickable)
                 throw "a clickable control without a click handler, or a handler without its control";
-        for (const ClickRow& row : rows_) {
+        }
+        for (const ClickRow& row : rows) {
             bool found = false;
             for (const ControlDesign& d : controlTable)
                 found = found || (d.name == row.control && d.clickable);
