@@ -319,6 +319,9 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     if (const std::string e = finishOutput(o, output, csv, workbook.get(), writers, today, input.fileName(), rows);
         !e.empty())
         return fail(err, e);
+    if (workbook)
+        for (const std::string& note : workbook->notes())
+            err << "tarvolin --list: Hinweis: " << note << "\n";
     return exitStatus(err, uncomputed, o.report ? " und fehlen im Bericht" : " (Grund in der Spalte Hinweise)");
 }
 

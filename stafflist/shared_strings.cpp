@@ -16,8 +16,8 @@ bool SharedStrings::push_back(std::string_view text)
             return true;
     } else if (bytes_.size() + text.size() + (ends_.size() + 1) * sizeof(std::uint32_t) > allKeptUpTo) {
         tooMany_ = true;
-        bytes_.clear();
-        ends_.clear();
+        std::string{}.swap(bytes_);
+        std::vector<std::uint32_t>{}.swap(ends_);
         return false;
     }
     // A part is at most 1 GiB and its texts are no longer than its XML.

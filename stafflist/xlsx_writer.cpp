@@ -1,7 +1,9 @@
 #include "stafflist/xlsx_writer.h"
 
+#include "stafflist/sheet_rows.h"
 #include "stafflist/staff_table.h"
 #include "stafflist/table_text.h"
+#include "stafflist/xlsx_cell_text.h"
 
 #include <xlsxwriter.h>
 
@@ -61,7 +63,7 @@ void XlsxTableWriter::header(const std::vector<std::string_view>& heads, std::ve
     if (sheet_ == nullptr)
         return;
     for (std::size_t c = 0; c < heads.size(); ++c) {
-        const std::string text{heads[c]};
+        const std::string text = writable(static_cast<std::uint16_t>(c), heads[c]);
         worksheet_write_string(sheet_, 0, static_cast<lxw_col_t>(c), text.c_str(), bold_);
         widen(static_cast<std::uint16_t>(c), characters(text));
     }
@@ -95,12 +97,43 @@ void XlsxTableWriter::cell(std::uint16_t column, std::string_view text)
         e = worksheet_write_number(sheet_, row_, column, std::stod(std::string{text}), nullptr);
         widen(column, text.size());
     } else {
-        const std::string copy{text};
+        const std::string copy = writable(column, text);
         e = worksheet_write_string(sheet_, row_, column, copy.c_str(), nullptr);
-        widen(column, characters(text));
+        widen(column, characters(copy));
     }
     if (e != LXW_NO_ERROR)
         error_ = e;
+}
+
+std::string XlsxTableWriter::writable(std::uint16_t column, std::string_view text)
+{
+    XlsxWritableText w = writableXlsxText(text);
+    if (!w.replaced && !w.cut)
+        return std::move(w.text);
+    if (notes_.size() >= 100) {
+        ++notesLeftOut_;
+        return std::move(w.text);
+    }
+    std::string letters = cellName(column, 1);
+    letters.pop_back();
+    const std::string row = std::to_string(row_ + 1);
+    std::string note = "Zelle " + letters + row + " (Zeile " + row + ", Spalte " + letters + "):";
+    if (w.replaced)
+        note += " Zeichen, die eine Excel-Datei nicht aufnehmen kann (U+FFFE, U+FFFF, das Nullzeichen oder Bytes, die "
+                "kein UTF-8 sind), stehen dort als „�“";
+    if (w.cut)
+        note += std::string{w.replaced ? ";" : ""} + " der Text ist länger als die 32.767 Zeichen, die eine Zelle "
+                "fasst, und wurde dort abgeschnitten";
+    notes_.push_back(note + ".");
+    return std::move(w.text);
+}
+
+std::vector<std::string> XlsxTableWriter::notes() const
+{
+    std::vector<std::string> notes = notes_;
+    if (notesLeftOut_ > 0)
+        notes.push_back("Ebenso in " + std::to_string(notesLeftOut_) + " weiteren Zellen.");
+    return notes;
 }
 
 std::string XlsxTableWriter::finish()
