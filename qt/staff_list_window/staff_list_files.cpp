@@ -233,10 +233,16 @@ void StaffListWindow::chooseXlsx()
                                         QStringLiteral("Excel-Arbeitsmappen (*.xlsx)"), QStringLiteral(".xlsx"));
     if (path.isEmpty() || refusesInput(path))
         return;
-    if (const QString e = saveXlsx(path); !e.isEmpty())
+    QStringList notes;
+    if (const QString e = saveXlsx(path, &notes); !e.isEmpty()) {
         complain(e);
-    else
-        report(QStringLiteral("Gespeichert: „%1“").arg(path));
+        return;
+    }
+    report(QStringLiteral("Gespeichert: „%1“").arg(path));
+    // Texts changed to fit into the file are said where they cannot be missed.
+    if (!notes.isEmpty())
+        QMessageBox::information(this, title,
+                                 QStringLiteral("Gespeichert: „%1“\n\n%2").arg(path, notes.join(QLatin1Char('\n'))));
 }
 
 bool StaffListWindow::askColumnMapping()
@@ -399,11 +405,16 @@ QString StaffListWindow::saveCsv(const QString& path) const
     return q(writeCsvFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
 }
 
-QString StaffListWindow::saveXlsx(const QString& path) const
+QString StaffListWindow::saveXlsx(const QString& path, QStringList* notes) const
 {
     if (model_->list() == nullptr)
         return QStringLiteral("Es ist keine Liste berechnet.");
-    return q(writeSelectionXlsx(*model_->list(), model_->selection(), path.toStdString()));
+    std::vector<std::string> changed;
+    const QString failure = q(writeSelectionXlsx(*model_->list(), model_->selection(), path.toStdString(), &changed));
+    if (notes != nullptr)
+        for (const std::string& note : changed)
+            notes->push_back(q(note));
+    return failure;
 }
 
 MainWindow* StaffListWindow::openEmployee(int line, bool fromList)
