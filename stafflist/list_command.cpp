@@ -9,6 +9,7 @@
 #include "stafflist/list_options.h"
 #include "stafflist/list_output.h"
 #include "stafflist/staff_list.h"
+#include "stafflist/short_text.h"
 #include "stafflist/table_text.h"
 #include "stafflist/visible_text.h"
 #include "stafflist/xlsx_writer.h"
@@ -104,7 +105,7 @@ std::string mappingHint(const ListInput& input)
     std::string found;
     for (const std::string& h : input.header())
         if (!trimmedField(h).empty())
-            found += (found.empty() ? "" : ", ") + inQuotes(h);
+            found += (found.empty() ? "" : ", ") + inQuotes(shortText(h));
     return "\n  Spalten der Tabelle: " + (found.empty() ? std::string{"keine"} : found)
            + "\n  Eine Datei mit Zeilen wie „Geburtstag = Geb.-Datum“ ordnet sie zu: --columns DATEI";
 }
@@ -120,8 +121,8 @@ std::string findExtras(const ListOptions& o, const ListInput& input, std::vector
         if (at == carried.end()) {
             std::string names;
             for (const std::string& h : carried)
-                names += (names.empty() ? "" : ", ") + inQuotes(h);
-            return "--with " + inQuotes(name) + ": die Tabelle hat keine solche Spalte"
+                names += (names.empty() ? "" : ", ") + inQuotes(shortText(h));
+            return "--with " + inQuotes(shortText(name)) + ": die Tabelle hat keine solche Spalte"
                    + (names.empty() ? std::string{" (sie hat keine Spalten außer denen, die Tarvolin liest)"}
                                     : "; mitführen lassen sich " + names);
         }
@@ -226,7 +227,7 @@ public:
                 else if (selected(r.line))
                     goOn = printRow(letters, *r.row.typedCase,
                                     addresseeOf(r.row.firstName, r.row.name, r.row.address), printer,
-                                    uncomputedLine(r));
+                                    uncomputedLine(r), r.row.line);
             },
             [&](std::size_t rowsSoFar, std::size_t bytesRead) {
                 progress.row(rowsSoFar, bytesRead);
@@ -259,6 +260,8 @@ int runLetters(ListInput& input, const ListOptions& o, Date today, ListStreams s
     if (const std::string e = input.readingFailure(); !e.empty())
         return fail(streams.err, e);
     tellAboutInput(streams.err, input, run.rows);
+    for (const std::string& fitted : run.fittedAddresses())
+        streams.err << "tarvolin --list: Hinweis: " << fitted << ".\n";
     const int status = exitStatus(streams.err, run.leftOut(), " (ohne Brief)");
     if (!failure.empty())
         return fail(streams.err, failure);

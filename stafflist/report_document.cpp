@@ -1,6 +1,7 @@
 #include "stafflist/report_document.h"
 
 #include "calc/date_text.h"
+#include "stafflist/short_text.h"
 #include "stafflist/visible_text.h"
 
 #include <array>
@@ -38,8 +39,10 @@ std::string_view germanMonthName(unsigned month)
 
 std::string uncomputedText(const ResultLine& line, std::int64_t fileLine)
 {
+    // A name of a megabyte would bury the list of rows (shortText).
     return withoutLinePrefix(line[colNotes], fileLine) + " (Zeile " + std::to_string(fileLine) + ": "
-           + line[colPersonnelNumber] + " " + line[colName] + ", " + line[colFirstName] + ")";
+           + shortText(line[colPersonnelNumber]) + " " + shortText(line[colName]) + ", " + shortText(line[colFirstName])
+           + ")";
 }
 
 void UncomputedRows::add(const ResultLine& line, std::int64_t fileLine)

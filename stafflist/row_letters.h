@@ -97,12 +97,17 @@ public:
     std::size_t letters() const { return letters_; }
     // The first failure an endDoc reported; the run stops there.
     const std::string& failure() const { return failure_; }
+    // "Zeile 7: die Anschrift ist länger ..." for each letter whose address
+    // had to be wrapped, drawn narrower or cut (addressIsFitted).
+    const std::vector<std::string>& fittedAddresses() const { return fittedAddresses_; }
 
 protected:
-    // One row's letter; false when the run is to stop.
+    // One row's letter, of the row in line `fileLine` of the table; false
+    // when the run is to stop.
     bool printRow(RowLetterPrinter& rows, const TypedCase& typedCase, const Addressee& to, Printer& printer,
-                  const std::string& leftOutText);
+                  const std::string& leftOutText, std::int64_t fileLine);
     std::vector<std::string> leftOut_;
+    std::vector<std::string> fittedAddresses_;
     std::size_t letters_ = 0;
     std::string failure_;
 };
