@@ -229,12 +229,15 @@ std::unique_ptr<StreamedSheet> openOdsSheet(const ZipArchive& archive, const std
         return nullptr;
     }
     problem.clear();
-    if (checkFirst && !archive.check("content.xml", problem))
-        return nullptr;
     auto open = [&]() -> std::unique_ptr<OdsSheet> {
         auto stream = archive.stream("content.xml", problem);
         return stream ? std::make_unique<OdsSheet>(std::move(stream), sheet) : nullptr;
     };
+    if (checkFirst) {
+        const auto whole = open();
+        if (!whole || !readsToItsEnd(*whole, problem))
+            return nullptr;
+    }
     if (!sheet.empty()) {
         // Whether the table is there shows only once the reading has reached it.
         const auto probe = open();

@@ -184,6 +184,15 @@ bool StreamedSheet::pump()
     return !ended_ || feed_->paused() || rows_.hasReady();
 }
 
+bool readsToItsEnd(StreamedSheet& sheet, std::string& problem)
+{
+    TableRecord record;
+    while (sheet.next(record)) {
+    }
+    problem = sheet.failure();
+    return problem.empty();
+}
+
 std::string dottedDate(int year, unsigned month, unsigned day)
 {
     char text[16];

@@ -111,6 +111,12 @@ private:
     std::unique_ptr<char[]> block_; // what the feed parses; it stays while the parse pauses
 };
 
+// Reads a sheet to its end, handing nothing on: for output that cannot be
+// taken back (standard output), so that a sheet that fails on a later row
+// (a bound passed, a row number that is none, a broken archive) is refused
+// before its first row is written. False with the reader's failure.
+bool readsToItsEnd(StreamedSheet& sheet, std::string& problem);
+
 // A spreadsheet's date as the table writes dates: TT.MM.JJJJ.
 std::string dottedDate(int year, unsigned month, unsigned day);
 // ISO 8601 "1955-03-10" or "1955-03-10T00:00:00" as TT.MM.JJJJ; anything

@@ -258,21 +258,26 @@ std::unique_ptr<StreamedSheet> openXlsxSheet(const ZipArchive& archive, const st
         return nullptr;
     if (strings.tooMany()) {
         // The sheet read once more for the numbers it uses, and only their
-        // texts kept; that reading has unpacked the sheet whole already.
+        // texts kept.
         std::vector<std::uint32_t> used;
         if (!usedSharedStrings(archive, chosen->part, used, problem))
             return nullptr;
         strings = SharedStrings{std::move(used)};
         if (!readSharedStrings(archive, workbook.sharedStringsPart, strings, problem))
             return nullptr;
-    } else if (checkFirst && !archive.check(chosen->part, problem)) {
-        return nullptr;
     }
-    auto stream = archive.stream(chosen->part, problem);
-    if (!stream)
-        return nullptr;
-    return std::make_unique<XlsxSheet>(std::move(stream), chosen->part, std::move(strings), std::move(formats),
-                                       workbook.date1904);
+    auto open = [&](SharedStrings texts, std::vector<XlsxFormat> cellFormats) -> std::unique_ptr<XlsxSheet> {
+        auto stream = archive.stream(chosen->part, problem);
+        return stream ? std::make_unique<XlsxSheet>(std::move(stream), chosen->part, std::move(texts),
+                                                    std::move(cellFormats), workbook.date1904)
+                      : nullptr;
+    };
+    if (checkFirst) {
+        const auto whole = open(strings, formats);
+        if (!whole || !readsToItsEnd(*whole, problem))
+            return nullptr;
+    }
+    return open(std::move(strings), std::move(formats));
 }
 
 } // namespace tarvolin
