@@ -34,6 +34,21 @@ long escapeAt(std::string_view s, std::size_t at)
     return value;
 }
 
+// Whether the "_" at `at` would begin an escape in the file: "_xHHHH" and
+// then "_", or then a control character, which the writer itself writes as
+// "_x00HH_" (all but the zero character, which never reaches it, tab and
+// line feed): "_x0041" and \x01 would be written "_x0041_x0001_".
+bool beginsEscape(std::string_view s, std::size_t at)
+{
+    if (at + 7 > s.size() || s[at] != '_' || s[at + 1] != 'x')
+        return false;
+    for (std::size_t i = at + 2; i < at + 6; ++i)
+        if (hexValue(s[i]) < 0)
+            return false;
+    const auto next = static_cast<unsigned char>(s[at + 6]);
+    return next == '_' || (next != 0 && next < 0x20 && next != '\t' && next != '\n');
+}
+
 void appendUtf8(std::string& out, std::uint32_t c)
 {
     if (c < 0x80) {
@@ -109,7 +124,7 @@ XlsxWritableText writableXlsxText(std::string_view utf8)
     for (std::size_t at = 0; at < utf8.size();) {
         const Decoded d = decodeAt(utf8, at);
         const bool forbidden = d.length == 0 || d.code == 0 || d.code == 0xFFFE || d.code == 0xFFFF;
-        const bool escapeLike = !forbidden && escapeAt(utf8, at) >= 0;
+        const bool escapeLike = !forbidden && beginsEscape(utf8, at);
         const std::size_t needs = d.length != 0 && d.code >= 0x10000 ? 2 : 1;
         const std::size_t written = escapeLike ? 7 : 1; // "_x005F_" before the "_"
         if (units + needs > longestXlsxText || handed + written > longestXlsxText) {

@@ -43,6 +43,10 @@ const RoundTrip roundTrips[] = {
     {"EscapeOfTheUnderscore", "_x005F_ und _x005f_", "_x005F_ und _x005f_", ""},
     {"EscapesBackToBack", "_x0041__x0042_x_x0043", "_x0041__x0042_x_x0043", ""},
     {"ControlCharacters", "a\x01" "b\x1F" "c\x7F", "a\x01" "b\x1F" "c\x7F", ""},
+    // The writer's own escape of the control character would close an
+    // escape begun by the text: "_x005F" and \x01 as "_x005F_x0001_".
+    {"EscapeLookalikeBeforeAControlCharacter", "_x005F\x01 _x0041\r _x0041\t", "_x005F\x01 _x0041\r _x0041\t", ""},
+    {"ControlCharacterBeforeAnEscapeTail", "\x01x0041_", "\x01x0041_", ""},
     {"TabsAndLineEnds", "a\tb\r\nc\rd\ne", "a\tb\r\nc\rd\ne", ""},
     {"UFFFF", "Mei\xEF\xBF\xBF" "er", "Mei\xEF\xBF\xBD" "er", replacedNote},
     {"UFFFE", "\xEF\xBF\xBE", "\xEF\xBF\xBD", replacedNote},
