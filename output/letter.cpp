@@ -111,7 +111,9 @@ std::vector<std::string> wrapped(std::string_view part, std::size_t most)
             break;
         }
         auto [head, rest] = splitAfter(part, addressLineCharacters);
-        if (const auto blank = head.rfind(' '); blank != std::string_view::npos && blank > 0) {
+        if (rest.front() == ' ') {
+            rest.remove_prefix(1); // the line is full up to a blank
+        } else if (const auto blank = head.rfind(' '); blank != std::string_view::npos && blank > 0) {
             rest = part.substr(blank + 1);
             head = part.substr(0, blank);
         }

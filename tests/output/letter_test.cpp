@@ -378,6 +378,7 @@ TEST_F(Letter, ALongAddressStaysInItsField)
          {"Frau", "Prof. Dr. Annemarie-Luise", "Beispiel-Mustermann-Lüdenscheidt von und", "zu Musterstadt",
           "Gartenweg 3", "12345 Musterstadt"},
          true},
+        {"full up to a blank", {"", fortyTwo + "s von Musterstadt", "", ""}, {fortyTwo + "s", "von Musterstadt"}, true},
         {"a word longer than a line", {"", std::string(100, 'W'), "", ""},
          {std::string(42, 'W'), std::string(42, 'W'), std::string(16, 'W')}, true},
         {"a megabyte", {"Herrn", megabyte, "Gartenweg 3", "12345 Musterstadt"},
