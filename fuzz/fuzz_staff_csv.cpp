@@ -32,8 +32,11 @@ std::size_t inputRecords(const std::string& bytes, std::vector<std::string>& hea
     tarvolin::ListInput input;
     if (!input.open("-", in).empty())
         return 0;
-    // As written: a head that could run as a formula with an apostrophe.
-    for (std::string_view h : tarvolin::ResultLayout{input.columns().carriedHeaders}.headers())
+    // As written: a head that could run as a formula with an apostrophe. The
+    // layout is named: its headers are views into it, and a temporary in the
+    // loop's head would be gone before the first one is read.
+    const tarvolin::ResultLayout layout{input.columns().carriedHeaders};
+    for (std::string_view h : layout.headers())
         heads.push_back((tarvolin::couldRunAsFormula(h) ? "'" : "") + std::string{h});
     tarvolin::TableRecord record;
     std::size_t n = 0;

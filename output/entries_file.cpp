@@ -178,9 +178,12 @@ std::optional<Failure> keepPrevious(const std::filesystem::path& path, const Pre
             return std::nullopt; // gone meanwhile: nothing to keep
         if (error != 0)
             break;
+        // The second name goes whatever the rename did: when jda.txt.bak is
+        // already this file (a save killed after keeping the backup and
+        // before the replacement), the rename of one of its names to another
+        // does nothing and succeeds, and would leave this name behind.
         auto failure = place(second);
-        if (failure)
-            ::unlink(second.c_str());
+        ::unlink(second.c_str());
         return failure;
     }
 

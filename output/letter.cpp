@@ -82,15 +82,80 @@ std::vector<std::string> senderBlock(const Letterhead& head)
     return lines;
 }
 
-// The address in the room from the line of "Herrn / Frau" on: salutation,
-// name, street, town, leaving out what is not given.
-std::vector<std::string> addressBlock(const Addressee& to)
+std::size_t characters(std::string_view utf8)
+{
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// The first `n` characters of a text, and the rest.
+std::pair<std::string_view, std::string_view> splitAfter(std::string_view utf8, std::size_t n)
+{
+    std::size_t at = 0;
+    for (std::size_t seen = 0; at < utf8.size(); ++at)
+        if ((static_cast<unsigned char>(utf8[at]) & 0xC0) != 0x80 && seen++ == n)
+            break;
+    return {utf8.substr(0, at), utf8.substr(at)};
+}
+
+// A part of the address on at most `most` lines of addressLineCharacters,
+// broken at its last blank that fits (or inside a word without one); the
+// last line ends with "…" when the part does not fit.
+std::vector<std::string> wrapped(std::string_view part, std::size_t most)
 {
     std::vector<std::string> lines;
+    while (!part.empty()) {
+        if (lines.size() + 1 == most || characters(part) <= addressLineCharacters) {
+            auto [head, rest] = splitAfter(part, addressLineCharacters);
+            lines.emplace_back(rest.empty() ? std::string{head} : std::string{head} + "…");
+            break;
+        }
+        auto [head, rest] = splitAfter(part, addressLineCharacters);
+        if (rest.front() == ' ') {
+            rest.remove_prefix(1); // the line is full up to a blank
+        } else if (const auto blank = head.rfind(' '); blank != std::string_view::npos && blank > 0) {
+            rest = part.substr(blank + 1);
+            head = part.substr(0, blank);
+        }
+        lines.emplace_back(head);
+        part = rest;
+    }
+    return lines;
+}
+
+// The address in the room from the line of "Herrn / Frau" on: salutation,
+// name, street, town, leaving out what is not given. A long part takes the
+// empty lines of the room, the name first.
+std::vector<std::string> addressBlock(const Addressee& to, std::size_t room)
+{
+    std::vector<const std::string*> parts;
     for (const std::string* part : {&to.salutation, &to.name, &to.street, &to.town})
         if (!part->empty())
-            lines.push_back(*part);
-    return lines;
+            parts.push_back(part);
+    std::size_t spare = room - std::min(room, parts.size());
+    std::vector<std::vector<std::string>> lines(parts.size());
+    for (const std::string* first : {&to.name, &to.street, &to.town, &to.salutation})
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            if (parts[i] == first) {
+                lines[i] = wrapped(*first, spare + 1);
+                spare -= lines[i].size() - 1;
+            }
+    std::vector<std::string> block;
+    for (const auto& part : lines)
+        block.insert(block.end(), part.begin(), part.end());
+    return block;
+}
+
+// The address lines, each kept inside the address field, then empty lines
+// up to `room` lines in all.
+void printAddress(Printer& p, const std::vector<std::string>& lines, std::size_t room)
+{
+    for (const std::string& line : lines) {
+        p.print(indented(12, line));
+        p.setX(addressEndX);
+        p.newLine();
+    }
+    emptyLines(p, static_cast<int>(room - std::min(room, lines.size())));
 }
 
 std::string_view orDefault(const std::string& text, std::string_view plain)
@@ -117,9 +182,10 @@ void printHead(Printer& p, const LetterInput& l)
     } else {
         p.setBold(false);
         printRoom(p, 8, senderBlock(l.letterhead), 7);
-        const std::vector<std::string> address =
-            l.addressee.empty() ? std::vector<std::string>{"Herrn / Frau"} : addressBlock(l.addressee);
-        printRoom(p, 12, address, 7);
+        if (l.addressee.empty())
+            printRoom(p, 12, {"Herrn / Frau"}, 7);
+        else
+            printAddress(p, addressBlock(l.addressee, 7), 7);
     }
     p.setFontSize(fontPoints);
     p.setBold(true);
@@ -249,6 +315,14 @@ void printFoot(Printer& p, const Letterhead& head)
 }
 
 } // namespace
+
+bool addressIsFitted(const Addressee& to)
+{
+    for (const std::string* part : {&to.salutation, &to.name, &to.street, &to.town})
+        if (characters(*part) > addressLineCharacters)
+            return true;
+    return false;
+}
 
 LetterPrinted printLetter(const LetterInput& letter, Printer& printer)
 {

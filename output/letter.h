@@ -35,6 +35,14 @@ inline constexpr int yearsX = 10500;    // "J"
 // blanks, 25 underscores and 26 blanks of 12-point Arial (a blank is 66.7
 // twips, an underscore 133.5) put it at x 5672 to 9008.
 inline constexpr int signerCentreX = 7340;
+// The right end of the address: the address field of a window envelope is
+// 85 mm wide from the address's indent of twelve blanks (800 twips). A line
+// that would reach past it is drawn narrower (document_layout.h).
+inline constexpr int addressEndX = 5600;
+// The characters of 12-point Arial that fill that width in an ordinary
+// name; a longer part of the address is wrapped at its blanks onto the
+// empty lines of the room, and what the room cannot take is cut with "…".
+inline constexpr std::size_t addressLineCharacters = 42;
 
 inline constexpr std::string_view fontName = "arial";
 inline constexpr int fontPoints = 12;
@@ -96,6 +104,11 @@ struct Addressee {
 
     bool empty() const { return name.empty(); }
 };
+
+// Whether the letter prints this address otherwise than as one line a part:
+// wrapped, drawn narrower or cut, because a part is longer than
+// letter::addressLineCharacters. The list of letters says so for the row.
+bool addressIsFitted(const Addressee& to);
 
 struct LetterAnniversary {
     std::string date;

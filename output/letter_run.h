@@ -28,9 +28,13 @@ public:
     std::size_t letters() const { return letters_; }
     // The first failure an endDoc reported; the run stops there.
     const std::string& failure() const { return failure_; }
+    // "Zeile 7: die Anschrift ist länger ..." for each letter whose address
+    // had to be wrapped, drawn narrower or cut (addressIsFitted).
+    const std::vector<std::string>& fittedAddresses() const { return fittedAddresses_; }
 
 protected:
     std::vector<std::string> leftOut_;
+    std::vector<std::string> fittedAddresses_;
     std::size_t letters_ = 0;
     std::string failure_;
 };

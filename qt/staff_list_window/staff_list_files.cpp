@@ -222,10 +222,16 @@ void StaffListWindow::chooseXlsx()
                                         QStringLiteral("Excel-Arbeitsmappen (*.xlsx)"), QStringLiteral(".xlsx"));
     if (path.isEmpty() || refusesInput(path))
         return;
-    if (const QString e = saveXlsx(path); !e.isEmpty())
+    QStringList notes;
+    if (const QString e = saveXlsx(path, &notes); !e.isEmpty()) {
         complain(e);
-    else
-        report(QStringLiteral("Gespeichert: „%1“").arg(path));
+        return;
+    }
+    report(QStringLiteral("Gespeichert: „%1“").arg(path));
+    // Texts changed to fit into the file are said where they cannot be missed.
+    if (!notes.isEmpty())
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("Gespeichert: „%1“\n\n%2").arg(path, notes.join(QLatin1Char('\n'))));
 }
 
 bool StaffListWindow::askColumnMapping()
@@ -388,11 +394,16 @@ QString StaffListWindow::saveCsv(const QString& path) const
     return toQString(writeTextFile(path.toStdString(), selectionCsv(*model_->list(), model_->selection())));
 }
 
-QString StaffListWindow::saveXlsx(const QString& path) const
+QString StaffListWindow::saveXlsx(const QString& path, QStringList* notes) const
 {
     if (model_->list() == nullptr)
         return QStringLiteral("Es ist keine Liste berechnet.");
-    return toQString(writeSelectionXlsx(*model_->list(), model_->selection(), path.toStdString()));
+    std::vector<std::string> changed;
+    const QString failure = toQString(writeSelectionXlsx(*model_->list(), model_->selection(), path.toStdString(), &changed));
+    if (notes != nullptr)
+        for (const std::string& note : changed)
+            notes->push_back(toQString(note));
+    return failure;
 }
 
 

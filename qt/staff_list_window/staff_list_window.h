@@ -79,8 +79,9 @@ public:
     // background (job() tells when it is done); false when there is no row.
     bool writeLetters(const QString& path, bool jdaLetter);
     BackgroundJob& job() const { return *job_; }
-    // The same as an Excel workbook.
-    QString saveXlsx(const QString& path) const;
+    // The same as an Excel workbook; `notes` gets what was changed in texts
+    // to write them (a character a workbook cannot hold, a text too long).
+    QString saveXlsx(const QString& path, QStringList* notes = nullptr) const;
     // Asks which column is which input for the table opened last; true when
     // the clerk gave an answer (it is remembered, and the table computed anew).
     bool askColumnMapping();

@@ -26,8 +26,9 @@ std::string escaped(std::string_view text)
             out += "\\n";
             break;
         default:
-            if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)
-                out += c;
+            // A control character (a tab inside a name) is no part of a TEXT
+            // value; a blank keeps the words it separates apart.
+            out += static_cast<unsigned char>(c) >= 0x20 && c != 0x7F ? c : ' ';
         }
     }
     return out;

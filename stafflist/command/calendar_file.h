@@ -21,7 +21,7 @@ std::string calendarFile(const YearReport& report, std::time_t stamp);
 // The parts, for the tests.
 namespace ical {
 // A TEXT value: backslash, semicolon, comma and line breaks escaped; other
-// control characters left out.
+// control characters as blanks.
 std::string escaped(std::string_view text);
 // One content line as it goes into the file: folded so that no line is
 // longer than 75 octets (a continuation starts with a blank), each ended by

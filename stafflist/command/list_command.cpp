@@ -5,15 +5,16 @@
 #include "output/safe_file.h"
 #include "stafflist/command/calendar_file.h"
 #include "stafflist/command/csv_sink.h"
-#include "stafflist/computation/list_input.h"
 #include "stafflist/command/list_options.h"
 #include "stafflist/command/list_output.h"
 #include "stafflist/command/row_letters.h"
+#include "stafflist/command/xlsx_writer.h"
+#include "stafflist/computation/list_input.h"
 #include "stafflist/computation/staff_list.h"
+#include "stafflist/computation/year_reports.h"
+#include "stafflist/tables/short_text.h"
 #include "stafflist/tables/table_text.h"
 #include "stafflist/tables/visible_text.h"
-#include "stafflist/command/xlsx_writer.h"
-#include "stafflist/computation/year_reports.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -105,7 +106,7 @@ std::string mappingHint(const ListInput& input)
     std::string found;
     for (const std::string& h : input.header())
         if (!trimmedField(h).empty())
-            found += (found.empty() ? "" : ", ") + inQuotes(h);
+            found += (found.empty() ? "" : ", ") + inQuotes(shortText(h));
     return "\n  Spalten der Tabelle: " + (found.empty() ? std::string{"keine"} : found)
            + "\n  Eine Datei mit Zeilen wie „Geburtstag = Geb.-Datum“ ordnet sie zu: --columns DATEI";
 }
@@ -121,8 +122,8 @@ std::string findExtras(const ListOptions& o, const ListInput& input, std::vector
         if (at == carried.end()) {
             std::string names;
             for (const std::string& h : carried)
-                names += (names.empty() ? "" : ", ") + inQuotes(h);
-            return "--with " + inQuotes(name) + ": die Tabelle hat keine solche Spalte"
+                names += (names.empty() ? "" : ", ") + inQuotes(shortText(h));
+            return "--with " + inQuotes(shortText(name)) + ": die Tabelle hat keine solche Spalte"
                    + (names.empty() ? std::string{" (sie hat keine Spalten außer denen, die Tarvolin liest)"}
                                     : "; mitführen lassen sich " + names);
         }
@@ -227,7 +228,7 @@ public:
                 else if (selected(r.line))
                     goOn = printRow(letters, *r.row.typedCase,
                                     addresseeOf(r.row.firstName, r.row.name, r.row.address), printer,
-                                    uncomputedLine(r));
+                                    uncomputedLine(r), r.row.line);
             },
             [&](std::size_t rowsSoFar, std::size_t bytesRead) {
                 progress.row(rowsSoFar, bytesRead);
@@ -260,6 +261,8 @@ int runLetters(ListInput& input, const ListOptions& o, Date today, ListStreams s
     if (const std::string e = input.readingFailure(); !e.empty())
         return fail(streams.err, e);
     tellAboutInput(streams.err, input, run.rows);
+    for (const std::string& fitted : run.fittedAddresses())
+        streams.err << "tarvolin --list: Hinweis: " << fitted << ".\n";
     const int status = exitStatus(streams.err, run.leftOut(), " (ohne Brief)");
     if (!failure.empty())
         return fail(streams.err, failure);
@@ -320,6 +323,9 @@ int runStaffListCommand(const std::vector<std::string>& args, ListStreams stream
     if (const std::string e = finishOutput(o, output, csv, workbook.get(), writers, today, input.fileName(), rows);
         !e.empty())
         return fail(err, e);
+    if (workbook)
+        for (const std::string& note : workbook->notes())
+            err << "tarvolin --list: Hinweis: " << note << "\n";
     return exitStatus(err, uncomputed, o.report ? " und fehlen im Bericht" : " (Grund in der Spalte Hinweise)");
 }
 

@@ -22,7 +22,7 @@ bool ListLetterRun::printAll(Printer& printer)
         const std::optional<TypedCase> typed = list_->computed(row) ? list_->typedCase(row) : std::nullopt;
         if (!typed)
             leftOut_.push_back(leftOutText);
-        else if (!printRow(letters, *typed, list_->addressee(row), printer, leftOutText))
+        else if (!printRow(letters, *typed, list_->addressee(row), printer, leftOutText, list_->fileLine(row)))
             return false;
         if (goOn_ && !goOn_(++done, rows_.size()))
             return false;

@@ -1,6 +1,7 @@
 #include "stafflist/command/report_document.h"
 
 #include "calc/date_text.h"
+#include "stafflist/tables/short_text.h"
 #include "stafflist/tables/visible_text.h"
 
 #include <array>
@@ -33,8 +34,9 @@ std::string uncomputedText(const ResultLine& line, std::int64_t fileLine)
     std::string text;
     for (const RowNote& n : line.notes())
         text += (text.empty() ? "" : " | ") + n.text;
-    return text + " (Zeile " + std::to_string(fileLine) + ": " + line.text(colPersonnelNumber) + " "
-           + line.text(colName) + ", " + line.text(colFirstName) + ")";
+    // A name of a megabyte would bury the list of rows (shortText).
+    return text + " (Zeile " + std::to_string(fileLine) + ": " + shortText(line.text(colPersonnelNumber)) + " "
+           + shortText(line.text(colName)) + ", " + shortText(line.text(colFirstName)) + ")";
 }
 
 void UncomputedRows::add(const ResultLine& line, std::int64_t fileLine)

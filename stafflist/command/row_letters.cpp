@@ -38,7 +38,7 @@ RowLetterPrinter::Printed RowLetterPrinter::print(const TypedCase& typedCase, co
 }
 
 bool RowLetterRun::printRow(RowLetterPrinter& rows, const TypedCase& typedCase, const Addressee& to, Printer& printer,
-                         const std::string& leftOutText)
+                            const std::string& leftOutText, std::int64_t fileLine)
 {
     const RowLetterPrinter::Printed printed = rows.print(typedCase, to, printer);
     if (!printed.printed) {
@@ -50,6 +50,10 @@ bool RowLetterRun::printRow(RowLetterPrinter& rows, const TypedCase& typedCase, 
         return false;
     }
     ++letters_;
+    if (addressIsFitted(to))
+        fittedAddresses_.push_back("Zeile " + std::to_string(fileLine)
+                                   + ": die Anschrift ist länger als das Anschriftfeld eines Fensterumschlags; sie "
+                                     "wurde umbrochen und, wo nötig, schmaler oder gekürzt gedruckt");
     return true;
 }
 

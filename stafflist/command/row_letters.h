@@ -17,6 +17,7 @@
 #include "window/letter_details.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -86,10 +87,11 @@ private:
 // printed by a RowLetterPrinter.
 class RowLetterRun : public LetterRun {
 protected:
-    // One row's letter; false when the run is to stop. A row the window
-    // printed nothing for is left out with `leftOutText`.
+    // One row's letter, of the row in line `fileLine` of the table; false
+    // when the run is to stop. A row the window printed nothing for is left
+    // out with `leftOutText`.
     bool printRow(RowLetterPrinter& rows, const TypedCase& typedCase, const Addressee& to, Printer& printer,
-                  const std::string& leftOutText);
+                  const std::string& leftOutText, std::int64_t fileLine);
 };
 
 } // namespace tarvolin

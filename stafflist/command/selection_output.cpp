@@ -71,7 +71,8 @@ std::string selectionCalendar(const ComputedList& list, const ListSelection& sel
     return calendarFile(*output.report(), stamp);
 }
 
-std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path)
+std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path,
+                               std::vector<std::string>* notes)
 {
     SafeWorkbook workbook{path, reportOf(selection.filter) ? "Bericht" : "Personalliste"};
     if (std::string e = workbook.problem(); !e.empty())
@@ -82,7 +83,10 @@ std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& se
     output.begin(unused);
     feed(list, selection, output, unused);
     output.end(unused);
-    return workbook.commit();
+    std::string failure = workbook.commit();
+    if (notes != nullptr && failure.empty())
+        *notes = workbook.notes();
+    return failure;
 }
 
 } // namespace tarvolin

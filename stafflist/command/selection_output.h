@@ -11,6 +11,7 @@
 
 #include <ctime>
 #include <string>
+#include <vector>
 
 namespace tarvolin {
 
@@ -31,7 +32,9 @@ ReportDocument selectionReport(const ComputedList& list, const ListSelection& se
 std::string selectionCalendar(const ComputedList& list, const ListSelection& selection, std::time_t stamp);
 
 // The same as an Excel workbook written to `path`. Empty text, or what
-// failed, in German.
-std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path);
+// failed, in German; `notes` gets what was changed in texts to write them
+// (XlsxTableWriter::notes).
+std::string writeSelectionXlsx(const ComputedList& list, const ListSelection& selection, const std::string& path,
+                               std::vector<std::string>* notes = nullptr);
 
 } // namespace tarvolin

@@ -1,6 +1,8 @@
 #include "stafflist/command/xlsx_writer.h"
 
+#include "stafflist/tables/sheet_rows.h"
 #include "stafflist/tables/table_text.h"
+#include "stafflist/tables/xlsx_cell_text.h"
 
 #include <xlsxwriter.h>
 
@@ -51,7 +53,7 @@ void XlsxTableWriter::header(const std::vector<std::string_view>& heads)
     if (sheet_ == nullptr)
         return;
     for (std::size_t c = 0; c < heads.size(); ++c) {
-        const std::string text{heads[c]};
+        const std::string text = writable(static_cast<std::uint16_t>(c), heads[c]);
         worksheet_write_string(sheet_, 0, static_cast<lxw_col_t>(c), text.c_str(), bold_);
         widen(static_cast<std::uint16_t>(c), characters(text));
     }
@@ -85,12 +87,43 @@ void XlsxTableWriter::cell(std::uint16_t column, const ResultCell& cell)
         e = worksheet_write_number(sheet_, row_, column, count->value, nullptr);
         widen(column, std::to_string(count->value).size());
     } else {
-        const std::string text = cellText(cell);
-        e = worksheet_write_string(sheet_, row_, column, text.c_str(), nullptr);
-        widen(column, characters(text));
+        const std::string copy = writable(column, cellText(cell));
+        e = worksheet_write_string(sheet_, row_, column, copy.c_str(), nullptr);
+        widen(column, characters(copy));
     }
     if (e != LXW_NO_ERROR)
         error_ = e;
+}
+
+std::string XlsxTableWriter::writable(std::uint16_t column, std::string_view text)
+{
+    XlsxWritableText w = writableXlsxText(text);
+    if (!w.replaced && !w.cut)
+        return std::move(w.text);
+    if (notes_.size() >= 100) {
+        ++notesLeftOut_;
+        return std::move(w.text);
+    }
+    std::string letters = cellName(column, 1);
+    letters.pop_back();
+    const std::string row = std::to_string(row_ + 1);
+    std::string note = "Zelle " + letters + row + " (Zeile " + row + ", Spalte " + letters + "):";
+    if (w.replaced)
+        note += " Zeichen, die eine Excel-Datei nicht aufnehmen kann (U+FFFE, U+FFFF, das Nullzeichen oder Bytes, die "
+                "kein UTF-8 sind), stehen dort als „�“";
+    if (w.cut)
+        note += std::string{w.replaced ? ";" : ""} + " der Text ist länger als die 32.767 Zeichen, die eine Zelle "
+                "fasst, und wurde dort abgeschnitten";
+    notes_.push_back(note + ".");
+    return std::move(w.text);
+}
+
+std::vector<std::string> XlsxTableWriter::notes() const
+{
+    std::vector<std::string> notes = notes_;
+    if (notesLeftOut_ > 0)
+        notes.push_back("Ebenso in " + std::to_string(notesLeftOut_) + " weiteren Zellen.");
+    return notes;
 }
 
 std::string XlsxTableWriter::finish()

@@ -5,7 +5,10 @@
 // memory than one row). One sheet: a bold header row that stays in view,
 // an autofilter over the table, days as date cells shown TT.MM.JJJJ,
 // counts as numbers, everything else as text (never a formula), each column
-// as wide as its longest cell (up to 60 characters).
+// as wide as its longest cell (up to 60 characters). Every text is one the
+// file can hold (xlsx_cell_text.h): a character XML forbids becomes "�", a
+// text longer than a cell holds is cut, and a note names the cell; the
+// workbook is written all the same.
 
 #include "output/safe_file.h"
 #include "stafflist/computation/staff_result.h"
@@ -48,10 +51,16 @@ public:
     }
     // Closes the workbook. Empty text, or what failed, in German.
     std::string finish();
+    // What was changed so that a text fits into the file, one sentence per
+    // cell: "Zelle C5 (Zeile 5, Spalte C): ...". At most a hundred, then
+    // how many more.
+    std::vector<std::string> notes() const;
 
 private:
     void cell(std::uint16_t column, const ResultCell& cell);
     void widen(std::uint16_t column, std::size_t characters);
+    // The text as the file can hold it; a note when it had to change.
+    std::string writable(std::uint16_t column, std::string_view text);
 
     std::string path_;
     lxw_workbook* workbook_ = nullptr;
@@ -62,6 +71,8 @@ private:
     std::uint32_t row_ = 0;
     bool tooManyRows_ = false;
     int error_ = 0;
+    std::vector<std::string> notes_;
+    std::size_t notesLeftOut_ = 0;
 };
 
 // A workbook that appears under its name only when it is complete: written
@@ -77,6 +88,8 @@ public:
     XlsxTableWriter& writer() { return *writer_; }
     // Closes the workbook and puts it in place. Empty text, or what failed.
     std::string commit();
+    // What the writer changed in texts to write them (XlsxTableWriter::notes).
+    std::vector<std::string> notes() const { return writer_ ? writer_->notes() : std::vector<std::string>{}; }
 
 private:
     std::string target_;

@@ -1,9 +1,11 @@
 #include "stafflist/computation/cell_readers.h"
 
 #include "calc/date_text.h"
-#include "stafflist/computation/short_year_cell.h"
 #include "stafflist/computation/row_reading.h"
+#include "stafflist/computation/short_year_cell.h"
+#include "stafflist/computation/staff_table.h"
 #include "stafflist/tables/header_names.h"
+#include "stafflist/tables/short_text.h"
 #include "stafflist/tables/table_date.h"
 #include "stafflist/tables/table_text.h"
 #include "window/refused_date.h"
@@ -42,9 +44,9 @@ std::optional<Date> shortYear(RowReading& r, std::string_view text, std::string_
 {
     const auto day = shortYearCellDay(text);
     if (day)
-        r.note(std::string{label} + " " + inQuotes(text) + " gelesen als " + germanDateText(*day) + " (zweistelliges Jahr)");
+        r.note(std::string{label} + " " + inQuotes(shortText(text)) + " gelesen als " + germanDateText(*day) + " (zweistelliges Jahr)");
     else
-        r.note(std::string{label} + " " + inQuotes(text) + ": " + std::string{fourDigitYearReason} + std::string{otherwise});
+        r.note(std::string{label} + " " + inQuotes(shortText(text)) + ": " + std::string{fourDigitYearReason} + std::string{otherwise});
     return day;
 }
 
@@ -58,7 +60,7 @@ std::optional<Date> requiredDate(RowReading& r, std::string_view text, std::stri
         return shortYear(r, text, label, notComputed);
     const auto day = parseTableDate(text);
     if (!day)
-        r.note(std::string{label} + " " + inQuotes(text) + " ist kein Datum (TT.MM.JJJJ)" + std::string{notComputed});
+        r.note(std::string{label} + " " + inQuotes(shortText(text)) + " ist kein Datum (TT.MM.JJJJ)" + std::string{notComputed});
     return day;
 }
 
@@ -70,7 +72,7 @@ std::optional<Date> optionalDate(RowReading& r, std::string_view text, const std
         return shortYear(r, text, label, "; die Angabe bleibt unberücksichtigt");
     const auto day = parseTableDate(text);
     if (!day)
-        r.note(label + " " + inQuotes(text) + " ist kein Datum (TT.MM.JJJJ) und bleibt unberücksichtigt");
+        r.note(label + " " + inQuotes(shortText(text)) + " ist kein Datum (TT.MM.JJJJ) und bleibt unberücksichtigt");
     return day;
 }
 
@@ -99,10 +101,10 @@ void readRetirementAge(RowReading& r, std::string_view age)
     if (numbers && number(years) >= 55 && number(years) <= 70 && number(months) <= 11)
         r.typed.retirementAge = TypedCase::Age{number(years), number(months)};
     else if (numbers)
-        r.note("Ruhestandsalter " + inQuotes(age)
+        r.note("Ruhestandsalter " + inQuotes(shortText(age))
                + " liegt nicht zwischen 55/0 und 70/11 (Jahre/Monate); es gilt die Regelaltersgrenze");
     else
-        r.note("Ruhestandsalter " + inQuotes(age) + " ist keine Angabe wie 66/2 oder 66; es gilt die Regelaltersgrenze");
+        r.note("Ruhestandsalter " + inQuotes(shortText(age)) + " ist keine Angabe wie 66/2 oder 66; es gilt die Regelaltersgrenze");
 }
 
 void readPeriodFrom(RowReading& r, std::string_view text)
@@ -123,7 +125,7 @@ void readPeriodTick(RowReading& r, std::string_view text)
     } else if (tick == "nein" || tick == "n" || tick == "0" || tick == "-") {
         r.period.counted = false;
     } else {
-        r.periodRefusal = periodLabel(r.periodRow, "öD") + " " + inQuotes(text)
+        r.periodRefusal = periodLabel(r.periodRow, "öD") + " " + inQuotes(shortText(text))
                           + " ist weder ja (x, ja, j, 1, leer) noch nein (nein, n, 0, -); die Vorzeit bleibt unberücksichtigt";
     }
 }
@@ -144,7 +146,7 @@ void readGender(RowReading& r, std::string_view text)
     else if (g == "w" || g == "weiblich" || g == "f")
         r.salutationByGender = "Frau";
     else if (!g.empty() && g != "d" && g != "divers" && g != "x")
-        r.note("Geschlecht " + inQuotes(text) + " ist weder m, w noch d; die Anrede bleibt leer");
+        r.note("Geschlecht " + inQuotes(shortText(text)) + " ist weder m, w noch d; die Anrede bleibt leer");
 }
 
 void readStreet(RowReading& r, std::string_view text) { r.row.address.street = text; }

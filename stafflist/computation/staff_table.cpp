@@ -1,6 +1,7 @@
 #include "stafflist/computation/staff_table.h"
 
 #include "stafflist/computation/staff_result.h"
+#include "stafflist/tables/short_text.h"
 #include "stafflist/tables/table_text.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ constexpr std::string_view notComputed = "; die Zeile wird nicht berechnet";
 // Column 3 „Geburtsdatum“, as a message names a field of the header.
 std::string columnAt(const std::vector<std::string>& header, int field)
 {
-    return "Spalte " + std::to_string(field + 1) + " " + inQuotes(header[static_cast<std::size_t>(field)]);
+    return "Spalte " + std::to_string(field + 1) + " " + inQuotes(shortText(header[static_cast<std::size_t>(field)]));
 }
 
 std::string clash(const std::vector<std::string>& header, int first, int second, InputSlot slot)
@@ -41,8 +42,8 @@ int mappedField(const std::vector<std::string>& header, const ColumnChoice& choi
             found = static_cast<int>(at);
         }
     if (found == ColumnMap::none)
-        problem = "der Zuordnung " + inQuotes(slotName(slotAt(choice.slot)) + " = " + choice.header)
-                  + " fehlt die Spalte " + inQuotes(choice.header) + " in der Kopfzeile";
+        problem = "der Zuordnung " + inQuotes(slotName(slotAt(choice.slot)) + " = " + shortText(choice.header))
+                  + " fehlt die Spalte " + inQuotes(shortText(choice.header)) + " in der Kopfzeile";
     return found;
 }
 
@@ -151,7 +152,7 @@ void refuseSurplusPeriods(RowReading& r, const ColumnMap& c, const std::vector<s
 {
     for (std::size_t i = 0; i < c.surplusPeriodDates.size(); ++i)
         if (!fieldText(fields, c.surplusPeriodDates[i]).empty()) {
-            r.note("Spalte " + inQuotes(c.surplusPeriodHeaders[i])
+            r.note("Spalte " + inQuotes(shortText(c.surplusPeriodHeaders[i]))
                    + ": das Fenster hat nur 14 Zeilen für Vorzeiten (Vorzeiten zusammenfassen)"
                    + std::string{notComputed});
             r.computable = false;

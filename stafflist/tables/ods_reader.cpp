@@ -1,5 +1,7 @@
 #include "stafflist/tables/ods_reader.h"
 
+#include "stafflist/tables/decimal_number.h"
+#include "stafflist/tables/short_text.h"
 #include "stafflist/tables/table_text.h"
 #include "stafflist/tables/zip_archive.h"
 
@@ -16,13 +18,22 @@ constexpr std::string_view tableSpace = ":table:1.0";
 constexpr std::string_view officeSpace = ":office:1.0";
 constexpr std::string_view textSpace = ":text:1.0";
 
+// A repeat count; one when there is none, or when it is no count ("-1",
+// "x"); a count past 2^64 as the most there is.
 std::uint64_t repeatOf(const char* value)
 {
     if (value == nullptr)
         return 1;
-    const unsigned long long n = std::strtoull(value, nullptr, 10);
-    return n == 0 ? 1 : n;
+    const std::string_view text{value};
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return 1;
+    const auto n = decimalNumber(text);
+    return !n ? UINT64_MAX : *n == 0 ? 1 : *n;
 }
+
+// Rows are counted in 64 bits and stop at a number far past any sheet's
+// last row (which then refuses a value there), so that no count wraps.
+constexpr std::int64_t uncountedRow = std::int64_t{1} << 62;
 
 std::string numberText(std::string_view value, std::string_view shown)
 {
@@ -82,7 +93,11 @@ public:
             if (paragraphs_++ > 0)
                 shown_ += '\n';
         } else if (inCell_ && isNamed(name, textSpace, "s")) {
-            shown_.append(std::min<std::uint64_t>(repeatOf(attribute(a, textSpace, "c")), 1000), ' ');
+            // Blanks counted, never more than the cell holds (a bound of its
+            // own finds the cell too long).
+            const std::size_t room = longestCell + 1 - std::min(shown_.size(), longestCell);
+            shown_.append(static_cast<std::size_t>(std::min<std::uint64_t>(repeatOf(attribute(a, textSpace, "c")), room)),
+                          ' ');
         } else if (inCell_ && isNamed(name, textSpace, "tab")) {
             shown_ += '\t';
         } else if (inCell_ && isNamed(name, textSpace, "line-break")) {
@@ -103,7 +118,8 @@ public:
             finished_();
         } else if (isNamed(name, tableSpace, "table-row")) {
             rows_.endRow(rowRepeat_);
-            nextRow_ += static_cast<std::int64_t>(std::min<std::uint64_t>(rowRepeat_, 1u << 24));
+            nextRow_ += static_cast<std::int64_t>(
+                std::min<std::uint64_t>(rowRepeat_, static_cast<std::uint64_t>(uncountedRow - nextRow_)));
         } else if (isNamed(name, tableSpace, "table-cell") || isNamed(name, tableSpace, "covered-table-cell")) {
             endCell();
         }
@@ -116,7 +132,7 @@ public:
     }
 
 private:
-    int rowNumber() const { return static_cast<int>(std::min<std::int64_t>(nextRow_, 1 << 30)); }
+    std::int64_t rowNumber() const { return nextRow_; }
 
     void startCell(const char** a)
     {
@@ -140,7 +156,7 @@ private:
     {
         inCell_ = false;
         if (error_) {
-            rows_.note("Zelle " + cellName(column_, rowNumber()) + " enthält den Fehlerwert " + shown_ + " und gilt als leer");
+            rows_.note("Zelle " + cellName(column_, rowNumber()) + " enthält den Fehlerwert " + shortText(shown_, 40) + " und gilt als leer");
             skipCells();
             return;
         }
@@ -159,7 +175,7 @@ private:
             skipCells();
             return;
         }
-        for (std::uint64_t i = 0; i < cellRepeat_ && column_ < sheetColumns + 1; ++i)
+        for (std::uint64_t i = 0; i < cellRepeat_ && column_ < sheetColumns + 1 && rows_.problem().empty(); ++i)
             rows_.cell(column_++, text);
         if (cellRepeat_ > sheetColumns)
             rows_.fail("die Zeile " + std::to_string(rowNumber()) + " hat Zellen jenseits der Spalte XFD (16.384)");
@@ -213,12 +229,15 @@ std::unique_ptr<StreamedSheet> openOdsSheet(const ZipArchive& archive, const std
         return nullptr;
     }
     problem.clear();
-    if (checkFirst && !archive.check("content.xml", problem))
-        return nullptr;
     auto open = [&]() -> std::unique_ptr<OdsSheet> {
         auto stream = archive.stream("content.xml", problem);
         return stream ? std::make_unique<OdsSheet>(std::move(stream), sheet) : nullptr;
     };
+    if (checkFirst) {
+        const auto whole = open();
+        if (!whole || !readsToItsEnd(*whole, problem))
+            return nullptr;
+    }
     if (!sheet.empty()) {
         // Whether the table is there shows only once the reading has reached it.
         const auto probe = open();

@@ -17,7 +17,7 @@ namespace tarvolin {
 
 class ZipArchive;
 
-// `checkFirst`: the sheet's part is unpacked once to nothing first (ZipArchive::check).
+// `checkFirst`: the table is read once to its end first (readsToItsEnd).
 std::unique_ptr<StreamedSheet> openOdsSheet(const ZipArchive& archive, const std::string& sheet, bool checkFirst,
                                             std::string& problem);
 

@@ -1,20 +1,30 @@
 #include "stafflist/tables/sheet_rows.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tarvolin {
 
-void SheetRows::beginRow(int number)
+namespace {
+
+constexpr std::size_t blockSize = 1 << 16;
+
+} // namespace
+
+void SheetRows::beginRow(std::int64_t number)
 {
     row_.fields.clear();
     row_.notes.clear();
     row_.problem.clear();
     row_.line = number;
     hasValue_ = false;
+    rowCells_ = rowText_ = 0;
 }
 
 void SheetRows::cell(std::size_t column, std::string text)
 {
+    if (!problem_.empty())
+        return;
     if (column >= sheetColumns) {
         fail("die Zeile " + std::to_string(row_.line) + " hat Zellen jenseits der Spalte XFD (16.384)");
         return;
@@ -26,6 +36,13 @@ void SheetRows::cell(std::size_t column, std::string text)
     emptyRun_ = 0;
     if (text.empty())
         return;
+    rowText_ += text.size();
+    ++rowCells_;
+    if (rowText_ > longestRow) {
+        fail("die Zeile " + std::to_string(row_.line) + " enthält mehr als 16 MB Text; so lang ist keine Zeile "
+             "einer Personaltabelle");
+        return;
+    }
     if (row_.fields.size() <= column)
         row_.fields.resize(column + 1);
     row_.fields[column] = std::move(text);
@@ -42,29 +59,57 @@ void SheetRows::emptyCells(std::uint64_t count)
 
 void SheetRows::endRow(std::uint64_t repeated)
 {
-    if (!hasValue_ && row_.notes.empty() && row_.problem.empty())
+    if (!problem_.empty() || (!hasValue_ && row_.notes.empty() && row_.problem.empty()))
         return;
-    if (repeated == 1) {
-        ready.push_back(std::move(row_));
+    repeated = std::max<std::uint64_t>(repeated, 1);
+    if (repeated > mostRowRepeats) {
+        fail("eine Zeile wiederholt sich mehr als 100.000-mal");
         return;
     }
-    for (std::uint64_t i = 0; i < repeated && problem_.empty(); ++i) {
-        if (ready.size() > 100'000) {
-            fail("eine Zeile wiederholt sich mehr als 100.000-mal");
-            return;
-        }
-        ready.push_back(row_);
-        ++row_.line;
+    if (row_.line > sheetRowCount - static_cast<std::int64_t>(repeated) + 1) {
+        fail("die Zeile " + std::to_string(std::max(row_.line, sheetRowCount + 1))
+             + " liegt hinter der letzten Zeile, die eine Tabelle hat (1.048.576)");
+        return;
     }
+    // At most 100,000 repeats of at most 16 MB: the sums stay far below 2^63.
+    tableCells_ += rowCells_ * repeated;
+    tableText_ += rowText_ * repeated;
+    if (tableCells_ > mostFilledCells || tableText_ > mostTableText) {
+        fail(std::string{"die Tabelle hat mehr als "}
+             + (tableCells_ > mostFilledCells ? "50 Millionen Zellen mit einem Wert" : "1 GB Text in ihren Zellen")
+             + " (wiederholte Zellen und Zeilen so oft gezählt, wie sie dastehen); so groß ist keine Personaltabelle");
+        return;
+    }
+    ready_.push_back({std::move(row_), repeated});
+    if (rowDone)
+        rowDone();
 }
 
 void SheetRows::fail(std::string problem)
 {
     if (problem_.empty())
         problem_ = std::move(problem);
+    if (rowDone)
+        rowDone();
 }
 
-std::string cellName(std::size_t column, int row)
+bool SheetRows::take(TableRecord& record)
+{
+    if (ready_.empty())
+        return false;
+    Ready& next = ready_.front();
+    if (next.count > 1) {
+        record = next.row;
+        ++next.row.line;
+        --next.count;
+        return true;
+    }
+    record = std::move(next.row);
+    ready_.pop_front();
+    return true;
+}
+
+std::string cellName(std::size_t column, std::int64_t row)
 {
     std::string letters;
     for (std::size_t c = column + 1; c > 0; c = (c - 1) / 26)
@@ -91,41 +136,61 @@ std::optional<std::size_t> columnOf(std::string_view reference)
 }
 
 StreamedSheet::StreamedSheet(std::unique_ptr<ZipEntryStream> stream, std::string part)
-    : stream_{std::move(stream)}, part_{std::move(part)}
+    : stream_{std::move(stream)}, part_{std::move(part)}, block_{std::make_unique<char[]>(blockSize)}
 {
+    rows_.rowDone = [this] {
+        if (feed_)
+            feed_->pause();
+    };
 }
 
 bool StreamedSheet::next(TableRecord& record)
 {
-    while (rows_.ready.empty()) {
+    while (!rows_.hasReady()) {
         if (!failure_.empty() || done_ || !pump())
             return false;
     }
-    record = std::move(rows_.ready.front());
-    rows_.ready.pop_front();
-    return true;
+    return rows_.take(record);
 }
 
+// Parses on until a row is ready, the sheet fails or its end: the paused
+// block first, then the next one of the stream.
 bool StreamedSheet::pump()
 {
-    char buffer[1 << 16];
-    const long got = stream_->read(buffer, sizeof buffer);
-    if (got < 0) {
-        failure_ = stream_->problem();
-        return false;
+    bool fed = true;
+    if (feed_->paused()) {
+        fed = feed_->resume();
+    } else if (!ended_) {
+        const long got = stream_->read(block_.get(), blockSize);
+        if (got < 0) {
+            failure_ = stream_->problem();
+            return false;
+        }
+        ended_ = got == 0;
+        fed = feed_->feed(block_.get(), static_cast<std::size_t>(got), ended_);
+    } else {
+        return rows_.hasReady();
     }
-    const bool fed = feed_->feed(buffer, static_cast<std::size_t>(got), got == 0);
     if (!rows_.problem().empty()) {
         failure_ = "Tabellenblatt: " + rows_.problem();
-        rows_.ready.clear();
+        rows_.dropReady();
         return false;
     }
     if (!fed) {
         if (!feed_->problem().empty())
             failure_ = "der Teil „" + part_ + "“ der Datei " + feed_->problem();
-        return !rows_.ready.empty();
+        return rows_.hasReady();
     }
-    return got > 0 || !rows_.ready.empty();
+    return !ended_ || feed_->paused() || rows_.hasReady();
+}
+
+bool readsToItsEnd(StreamedSheet& sheet, std::string& problem)
+{
+    TableRecord record;
+    while (sheet.next(record)) {
+    }
+    problem = sheet.failure();
+    return problem.empty();
 }
 
 std::string dottedDate(int year, unsigned month, unsigned day)

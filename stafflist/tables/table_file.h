@@ -19,10 +19,11 @@ class ZipArchive;
 
 struct TableFileOptions {
     std::string sheet; // of a workbook; empty: the first
-    // A workbook's sheet is unpacked once to nothing before its rows are
-    // read, so that a broken or bomb-like archive is refused before a single
-    // row is handed on: for output that cannot be taken back (standard
-    // output). A file written through a SafeFile is simply not put in place.
+    // A workbook's sheet is read once to its end before its rows are handed
+    // on, so that a broken or bomb-like archive, or a sheet that fails on a
+    // later row, is refused before a single row is handed on: for output
+    // that cannot be taken back (standard output). A file written through a
+    // SafeFile is simply not put in place.
     bool checkArchiveFirst = true;
 };
 

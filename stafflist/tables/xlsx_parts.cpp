@@ -1,7 +1,9 @@
 #include "stafflist/tables/xlsx_parts.h"
 
+#include "stafflist/tables/decimal_number.h"
 #include "stafflist/tables/sheet_rows.h"
 #include "stafflist/tables/table_text.h"
+#include "stafflist/tables/xlsx_cell_text.h"
 #include "stafflist/tables/xml_feed.h"
 
 #include <cstdlib>
@@ -172,17 +174,18 @@ bool readXlsxFormats(const ZipArchive& archive, const std::string& part, std::ve
         [&](std::string_view name, const char** a) {
             const std::string_view local = localName(name);
             if (local == "numFmt") {
-                const char* id = attribute(a, "", "numFmtId");
+                const auto id = decimalNumber(attribute(a, "", "numFmtId"), INT32_MAX);
                 const char* code = attribute(a, "", "formatCode");
-                if (id != nullptr && code != nullptr)
-                    codes[std::atoi(id)] = code;
+                if (id && code != nullptr)
+                    codes[static_cast<int>(*id)] = code;
             } else if (local == "cellXfs") {
                 inCellFormats = true;
             } else if (local == "cellStyleXfs" || local == "dxfs") {
                 inCellFormats = false;
             } else if (local == "xf" && inCellFormats) {
+                // A number that is none ("-14", past 2^31) is a format of no kind.
                 const char* id = attribute(a, "", "numFmtId");
-                const int n = id != nullptr ? std::atoi(id) : 0;
+                const int n = id == nullptr ? 0 : static_cast<int>(decimalNumber(id, INT32_MAX).value_or(-1));
                 XlsxFormat f;
                 if (const auto code = codes.find(n); code != codes.end()) {
                     f.date = isDateFormat(code->second);
@@ -204,6 +207,7 @@ namespace {
 class SharedStringsHandler final : public XmlHandler {
 public:
     explicit SharedStringsHandler(SharedStrings& strings) : strings_{strings} {}
+    XmlFeed* feed = nullptr; // stopped once the strings keep no more
     void start(std::string_view name, const char**) override
     {
         const std::string_view local = localName(name);
@@ -217,8 +221,8 @@ public:
     void end(std::string_view name) override
     {
         const std::string_view local = localName(name);
-        if (local == "si")
-            strings_.push_back(text_);
+        if (local == "si" && !strings_.push_back(decodedXlsxText(text_)) && feed != nullptr)
+            feed->stop();
         else if (local == "rPh")
             --phonetic_;
         else if (local == "t")
@@ -248,6 +252,7 @@ bool readSharedStrings(const ZipArchive& archive, const std::string& part, Share
         return false;
     SharedStringsHandler handler{strings};
     XmlFeed feed{handler};
+    handler.feed = &feed;
     char buffer[1 << 16];
     for (;;) {
         const long got = stream->read(buffer, sizeof buffer);
@@ -256,6 +261,8 @@ bool readSharedStrings(const ZipArchive& archive, const std::string& part, Share
             return false;
         }
         if (!feed.feed(buffer, static_cast<std::size_t>(got), got == 0)) {
+            if (strings.tooMany())
+                return true;
             problem = "der Teil „" + part + "“ der Datei " + feed.problem();
             return false;
         }

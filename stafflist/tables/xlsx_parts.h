@@ -3,6 +3,7 @@
 // sheets are, which cell formats are dates, the shared strings.
 
 #include "stafflist/tables/packed_texts.h"
+#include "stafflist/tables/shared_strings.h"
 #include "stafflist/tables/zip_archive.h"
 
 #include <cstddef>
@@ -28,13 +29,12 @@ struct XlsxFormat {
     int zeroWidth = 0; // a format "00000": the number shown with 5 digits
 };
 
-// The workbook's shared strings, by their number.
-using SharedStrings = PackedTexts;
-
 // Each returns false with a German `problem` when its part cannot be read.
 bool readXlsxWorkbook(const ZipArchive& archive, XlsxWorkbook& workbook, std::string& problem);
 bool readXlsxFormats(const ZipArchive& archive, const std::string& part, std::vector<XlsxFormat>& formats,
                      std::string& problem);
+// The texts `strings` keeps (shared_strings.h); it reads no further once it
+// keeps no more (SharedStrings::tooMany).
 bool readSharedStrings(const ZipArchive& archive, const std::string& part, SharedStrings& strings, std::string& problem);
 
 // Whether a number format code shows a date ("TT.MM.JJJJ" is stored as "dd/mm/yyyy").

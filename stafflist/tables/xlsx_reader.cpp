@@ -1,7 +1,10 @@
 #include "stafflist/tables/xlsx_reader.h"
 
 #include "calc/date.h"
+#include "stafflist/tables/decimal_number.h"
+#include "stafflist/tables/short_text.h"
 #include "stafflist/tables/table_text.h"
+#include "stafflist/tables/xlsx_cell_text.h"
 #include "stafflist/tables/xlsx_parts.h"
 
 #include <cmath>
@@ -68,8 +71,7 @@ public:
     {
         const std::string_view local = localName(name);
         if (local == "row") {
-            const char* r = attribute(a, "", "r");
-            rowNumber_ = r != nullptr ? std::atoi(r) : rowNumber_ + 1;
+            rowNumber_ = nextRowNumber(attribute(a, "", "r"));
             column_ = 0;
             rows_.beginRow(rowNumber_);
         } else if (local == "c") {
@@ -79,8 +81,8 @@ public:
                 column_ = *column;
             const char* t = attribute(a, "", "t");
             type_ = t != nullptr ? t : "n";
-            const char* s = attribute(a, "", "s");
-            style_ = s != nullptr ? static_cast<std::size_t>(std::atol(s)) : 0;
+            // A style past the formats ("-3", past 2^64) is the general one.
+            style_ = static_cast<std::size_t>(decimalNumber(attribute(a, "", "s"), SIZE_MAX).value_or(0));
             value_.clear();
             hasValue_ = false;
         } else if (local == "v" || (local == "t" && inline_ && phonetic_ == 0)) {
@@ -126,7 +128,7 @@ private:
             return;
         }
         if (type_ == "e") {
-            rows_.note("Zelle " + cellName(column_, rowNumber_) + " enthält den Fehlerwert " + germanError(value_)
+            rows_.note("Zelle " + cellName(column_, rowNumber_) + " enthält den Fehlerwert " + shortText(germanError(value_), 40)
                        + " und gilt als leer");
             rows_.emptyCells(1);
             return;
@@ -137,14 +139,14 @@ private:
     std::string cellText()
     {
         if (type_ == "s") {
-            const auto index = static_cast<std::size_t>(std::strtoull(value_.c_str(), nullptr, 10));
-            if (index < strings_.size())
-                return std::string{strings_[index]};
+            const auto index = decimalNumber(value_);
+            if (const auto text = index ? strings_.find(*index) : std::nullopt)
+                return std::string{*text};
             rows_.note("Zelle " + cellName(column_, rowNumber_) + " verweist auf einen Text, den die Datei nicht enthält");
             return {};
         }
         if (type_ == "inlineStr" || type_ == "str")
-            return value_;
+            return decodedXlsxText(value_);
         if (type_ == "b")
             return value_ == "1" ? "ja" : "nein";
         if (type_ == "d")
@@ -160,12 +162,36 @@ private:
         return numberText(value_, number, format.zeroWidth);
     }
 
+    // The number of the row that starts: its r="...", which must be a row
+    // number past the one before (Excel writes them ascending), or without
+    // it the next one. Anything else ends the reading, naming the row.
+    std::int64_t nextRowNumber(const char* r)
+    {
+        const std::string after = rowNumber_ > 0 ? " (nach Zeile " + std::to_string(rowNumber_) + ")" : std::string{};
+        if (r == nullptr) {
+            if (rowNumber_ >= sheetRowCount)
+                rows_.fail("nach der Zeile 1.048.576 folgt eine weitere; eine Tabelle hat höchstens 1.048.576 Zeilen");
+            return rowNumber_ + 1;
+        }
+        const auto n = decimalNumber(r, sheetRowCount);
+        if (!n || *n == 0) {
+            rows_.fail("eine Zeile hat die Nummer " + inQuotes(shortText(r, 20)) + after
+                       + ", die keine Zeilennummer ist (1 bis 1.048.576)");
+            return rowNumber_ + 1;
+        }
+        const auto number = static_cast<std::int64_t>(*n);
+        if (number <= rowNumber_)
+            rows_.fail("die Zeile " + std::to_string(number) + " steht nach der Zeile " + std::to_string(rowNumber_)
+                       + "; die Zeilen einer Tabelle stehen aufsteigend (ist die Datei beschädigt?)");
+        return number;
+    }
+
     SheetRows& rows_;
     const SharedStrings& strings_;
     const std::vector<XlsxFormat>& formats_;
     bool date1904_;
     std::function<void()> finished_;
-    int rowNumber_ = 0;
+    std::int64_t rowNumber_ = 0;
     std::size_t column_ = 0;
     std::string type_;
     std::size_t style_ = 0;
@@ -230,13 +256,28 @@ std::unique_ptr<StreamedSheet> openXlsxSheet(const ZipArchive& archive, const st
     if (!readXlsxFormats(archive, workbook.stylesPart, formats, problem)
         || !readSharedStrings(archive, workbook.sharedStringsPart, strings, problem))
         return nullptr;
-    if (checkFirst && !archive.check(chosen->part, problem))
-        return nullptr;
-    auto stream = archive.stream(chosen->part, problem);
-    if (!stream)
-        return nullptr;
-    return std::make_unique<XlsxSheet>(std::move(stream), chosen->part, std::move(strings), std::move(formats),
-                                       workbook.date1904);
+    if (strings.tooMany()) {
+        // The sheet read once more for the numbers it uses, and only their
+        // texts kept.
+        std::vector<std::uint32_t> used;
+        if (!usedSharedStrings(archive, chosen->part, used, problem))
+            return nullptr;
+        strings = SharedStrings{std::move(used)};
+        if (!readSharedStrings(archive, workbook.sharedStringsPart, strings, problem))
+            return nullptr;
+    }
+    auto open = [&](SharedStrings texts, std::vector<XlsxFormat> cellFormats) -> std::unique_ptr<XlsxSheet> {
+        auto stream = archive.stream(chosen->part, problem);
+        return stream ? std::make_unique<XlsxSheet>(std::move(stream), chosen->part, std::move(texts),
+                                                    std::move(cellFormats), workbook.date1904)
+                      : nullptr;
+    };
+    if (checkFirst) {
+        const auto whole = open(strings, formats);
+        if (!whole || !readsToItsEnd(*whole, problem))
+            return nullptr;
+    }
+    return open(std::move(strings), std::move(formats));
 }
 
 } // namespace tarvolin

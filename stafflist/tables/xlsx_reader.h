@@ -19,7 +19,7 @@ class ZipArchive;
 
 // Opens the sheet (`sheet` empty: the first one). Nothing, with `problem`
 // in German, when the workbook cannot be read.
-// `checkFirst`: the sheet's part is unpacked once to nothing first (ZipArchive::check).
+// `checkFirst`: the sheet is read once to its end first (readsToItsEnd).
 std::unique_ptr<StreamedSheet> openXlsxSheet(const ZipArchive& archive, const std::string& sheet, bool checkFirst,
                                             std::string& problem);
 

@@ -10,6 +10,7 @@ namespace tarvolin {
 namespace {
 
 constexpr char separator = '|';
+constexpr long long largestPiece = 4LL << 20;
 
 } // namespace
 
@@ -40,47 +41,115 @@ XmlFeed::XmlFeed(XmlHandler& handler) : parser_{XML_ParserCreateNS("UTF-8", sepa
     XML_SetUserData(parser_, this);
     XML_SetElementHandler(parser_, onStart, onEnd);
     XML_SetCharacterDataHandler(parser_, onText);
+    XML_SetCommentHandler(parser_, onOther);
+    XML_SetProcessingInstructionHandler(parser_, onInstruction);
     XML_SetStartDoctypeDeclHandler(parser_, onDoctype);
 }
 
 XmlFeed::~XmlFeed() { XML_ParserFree(parser_); }
 
-bool XmlFeed::feed(const char* bytes, std::size_t n, bool last)
+// After a parse call: whether it went on well; a pause keeps the rest.
+bool XmlFeed::parsed(int status)
 {
-    if (!problem_.empty())
-        return false;
-    while (n > 0 || last) {
-        const int part = static_cast<int>(std::min<std::size_t>(n, INT_MAX / 2));
-        const bool final = last && static_cast<std::size_t>(part) == n;
-        if (XML_Parse(parser_, bytes, part, final ? 1 : 0) != XML_STATUS_OK) {
-            if (XML_GetErrorCode(parser_) == XML_ERROR_ABORTED && problem_.empty())
-                return false;
-            if (problem_.empty())
-                problem_ = "ist kein gültiges XML (Fehler in Zeile " + std::to_string(XML_GetCurrentLineNumber(parser_))
-                           + ", Spalte " + std::to_string(XML_GetCurrentColumnNumber(parser_)) + ")";
+    if (status == XML_STATUS_SUSPENDED) {
+        paused_ = true;
+        return true;
+    }
+    if (status != XML_STATUS_OK) {
+        if (XML_GetErrorCode(parser_) == XML_ERROR_ABORTED && problem_.empty())
             return false;
-        }
-        bytes += part;
-        n -= static_cast<std::size_t>(part);
-        if (final)
-            break;
+        if (problem_.empty())
+            problem_ = "ist kein gültiges XML (Fehler in Zeile " + std::to_string(XML_GetCurrentLineNumber(parser_))
+                       + ", Spalte " + std::to_string(XML_GetCurrentColumnNumber(parser_)) + ")";
+        return false;
+    }
+    if (fed_ - eventEnd_ > largestPiece) {
+        problem_ = "enthält ein Stück Markup (ein Element mit seinen Attributen oder einen Kommentar) von mehr als "
+                   "4 MB; so etwas steht in keiner Tabelle";
+        return false;
     }
     return true;
 }
 
+bool XmlFeed::feed(const char* bytes, std::size_t n, bool last)
+{
+    if (!problem_.empty() || finalFed_)
+        return problem_.empty();
+    rest_ = bytes;
+    restSize_ = n;
+    restLast_ = last;
+    return feedRest();
+}
+
+bool XmlFeed::feedRest()
+{
+    while (restSize_ > 0 || restLast_) {
+        const int part = static_cast<int>(std::min<std::size_t>(restSize_, INT_MAX / 2));
+        const bool final = restLast_ && static_cast<std::size_t>(part) == restSize_;
+        const char* bytes = rest_;
+        rest_ += part;
+        restSize_ -= static_cast<std::size_t>(part);
+        finalFed_ = final;
+        if (final)
+            restLast_ = false;
+        fed_ += part;
+        if (!parsed(XML_Parse(parser_, bytes, part, final ? 1 : 0)))
+            return false;
+        if (paused_)
+            return true;
+    }
+    return true;
+}
+
+bool XmlFeed::resume()
+{
+    if (!paused_)
+        return problem_.empty();
+    paused_ = false;
+    if (!parsed(XML_ResumeParser(parser_)))
+        return false;
+    return paused_ || feedRest();
+}
+
 void XmlFeed::stop() { XML_StopParser(parser_, XML_FALSE); }
+
+void XmlFeed::pause()
+{
+    XML_ParsingStatus status;
+    XML_GetParsingStatus(parser_, &status);
+    if (status.parsing == XML_PARSING)
+        XML_StopParser(parser_, XML_TRUE);
+}
+
+void XmlFeed::sawEvent()
+{
+    eventEnd_ = static_cast<long long>(XML_GetCurrentByteIndex(parser_)) + XML_GetCurrentByteCount(parser_);
+}
 
 void XmlFeed::onStart(void* self, const char* name, const char** attributes)
 {
-    static_cast<XmlFeed*>(self)->handler_.start(name, attributes);
+    auto* feed = static_cast<XmlFeed*>(self);
+    feed->sawEvent();
+    feed->handler_.start(name, attributes);
 }
 
-void XmlFeed::onEnd(void* self, const char* name) { static_cast<XmlFeed*>(self)->handler_.end(name); }
+void XmlFeed::onEnd(void* self, const char* name)
+{
+    auto* feed = static_cast<XmlFeed*>(self);
+    feed->sawEvent();
+    feed->handler_.end(name);
+}
 
 void XmlFeed::onText(void* self, const char* text, int length)
 {
-    static_cast<XmlFeed*>(self)->handler_.text(std::string_view{text, static_cast<std::size_t>(length)});
+    auto* feed = static_cast<XmlFeed*>(self);
+    feed->sawEvent();
+    feed->handler_.text(std::string_view{text, static_cast<std::size_t>(length)});
 }
+
+void XmlFeed::onOther(void* self, const char*) { static_cast<XmlFeed*>(self)->sawEvent(); }
+
+void XmlFeed::onInstruction(void* self, const char*, const char*) { static_cast<XmlFeed*>(self)->sawEvent(); }
 
 void XmlFeed::onDoctype(void* self, const char*, const char*, const char*, int)
 {

@@ -472,8 +472,13 @@ TEST(EntriesFileLeftovers, ACompleteCaseIsPutBackNeverDeleted)
         Bytes jdaAfter;
         std::optional<Bytes> bakAfter;
         bool said;
+        bool backupIsJda = false; // jda.txt.bak a second name of jda.txt
     };
     const Row rows[] = {
+        // The put-back save links jda.txt under a new name and renames that
+        // to jda.txt.bak, which is already that file: the rename does nothing.
+        {"killed between the backup and the replacement: jda.txt.bak is jda.txt", previous, saved, -5, saved,
+         previous, true, true},
         {"moved, killed between the renames: no jda.txt", std::nullopt, saved, -5, saved, older, true},
         {"an empty jda.txt", Bytes{}, saved, -5, saved, older, true},
         {"killed before the replacement: newer than jda.txt", previous, saved, -5, saved, previous, true},
@@ -485,6 +490,10 @@ TEST(EntriesFileLeftovers, ACompleteCaseIsPutBackNeverDeleted)
         writeFile(backupPath(scratch.entries()), older);
         if (r.jda)
             writeFile(scratch.entries(), *r.jda);
+        if (r.backupIsJda) {
+            std::filesystem::remove(backupPath(scratch.entries()));
+            std::filesystem::create_hard_link(scratch.entries(), backupPath(scratch.entries()));
+        }
         const auto leftover =
             scratch.path() / (".jda.txt." + std::to_string(testing::endedProcess()) + ".9f3c07a1.neu");
         writeFile(leftover, r.leftover);

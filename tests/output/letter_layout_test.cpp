@@ -106,6 +106,20 @@ TEST(LetterLayout, LetterheadAndAddressFillTheRoomOfThePlainLetter)
     EXPECT_DOUBLE_EQ(signer.x, letter::signerCentreX - 16 * 120 / 2.0);
 }
 
+// A line of the address as wide as the room allows characters, in wide
+// letters, is drawn narrower so that it ends before the address field's
+// end; one that fits is drawn as it is.
+TEST(LetterLayout, AddressLinesEndInsideTheField)
+{
+    LetterInput letter = testing::typicalLetter();
+    letter.addressee = {"Frau", std::string(42, 'W'), "Gartenweg 3", "12345 Musterstadt"};
+    const DocumentLayout layout = layOutLetter(letter, a4, GridMeasure{});
+    const PlacedText& name = find(layout, std::string(42, 'W'));
+    EXPECT_LT(name.font.stretch, 100);
+    EXPECT_LE(name.x + GridMeasure{}.width(name.font, name.text), letter::addressEndX - condensedGapTwips);
+    EXPECT_EQ(find(layout, blanks(12) + "Gartenweg 3").font.stretch, 100);
+}
+
 TEST(LetterLayout, AFullTableTakesTwoPagesOrWithALetterheadOneSmaller)
 {
     LetterInput plain = testing::typicalLetter();

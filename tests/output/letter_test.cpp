@@ -323,11 +323,11 @@ TEST_F(Letter, LetterheadAndAddresseeFillTheEmptyLinesOfTheHead)
          {"**" + blanks(8) + "Stadt Musterstadt**<7000>**15.05.2008**", "**" + blanks(8) + "Personalamt**",
           blanks(8) + "Marktplatz 1, 12345 Musterstadt", blanks(8) + "Telefon 01234 5678-0",
           blanks(8) + "personal@musterstadt.de", "", blanks(8) + "Aktenzeichen: 11-22/2008", "", "",
-          blanks(12) + "Frau", blanks(12) + "Anna Beispiel", blanks(12) + "Gartenweg 3",
-          blanks(12) + "12345 Musterstadt", "", "", ""},
+          blanks(12) + "Frau<5600>", blanks(12) + "Anna Beispiel<5600>", blanks(12) + "Gartenweg 3<5600>",
+          blanks(12) + "12345 Musterstadt<5600>", "", "", ""},
          {"<centre 7340>Erika Mustermann", "<centre 7340>Leiterin des Personalamts"}},
         {"addressee without salutation, street or town", {}, {"", "Anna Beispiel", "", ""},
-         {sender, office, "", "", "", "", "", "", "", blanks(12) + "Anna Beispiel", "", "", "", "", "", ""},
+         {sender, office, "", "", "", "", "", "", "", blanks(12) + "Anna Beispiel<5600>", "", "", "", "", "", ""},
          {}},
         {"Aktenzeichen only: the plain sender and Herrn / Frau stay", referenceOnly, {},
          {sender, office, "", blanks(8) + "Aktenzeichen: 11-22/2008", "", "", "", "", "", blanks(12) + "Herrn / Frau",
@@ -352,6 +352,63 @@ TEST_F(Letter, LetterheadAndAddresseeFillTheEmptyLinesOfTheHead)
                     {plain.begin() + 19, plain.end() - 1});
         expectLines({lines.end() - 1 - static_cast<std::ptrdiff_t>(c.signer.size()), lines.end() - 1}, c.signer);
         EXPECT_EQ(lines.back(), "{enddoc}");
+    }
+}
+
+// A name too long for the address field of a window envelope takes the
+// empty lines of the room, broken at its blanks; what the room cannot take
+// is cut with "…"; every line ends at the field's end, where the layout draws
+// a wider one narrower. Nothing below the room moves.
+TEST_F(Letter, ALongAddressStaysInItsField)
+{
+    const std::string fortyTwo = "Annemarie-Luise Beispiel-Mustermann-Lüden";
+    const std::string megabyte(1 << 20, 'M');
+    struct Case {
+        const char* name;
+        Addressee to;
+        std::vector<std::string> room; // the seven lines from "Herrn / Frau" on
+        bool fitted;
+    };
+    const Case cases[] = {
+        {"as long as a line", {"Frau", fortyTwo + "s", "Gartenweg 3", "12345 Musterstadt"},
+         {"Frau", fortyTwo + "s", "Gartenweg 3", "12345 Musterstadt"}, false},
+        {"broken at its blanks",
+         {"Frau", "Prof. Dr. Annemarie-Luise Beispiel-Mustermann-Lüdenscheidt von und zu Musterstadt", "Gartenweg 3",
+          "12345 Musterstadt"},
+         {"Frau", "Prof. Dr. Annemarie-Luise", "Beispiel-Mustermann-Lüdenscheidt von und", "zu Musterstadt",
+          "Gartenweg 3", "12345 Musterstadt"},
+         true},
+        {"full up to a blank", {"", fortyTwo + "s von Musterstadt", "", ""}, {fortyTwo + "s", "von Musterstadt"}, true},
+        {"a word longer than a line", {"", std::string(100, 'W'), "", ""},
+         {std::string(42, 'W'), std::string(42, 'W'), std::string(16, 'W')}, true},
+        {"a megabyte", {"Herrn", megabyte, "Gartenweg 3", "12345 Musterstadt"},
+         {"Herrn", std::string(42, 'M'), std::string(42, 'M'), std::string(42, 'M'), std::string(42, 'M') + "…",
+          "Gartenweg 3", "12345 Musterstadt"},
+         true},
+        {"every part long, the name first",
+         {std::string(50, 'a'), std::string(50, 'b'), std::string(50, 'c'), std::string(50, 'd')},
+         {std::string(42, 'a') + "…", std::string(42, 'b'), std::string(8, 'b'), std::string(42, 'c'),
+          std::string(8, 'c'), std::string(42, 'd'), std::string(8, 'd')},
+         true},
+    };
+    letter.letterhead = testing::typicalLetterhead();
+    const std::vector<std::string> plain = [&] {
+        letter.addressee = {"Frau", "Anna Beispiel", "Gartenweg 3", "12345 Musterstadt"};
+        return print();
+    }();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        letter.addressee = c.to;
+        printer.operations.clear();
+        const std::vector<std::string> lines = print();
+        ASSERT_EQ(lines.size(), plain.size());
+        std::vector<std::string> room;
+        for (const std::string& line : c.room)
+            room.push_back(blanks(12) + line + "<5600>");
+        room.resize(7);
+        expectLines({lines.begin() + 12, lines.begin() + 19}, room);
+        expectLines({lines.begin() + 19, lines.end()}, {plain.begin() + 19, plain.end()});
+        EXPECT_EQ(addressIsFitted(c.to), c.fitted);
     }
 }
 

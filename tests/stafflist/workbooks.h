@@ -70,7 +70,7 @@ inline std::string xlsxOf(const std::vector<std::pair<std::string, std::string>>
     }
     std::string strings = "<?xml version=\"1.0\"?><sst xmlns=\"" + main + "\">";
     for (const std::string& s : shared)
-        strings += "<si><t>" + s + "</t></si>";
+        strings += s.empty() ? std::string{"<si/>"} : "<si><t>" + s + "</t></si>";
     parts.emplace_back("[Content_Types].xml", "<?xml version=\"1.0\"?><Types/>");
     parts.emplace_back("_rels/.rels",
                        "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"

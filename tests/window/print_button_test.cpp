@@ -183,7 +183,7 @@ TEST_F(PrintButton, LetterheadChangedInThePreviewLaysTheLetterOutAgain)
     EXPECT_EQ(window.letter.addresseesAsked, 1);
     EXPECT_EQ(window.letter.letterheadsRead, 2);
     EXPECT_EQ(std::count(operations.begin(), operations.end(), "enddoc"), 2);
-    EXPECT_EQ(std::count(operations.begin(), operations.end(), "line\t" + std::string(12, ' ') + "Anna Beispiel"), 2);
+    EXPECT_EQ(std::count(operations.begin(), operations.end(), "text\t" + std::string(12, ' ') + "Anna Beispiel"), 2);
     EXPECT_EQ(jda.workIndex, 15);
 }
 

@@ -24,8 +24,9 @@ const EscapeCase escapeCases[] = {
     {"Semicolon", "Jö; genannt", "Jö\\; genannt"},
     {"Backslash", "Heide\\Ost", "Heide\\\\Ost"},
     {"LineBreaks", "a\nb\r\nc\rd", "a\\nb\\nc\\nd"},
-    {"ControlCharactersLeftOut", std::string{"a\x01\x1B" "b\x7F"}, "ab"},
-    {"TabLeftOut", "a\tb", "ab"},
+    {"ControlCharactersAsBlanks", std::string{"a\x01\x1B" "b\x7F"}, "a  b "},
+    {"TabAsABlank", "Anna\tMeier", "Anna Meier"},
+    {"ZeroCharacterAsABlank", std::string{"a\0b", 3}, "a b"},
 };
 
 class Escaping : public ::testing::TestWithParam<EscapeCase> {};
